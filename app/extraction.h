@@ -1,0 +1,32 @@
+// The Extract command as a function of text: from the text box's contents,
+// the sort key and the direction to the report that replaces them.
+//
+// The lines are walked from the last to the first and the first line met
+// for a name wins, so each name is reported with its lowest line; equal sort
+// keys keep that bottom-to-top order (reversed when descending).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/skill_catalogue.h"
+#include "character/character_data.h"
+
+namespace roster {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// One character per non-empty name, from the lowest line bearing it, in the
+// bottom-to-top order of those lines.
+std::vector<CharacterData> CollectCharacters(std::string_view text);
+
+// The header, "\r\n", then each character's row and "\r\n".
+std::string RenderReport(std::string_view header, const std::vector<CharacterData>& characters);
+
+// The whole run: collect, sort by `key` (as shown in the combo box) and
+// render under the header built from `catalogue`.
+std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
+                          const SkillCatalogue& catalogue);
+
+}  // namespace roster

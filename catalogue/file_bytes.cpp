@@ -1,0 +1,51 @@
+#include "catalogue/file_bytes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace roster {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+std::FILE* OpenForReading(const std::string& path) {
+#ifdef _WIN32
+  const int wideLength = MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  if (wideLength <= 0 && !path.empty()) return nullptr;
+  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+  MultiByteToWideChar(932, 0, path.data(), static_cast<int>(path.size()), wide.data(), wideLength);
+  return _wfopen(wide.c_str(), L"rb");
+#else
+  return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error) {
+  errno = 0;
+  std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
+  if (!file) {
+    if (error) *error = errno != 0 ? std::strerror(errno) : "cannot open";
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[1 << 16];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+  if (std::ferror(file.get())) {
+    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+}  // namespace roster

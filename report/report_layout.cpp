@@ -1,0 +1,86 @@
+#include "report/report_layout.h"
+
+#include "character/character_data.h"
+#include "text/numbers.h"
+#include "text/strings.h"
+
+namespace roster {
+namespace {
+
+constexpr std::string_view kHeaderStart = "名前　　　|種族　";
+constexpr std::string_view kHeaderEnd = "| HP/ MP|命/回/防/魔|《戦闘特技》";
+constexpr std::string_view kNoMagicPoints = "無";
+constexpr int32_t kNameWidth = 10;
+constexpr int32_t kPointsWidth = 3;
+
+// A skill level: a group marker is drawn as "|", 0 is left blank, 1 to 9
+// take one full-width digit and larger levels half-width digits.
+void AppendLevel(std::string& out, int32_t level) {
+  if (level < 0) {
+    out.push_back('|');
+  } else if (level == 0) {
+    out.append("　");
+  } else if (level <= 9) {
+    out.append(IntToFullWidth(level));
+  } else {
+    out.append(IntToString(level, 10));
+  }
+}
+
+// A combat value: 0 to 9 in one full-width digit, anything else in
+// half-width digits with its sign.
+void AppendCombatValue(std::string& out, int32_t value) {
+  out.append(value >= 0 && value <= 9 ? IntToFullWidth(value) : IntToString(value, 10));
+}
+
+}  // namespace
+
+std::string BuildReportHeader(const SkillCatalogue& catalogue) {
+  std::string header(kHeaderStart);
+  for (const SkillData& row : catalogue.View()) header.append(row.heading);
+  header.append(kHeaderEnd);
+  return header;
+}
+
+std::string ReportHeader() {
+  static const std::string kept = BuildReportHeader(ProcessSkillCatalogue());
+  return kept;
+}
+
+std::string CharacterData::ReportRow() const {
+  std::string row;
+  AppendReportRow(row);
+  return row;
+}
+
+void CharacterData::AppendReportRow(std::string& out) const {
+  out.append(PadRight(name, kNameWidth));
+  out.push_back('|');
+  out.append(race);
+  out.append(gender);
+  for (int32_t level : skillLevels) AppendLevel(out, level);
+  out.push_back('|');
+  out.append(PadLeft(IntToString(hp, 10), kPointsWidth));
+  out.push_back('/');
+  out.append(PadLeft(mp == 0 ? std::string(kNoMagicPoints) : IntToString(mp, 10), kPointsWidth));
+  out.push_back('|');
+  AppendCombatValue(out, hit);
+  out.push_back('/');
+  AppendCombatValue(out, evasion);
+  out.push_back('/');
+  AppendCombatValue(out, protection);
+  out.push_back('/');
+  AppendCombatValue(out, magicPower);
+  out.push_back('|');
+  for (const std::string& feat : combatFeats) out.append(feat);
+  out.push_back(' ');
+  out.append(IntToString(participationCount, 10));
+  out.push_back(' ');
+  out.append(playerName);
+  if (!remarks.empty()) {
+    out.push_back(' ');
+    out.append(remarks);
+  }
+}
+
+}  // namespace roster

@@ -1,0 +1,133 @@
+#include "report/sort_order.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <numeric>
+#include <utility>
+
+namespace roster {
+namespace {
+
+struct FixedLabel {
+  std::string_view label;
+  SortField field;
+};
+
+// In the order the comparison tests them.
+constexpr FixedLabel kFixedLabels[] = {
+    {"名前", SortField::kName},
+    {"種族", SortField::kRace},
+    {"性別", SortField::kGender},
+    {"命中力", SortField::kHit},
+    {"回避力", SortField::kEvasion},
+    {"防護点", SortField::kProtection},
+    {"魔力", SortField::kMagicPower},
+    {"参加回数", SortField::kParticipationCount},
+    {"プレイヤー名", SortField::kPlayerName},
+};
+
+constexpr std::string_view kAdventurerLevel = "冒険者レベル";
+
+bool IsTextField(SortField field) {
+  return field == SortField::kName || field == SortField::kRace || field == SortField::kGender ||
+         field == SortField::kPlayerName;
+}
+
+std::string_view TextOf(const CharacterData& c, SortField field) {
+  switch (field) {
+    case SortField::kName: return c.NameView();
+    case SortField::kRace: return c.RaceView();
+    case SortField::kGender: return c.GenderView();
+    default: return c.PlayerNameView();
+  }
+}
+
+int32_t AdventurerLevel(const std::vector<int32_t>& levels) {
+  int32_t highest = 0;
+  for (int32_t level : levels) highest = std::max(highest, level);
+  return highest;
+}
+
+// A number key; a missing skill level is below every level.
+int64_t NumberOf(const CharacterData& c, const SortKey& key) {
+  switch (key.field) {
+    case SortField::kHit: return c.GetHit();
+    case SortField::kEvasion: return c.GetEvasion();
+    case SortField::kProtection: return c.GetProtection();
+    case SortField::kMagicPower: return c.GetMagicPower();
+    case SortField::kParticipationCount: return c.GetParticipationCount();
+    case SortField::kAdventurerLevel: return AdventurerLevel(c.SkillLevelsView());
+    case SortField::kSkill: {
+      const std::vector<int32_t>& levels = c.SkillLevelsView();
+      if (key.skillIndex >= levels.size()) return std::numeric_limits<int64_t>::min();
+      return levels[key.skillIndex];
+    }
+    default: return 0;
+  }
+}
+
+// The positions of `characters` in ascending order. Sorting (key, position)
+// pairs with an unstable sort gives the stable order and touches the records
+// only once each.
+std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& characters, const SortKey& key) {
+  std::vector<uint32_t> order(characters.size());
+  std::iota(order.begin(), order.end(), 0u);
+  if (key.field == SortField::kNone) return order;
+  if (IsTextField(key.field)) {
+    std::vector<std::pair<std::string_view, uint32_t>> keyed;
+    keyed.reserve(characters.size());
+    for (uint32_t i : order) keyed.emplace_back(TextOf(characters[i], key.field), i);
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
+  } else {
+    std::vector<std::pair<int64_t, uint32_t>> keyed;
+    keyed.reserve(characters.size());
+    for (uint32_t i : order) keyed.emplace_back(NumberOf(characters[i], key), i);
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
+  }
+  return order;
+}
+
+}  // namespace
+
+std::vector<std::string> SortKeyList(const SkillCatalogue& catalogue) {
+  std::vector<std::string> keys = {"", "名前", "種族", "性別", std::string(kAdventurerLevel)};
+  for (const SkillData& row : catalogue.View()) keys.push_back(row.name);
+  for (std::string_view label : {"命中力", "回避力", "防護点", "魔力", "参加回数", "プレイヤー名"}) {
+    keys.emplace_back(label);
+  }
+  return keys;
+}
+
+SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue) {
+  for (const FixedLabel& fixed : kFixedLabels) {
+    if (key == fixed.label) return {fixed.field, 0};
+  }
+  if (key.empty()) return {};
+  const std::vector<SkillData>& rows = catalogue.View();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].name == key) return {SortField::kSkill, i};
+  }
+  if (key == kAdventurerLevel) return {SortField::kAdventurerLevel, 0};
+  return {};
+}
+
+bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortKey& key) {
+  if (key.field == SortField::kNone) return false;
+  if (IsTextField(key.field)) return TextOf(a, key.field) < TextOf(b, key.field);
+  return NumberOf(a, key) < NumberOf(b, key);
+}
+
+void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending) {
+  if (characters.size() < 2) return;
+  std::vector<uint32_t> order = AscendingOrder(characters, key);
+  if (descending) std::reverse(order.begin(), order.end());
+  std::vector<CharacterData> sorted;
+  sorted.reserve(characters.size());
+  for (uint32_t i : order) sorted.push_back(std::move(characters[i]));
+  characters = std::move(sorted);
+}
+
+}  // namespace roster

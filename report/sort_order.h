@@ -1,0 +1,58 @@
+// The order of the report: the sort-key list that the dialog offers, a key
+// resolved once per sort to the field it compares, and the stable sort.
+//
+// Text fields compare as unsigned bytes (the shorter text first when one is a
+// prefix of the other); numbers compare as signed 32-bit values. Descending
+// is exactly the reverse of the ascending result, so characters with equal
+// keys come out in the reverse of their collected order.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/skill_catalogue.h"
+#include "character/character_data.h"
+
+namespace roster {
+
+// The entries of the sort-key combo box, in order: "", "名前", "種族",
+// "性別", "冒険者レベル", each catalogue row's name, "命中力", "回避力",
+// "防護点", "魔力", "参加回数", "プレイヤー名".
+std::vector<std::string> SortKeyList(const SkillCatalogue& catalogue);
+
+enum class SortField {
+  kNone,  // the empty key, and any key that names nothing: no order
+  kName,
+  kRace,
+  kGender,
+  kHit,
+  kEvasion,
+  kProtection,
+  kMagicPower,
+  kParticipationCount,
+  kPlayerName,
+  kSkill,            // the level at `skillIndex` of the skill levels
+  kAdventurerLevel,  // the highest level that is 0 or more, else 0
+};
+
+struct SortKey {
+  SortField field = SortField::kNone;
+  std::size_t skillIndex = 0;
+};
+
+// The fixed labels win over catalogue rows of the same name; among rows the
+// first of a name wins; "冒険者レベル" compares the adventurer level only
+// when no row bears that name.
+SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue);
+
+// Whether `a` goes before `b` ascending. A strict weak ordering for every
+// key: under a skill key a character without that level goes first.
+bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortKey& key);
+
+// Orders `characters` stably by `key`, ascending, then reverses the whole
+// list when `descending`.
+void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending);
+
+}  // namespace roster

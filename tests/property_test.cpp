@@ -1,0 +1,83 @@
+// Properties over generated rosters.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "app/extraction.h"
+#include "report/sort_order.h"
+#include "support/roster_generator.h"
+#include "text/strings.h"
+
+namespace roster {
+namespace {
+
+TEST(Properties, RenderedRowParsesBackToTheSameCharacter) {
+  RosterGenerator generator(1);
+  for (int i = 0; i < 5000; ++i) {
+    const CharacterFields fields = generator.NextCharacter();
+    const std::string row = CharacterDataTestPeer::Make(fields).ReportRow();
+    CharacterData parsed;
+    parsed.ParseLine(row);
+    ASSERT_EQ(CharacterDataTestPeer::Fields(parsed), fields) << row;
+    ASSERT_EQ(parsed.ReportRow(), row);
+  }
+}
+
+SkillCatalogue GeneratedCatalogue() {
+  SkillCatalogue catalogue;
+  for (const char* line : {"g1,|", "剣,ｹﾝ", "弓,ﾕﾐ", "盾,ﾀﾃ", "杖,ﾂｴ"}) {
+    SkillData row;
+    row.Parse(line);
+    catalogue.Append(row);
+  }
+  return catalogue;
+}
+
+TEST(Properties, ExtractingAReportAgainByNameChangesNothing) {
+  const SkillCatalogue catalogue = GeneratedCatalogue();
+  for (uint64_t seed = 1; seed <= 20; ++seed) {
+    RosterGenerator generator(seed);
+    const std::string text = generator.NextRoster(300);
+    for (const std::string& key : SortKeyList(catalogue)) {
+      const std::string once = ExtractReport(text, key, seed % 2 == 0, catalogue);
+      const std::string byName = ExtractReport(once, "名前", false, catalogue);
+      ASSERT_EQ(ExtractReport(byName, "名前", false, catalogue), byName) << seed << key;
+    }
+  }
+}
+
+TEST(Properties, KeepsExactlyTheLowestLineOfEachName) {
+  RosterGenerator generator(7);
+  const std::string text = generator.NextRoster(2000);
+  std::map<std::string, std::string> lowest;
+  for (std::string_view line : SplitViews(text, "\r\n")) {
+    CharacterData c;
+    c.ParseLine(line);
+    if (!c.GetName().empty()) lowest[c.GetName()] = c.ReportRow();
+  }
+  const std::vector<CharacterData> collected = CollectCharacters(text);
+  ASSERT_EQ(collected.size(), lowest.size());
+  for (const CharacterData& c : collected) EXPECT_EQ(c.ReportRow(), lowest[c.GetName()]);
+}
+
+TEST(Properties, DescendingIsReversedAscendingForEveryKey) {
+  const SkillCatalogue catalogue = GeneratedCatalogue();
+  RosterGenerator generator(11);
+  const std::string text = generator.NextRoster(1000);
+  for (const std::string& key : SortKeyList(catalogue)) {
+    std::vector<CharacterData> ascending = CollectCharacters(text);
+    std::vector<CharacterData> descending = ascending;
+    SortCharacters(ascending, ResolveSortKey(key, catalogue), false);
+    SortCharacters(descending, ResolveSortKey(key, catalogue), true);
+    std::reverse(descending.begin(), descending.end());
+    EXPECT_TRUE(ascending == descending) << key;
+    const SortKey resolved = ResolveSortKey(key, catalogue);
+    for (std::size_t i = 1; i < ascending.size(); ++i) {
+      ASSERT_FALSE(CharacterBefore(ascending[i], ascending[i - 1], resolved)) << key << i;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace roster

@@ -1,0 +1,90 @@
+#include "support/roster_generator.h"
+
+#include <string_view>
+#include <vector>
+
+namespace roster {
+namespace {
+
+// "ポ" and "ソ" have the trail bytes 0x7C ("|") and 0x5C ("\").
+constexpr std::string_view kNameChars[] = {"ア", "イ", "カ", "サ", "ポ", "ソ", "ル", "リ",
+                                           "エ", "ン", "ト", "光", "剣", "竜", "ー", "表"};
+constexpr std::string_view kRaces[] = {"人間", "森人", "鉱人", "獣人", "竜人", "ﾋﾄﾋ"};
+constexpr std::string_view kGenders[] = {"男", "女", "無", ""};
+constexpr std::string_view kFeats[] = {"全力", "魔撃", "両手", "頑強", "ポン", "必殺"};
+constexpr std::string_view kPlayers[] = {"たかし", "ゆうこ", "ソウタ", "ken", "ポチ", "みき"};
+constexpr std::string_view kRemarks[] = {"初参加", "欠席", "ＧＭ", "memo", "ポーション"};
+
+template <typename T, std::size_t N>
+std::string_view Pick(RosterGenerator& g, const T (&items)[N]) {
+  return items[g.Below(N)];
+}
+
+}  // namespace
+
+uint64_t RosterGenerator::Below(uint64_t bound) {
+  // splitmix64: deterministic on every platform.
+  uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return (z ^ (z >> 31)) % bound;
+}
+
+std::string RosterGenerator::NextName() {
+  std::string name;
+  const uint64_t length = 2 + Below(4);
+  for (uint64_t i = 0; i < length; ++i) name.append(Pick(*this, kNameChars));
+  return name;
+}
+
+CharacterFields RosterGenerator::NextCharacter() {
+  CharacterFields c;
+  c.name = NextName();
+  c.race = std::string(Pick(*this, kRaces));
+  c.gender = std::string(Pick(*this, kGenders));
+  for (int cell = 0; cell < 3; ++cell) {
+    c.skillLevels.push_back(kSkillGroupMarker);
+    const uint64_t levels = 1 + Below(4);
+    for (uint64_t i = 0; i < levels; ++i) {
+      c.skillLevels.push_back(static_cast<int32_t>(Below(4) == 0 ? Below(100) : Below(16)));
+    }
+  }
+  c.hp = static_cast<int32_t>(Below(120));
+  c.mp = Below(5) == 0 ? 0 : static_cast<int32_t>(Below(120));
+  c.hit = static_cast<int32_t>(Below(20));
+  c.evasion = static_cast<int32_t>(Below(20));
+  c.protection = static_cast<int32_t>(Below(25)) - 3;
+  c.magicPower = static_cast<int32_t>(Below(15));
+  const uint64_t feats = Below(5);
+  for (uint64_t i = 0; i < feats; ++i) c.combatFeats.emplace_back(Pick(*this, kFeats));
+  c.participationCount = static_cast<int32_t>(Below(60));
+  c.playerName = std::string(Pick(*this, kPlayers));
+  if (Below(3) == 0) {
+    c.remarks = std::string(Pick(*this, kRemarks));
+    if (Below(2) == 0) c.remarks.append(" ").append(Pick(*this, kRemarks));
+  }
+  return c;
+}
+
+std::string RosterGenerator::NextRoster(std::size_t lines) {
+  std::vector<std::string> names;
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) {
+    if (i > 0) text.append("\r\n");
+    const uint64_t roll = Below(100);
+    if (roll < 2) continue;  // a blank line
+    if (roll < 4) {
+      text.append("-- 第");
+      text.append(std::to_string(i));
+      text.append("回 セッション --");
+      continue;
+    }
+    CharacterFields c = NextCharacter();
+    if (roll < 24 && !names.empty()) c.name = names[Below(names.size())];
+    names.push_back(c.name);
+    CharacterDataTestPeer::Make(c).AppendReportRow(text);
+  }
+  return text;
+}
+
+}  // namespace roster

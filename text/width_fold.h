@@ -1,0 +1,18 @@
+// Width folds of code page 932 text, from a table of our own so that the
+// result does not depend on the platform or the user's locale.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace roster {
+
+// Full-width digits, letters, signs and "　" to their one-byte forms; every
+// other character keeps its bytes.
+std::string FoldToHalfWidth(std::string_view text);
+
+// Digits, letters, signs and " " to their full-width forms; every other
+// character keeps its bytes.
+std::string FoldToFullWidth(std::string_view text);
+
+}  // namespace roster
