@@ -1,0 +1,216 @@
+// roster-extract: one Extract on a text outside the window, exactly as the
+// window's 「抽出」 would do it, printing the text box's new contents.
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "app/encoding.h"
+#include "app/memory_dialog.h"
+#include "app/run_extraction.h"
+#include "catalogue/file_bytes.h"
+#include "report/report_layout.h"
+#include "report/sort_order.h"
+#include "text/strings.h"
+
+namespace roster {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitBadText = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char* kUsage =
+    "usage: roster-extract [--key LABEL] [--descending] [--catalogue FILE]\n"
+    "                      [--encoding cp932|utf-8] [--list-keys] [FILE]\n"
+    "\n"
+    "Performs one Extract on the roster in FILE (or standard input when FILE\n"
+    "is absent or \"-\") and prints the report.\n"
+    "\n"
+    "  --key LABEL         sort key, as typed into the sort box (default: none)\n"
+    "  --descending        descending order (default: ascending)\n"
+    "  --catalogue FILE    skill catalogue (default: Database/技能.txt below the\n"
+    "                      working directory)\n"
+    "  --encoding ENC      cp932 (default): input, LABEL and output are Shift_JIS;\n"
+    "                      utf-8: they are UTF-8, output lines end in \"\\n\"\n"
+    "  --list-keys         print the sort-key list, one per line, and exit\n"
+    "  --version           print the version and exit\n"
+    "  --help              print this help and exit\n"
+    "\n"
+    "Exit codes: 0 success, 1 input text that does not convert, 2 usage errors\n"
+    "and files that cannot be read.\n";
+
+struct Options {
+  std::string key;
+  bool descending = false;
+  std::optional<std::string> catalogue;
+  bool utf8 = false;
+  bool listKeys = false;
+  std::string input = "-";
+};
+
+int Fail(int code, const std::string& message) {
+  std::fprintf(stderr, "roster-extract: %s\n", message.c_str());
+  return code;
+}
+
+// Parses the arguments; returns an exit code when the program should stop.
+std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
+  bool inputSeen = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= argc) return std::nullopt;
+      return std::string(argv[++i]);
+    };
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return kExitOk;
+    } else if (arg == "--version") {
+      std::printf("roster-extract %s\n", ROSTER_VERSION);
+      return kExitOk;
+    } else if (arg == "--key") {
+      auto v = value();
+      if (!v) return Fail(kExitUsage, "--key needs a LABEL (see --help)");
+      options.key = *v;
+    } else if (arg == "--descending") {
+      options.descending = true;
+    } else if (arg == "--catalogue") {
+      auto v = value();
+      if (!v) return Fail(kExitUsage, "--catalogue needs a FILE (see --help)");
+      options.catalogue = *v;
+    } else if (arg == "--encoding") {
+      auto v = value();
+      if (!v || (*v != "cp932" && *v != "utf-8")) {
+        return Fail(kExitUsage, "--encoding takes cp932 or utf-8 (see --help)");
+      }
+      options.utf8 = *v == "utf-8";
+    } else if (arg == "--list-keys") {
+      options.listKeys = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return Fail(kExitUsage, "unknown option " + arg + " (see --help)");
+    } else {
+      if (inputSeen) return Fail(kExitUsage, "more than one input FILE (see --help)");
+      inputSeen = true;
+      options.input = arg;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadStandardInput() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
+  std::string bytes;
+  char buffer[1 << 16];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) bytes.append(buffer, got);
+  if (std::ferror(stdin)) return std::nullopt;
+  return bytes;
+}
+
+bool WriteStandardOutput(std::string_view bytes) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+}
+
+// A bare "\n" ends a line like "\r\n" does.
+std::string CrLfLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 32);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out.push_back('\r');
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+bool FirstLineEndIsBareLf(std::string_view text) {
+  const std::size_t lf = text.find('\n');
+  return lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r');
+}
+
+// Loads the catalogue; returns an exit code when the program should stop.
+std::optional<int> LoadCatalogue(const Options& options, SkillCatalogue& catalogue) {
+  if (options.catalogue) {
+    std::string reason;
+    const std::optional<std::string> bytes = ReadFileBytes(*options.catalogue, &reason);
+    if (!bytes) return Fail(kExitUsage, "cannot read catalogue " + *options.catalogue + ": " + reason);
+    catalogue.LoadText(*bytes);
+    return std::nullopt;
+  }
+  for (const std::string& path : DefaultCatalogueFileNames()) {
+    if (catalogue.LoadFile(path)) return std::nullopt;
+  }
+  std::fprintf(stderr,
+               "roster-extract: note: no skill catalogue at Database/技能.txt below the working "
+               "directory; the report has no skill columns\n");
+  return std::nullopt;
+}
+
+int Run(int argc, char** argv) {
+  Options options;
+  if (const std::optional<int> stop = ParseOptions(argc, argv, options)) return *stop;
+
+  SkillCatalogue catalogue;
+  if (const std::optional<int> stop = LoadCatalogue(options, catalogue)) return *stop;
+
+  std::string key = options.key;
+  std::string error;
+  if (options.utf8 && !Utf8ToCp932(options.key, key, error)) {
+    return Fail(kExitBadText, "--key: " + error);
+  }
+
+  std::string output;
+  if (options.listKeys) {
+    for (const std::string& entry : SortKeyList(catalogue)) output += entry + "\n";
+  } else {
+    std::string reason;
+    const std::optional<std::string> input =
+        options.input == "-" ? ReadStandardInput() : ReadFileBytes(options.input, &reason);
+    if (!input) {
+      return Fail(kExitUsage, "cannot read " + (options.input == "-" ? std::string("standard input") : options.input) +
+                                  (reason.empty() ? "" : ": " + reason));
+    }
+    std::string_view text = *input;
+    std::string cp932;
+    bool lfOutput = FirstLineEndIsBareLf(text);
+    if (options.utf8) {
+      if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+      if (!Utf8ToCp932(text, cp932, error)) return Fail(kExitBadText, options.input + ": " + error);
+      text = cp932;
+      lfOutput = true;
+    }
+
+    MemoryDialog dialog;
+    InitialiseDialogControls(dialog, catalogue);
+    dialog.Paste(kReportEdit, CrLfLineEnds(text));
+    if (!key.empty()) dialog.TypeComboText(kSortKeyCombo, key);
+    dialog.ClickRadio(options.descending ? kDescendingRadio : kAscendingRadio);
+    RunExtraction(dialog, catalogue, BuildReportHeader(catalogue));
+    output = dialog.ReadControlText(kReportEdit);
+    if (lfOutput) output = ReplaceAll(output, "\r\n", "\n");
+  }
+
+  if (options.utf8) {
+    std::string utf8;
+    if (!Cp932ToUtf8(output, utf8, error)) return Fail(kExitBadText, "report: " + error);
+    output = std::move(utf8);
+  }
+  if (!WriteStandardOutput(output)) return Fail(kExitUsage, "cannot write standard output");
+  return kExitOk;
+}
+
+}  // namespace
+}  // namespace roster
+
+int main(int argc, char** argv) { return roster::Run(argc, argv); }
