@@ -9,6 +9,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#include <shellapi.h>
 #endif
 
 #include "app/encoding.h"
@@ -157,7 +159,42 @@ std::optional<int> LoadCatalogue(const Options& options, SkillCatalogue& catalog
   return std::nullopt;
 }
 
+#ifdef _WIN32
+std::string Narrow(UINT codePage, const wchar_t* text) {
+  const int length = WideCharToMultiByte(codePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+  WideCharToMultiByte(codePage, 0, text, -1, bytes.data(), length, nullptr, nullptr);
+  bytes.resize(bytes.size() - 1);
+  return bytes;
+}
+
+// The arguments as the bytes the options expect, whatever the system code
+// page: CP932, except a --key LABEL in utf-8 mode, which is UTF-8.
+std::vector<std::string> CommandLineArguments() {
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  bool utf8 = false;
+  for (int i = 0; i + 1 < count; ++i) {
+    if (std::wstring_view(wide[i]) == L"--encoding" && std::wstring_view(wide[i + 1]) == L"utf-8") utf8 = true;
+  }
+  std::vector<std::string> arguments;
+  for (int i = 0; i < count; ++i) {
+    const bool isKey = i > 0 && std::wstring_view(wide[i - 1]) == L"--key";
+    arguments.push_back(Narrow(isKey && utf8 ? CP_UTF8 : 932, wide[i]));
+  }
+  LocalFree(wide);
+  return arguments;
+}
+#endif
+
 int Run(int argc, char** argv) {
+#ifdef _WIN32
+  std::vector<std::string> wideArguments = CommandLineArguments();
+  std::vector<char*> pointers;
+  for (std::string& argument : wideArguments) pointers.push_back(argument.data());
+  argc = static_cast<int>(pointers.size());
+  argv = pointers.data();
+#endif
   Options options;
   if (const std::optional<int> stop = ParseOptions(argc, argv, options)) return *stop;
 

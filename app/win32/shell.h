@@ -1,0 +1,23 @@
+// The Win32 shell of the tool: the process-wide handles, set once each, and
+// the two window procedures. The main window of class "toolbase" holds the
+// dialog "MAINDLG" with every control, and a status bar below it.
+#pragma once
+
+#include <windows.h>
+
+namespace roster {
+
+extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
+extern HWND MainWindow;        // set at WM_CREATE
+extern HMENU MainMenu;         // null: there is no "MENU" resource
+extern HWND MainDialog;        // the dialog "MAINDLG"
+extern HWND StatusBar;
+extern HFONT EditFont;         // fixed-pitch font of the two edit boxes
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Fits the main window around the dialog and the status bar.
+void LayoutMainWindow();
+
+}  // namespace roster

@@ -1,0 +1,52 @@
+#include "app/win32/win32_dialog_controls.h"
+
+#include "app/win32/wide_text.h"
+
+namespace roster {
+namespace {
+
+std::wstring WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
+}  // namespace
+
+std::string Win32DialogControls::ReadControlText(int id) { return Cp932FromWide(WindowText(Control(id))); }
+
+std::string Win32DialogControls::ReadComboText(int id) {
+  const LRESULT selected = Send(id, CB_GETCURSEL, 0, 0);
+  if (selected == CB_ERR) return ReadControlText(id);
+  const LRESULT length = Send(id, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+  if (length == CB_ERR) return {};
+  std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+  Send(id, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(entry.data()));
+  entry.resize(static_cast<std::size_t>(length));
+  return Cp932FromWide(entry);
+}
+
+// Selecting everything and replacing the selection as an undoable edit gives
+// the box exactly the new text, and Ctrl+Z gives back the old one.
+void Win32DialogControls::ReplaceTextUndoably(int id, std::string_view text) {
+  const std::wstring wide = WideFromCp932(text);
+  Send(id, EM_SETSEL, 0, -1);
+  Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+bool Win32DialogControls::IsButtonChecked(int id) { return IsDlgButtonChecked(dialog_, id) != 0; }
+
+void Win32DialogControls::AddComboEntry(int id, std::string_view text) {
+  const std::wstring wide = WideFromCp932(text);
+  Send(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Win32DialogControls::SelectComboEntry(int id, int index) { Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+void Win32DialogControls::CheckButton(int id) { Send(id, BM_SETCHECK, BST_CHECKED, 0); }
+
+void Win32DialogControls::RemoveTextLimit(int id) { Send(id, EM_SETLIMITTEXT, 0, 0); }
+
+}  // namespace roster

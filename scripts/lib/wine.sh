@@ -1,0 +1,47 @@
+# Shared by the Wine scripts: a private prefix and X display, quiet and fast.
+# After roster_wine_start, WINEPREFIX and DISPLAY are set; roster_wine_stop
+# ends every process of the prefix and removes it.
+
+roster_wait_for() {  # roster_wait_for SECONDS COMMAND...: polls until COMMAND succeeds
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+roster_wine_start() {
+  ROSTER_WINE_WORK=$(mktemp -d /tmp/roster-wine.XXXXXX)
+  export WINEPREFIX=$ROSTER_WINE_WORK/prefix
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # File names with Japanese characters need a UTF-8 Unix locale.
+  case "${LANG:-}" in *UTF-8*|*utf8*) ;; *) export LANG=C.UTF-8 ;; esac
+  if [ -n "${ROSTER_DISPLAY:-}" ]; then
+    export DISPLAY=$ROSTER_DISPLAY
+  else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$ROSTER_WINE_WORK/display" < /dev/null > /dev/null 2>&1 &
+    ROSTER_XVFB_PID=$!
+    roster_wait_for 30 test -s "$ROSTER_WINE_WORK/display" || { echo "wine-run: Xvfb did not start" >&2; return 1; }
+    export DISPLAY=:$(cat "$ROSTER_WINE_WORK/display")
+  fi
+  # A wineserver that holds the caller's output open would keep CTest
+  # waiting, so it gets none.
+  mkdir -p "$WINEPREFIX"
+  wineserver -p < /dev/null > /dev/null 2>&1
+  wine wineboot --init < /dev/null > /dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f < /dev/null > /dev/null 2>&1
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+roster_wine_stop() {
+  # -k returns before the processes are gone; -w waits for the server.
+  wineserver -k > /dev/null 2>&1 || true
+  timeout 30 wineserver -w > /dev/null 2>&1 || true
+  if [ -n "${ROSTER_XVFB_PID:-}" ]; then
+    kill "$ROSTER_XVFB_PID" 2>/dev/null || true
+    wait "$ROSTER_XVFB_PID" 2>/dev/null || true
+  fi
+  rm -rf "$ROSTER_WINE_WORK"
+}

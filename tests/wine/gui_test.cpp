@@ -1,0 +1,253 @@
+// roster.exe under Wine, driven through its real controls: start-up state,
+// layout, the exit confirmation, and 「抽出」 against roster-extract.exe on a
+// dozen rosters, keys picked from the list or typed, in both directions.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/win32/wide_text.h"
+#include "roster_window.h"
+
+namespace roster {
+namespace {
+
+class GuiTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = MakeWorkFolder();
+    window_ = RosterWindow::Start(folder_);
+    ASSERT_NE(window_, nullptr) << "roster.exe did not show its window";
+  }
+
+  // Puts `text` into the report box, picks the key, the direction, presses
+  // 「抽出」 and returns the box's text.
+  std::string Extract(const std::string& text, const std::string& key, bool typed, bool descending) {
+    window_->SetText(window_->Control(1001), text);
+    if (typed) {
+      window_->TypeKey(key);
+    } else {
+      const std::vector<std::string> entries = window_->ComboEntries();
+      const auto entry = std::find(entries.begin(), entries.end(), key);
+      EXPECT_NE(entry, entries.end()) << key;
+      window_->SelectKey(static_cast<int>(entry - entries.begin()));
+    }
+    window_->Click(descending ? 1008 : 1007);
+    EXPECT_EQ(window_->Send(window_->Control(1008), BM_GETCHECK, 0, 0), descending ? BST_CHECKED : BST_UNCHECKED);
+    window_->Click(1002);
+    return window_->Text(window_->Control(1001));
+  }
+
+  std::string Headless(const std::string& text, const std::string& key, bool descending) {
+    WriteBinaryFile(folder_ + L"\\input.txt", text);
+    std::vector<std::string> arguments = {"--key", key};
+    if (descending) arguments.push_back("--descending");
+    arguments.push_back("input.txt");
+    const ProcessResult result = RunRosterExtract(folder_, arguments);
+    EXPECT_EQ(result.exitCode, 0u);
+    return result.out;
+  }
+
+  std::wstring folder_;
+  std::unique_ptr<RosterWindow> window_;
+};
+
+std::string SampleRoster() { return ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR "/examples/roster.txt")); }
+
+// Whatever the system code page, Japanese text looks and behaves the same.
+TEST(SystemCodePage, IsTheOneThisRunIsFor) {
+  wchar_t expected[16] = {};
+  if (GetEnvironmentVariableW(L"ROSTER_EXPECT_CODE_PAGE", expected, 16) == 0) GTEST_SKIP();
+  EXPECT_EQ(std::to_wstring(GetACP()), expected);
+}
+
+TEST_F(GuiTest, StartState) {
+  const RosterWindow& w = *window_;
+  EXPECT_EQ(w.WideText(w.main()), L"");
+  EXPECT_EQ(w.WideText(w.statusBar()), L"ステータスバー");
+  EXPECT_EQ(w.Send(w.Control(1005), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(w.Text(w.Control(1005)), "");
+  EXPECT_EQ(w.Send(w.Control(1007), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(w.Send(w.Control(1008), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(w.Text(w.Control(1001)), "");
+  EXPECT_EQ(w.Text(w.Control(1003)), "");
+  EXPECT_FALSE(IsWindowVisible(w.Control(1009)));
+  EXPECT_EQ(w.Send(w.Control(1009), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // A dialog trades an edit control's WS_BORDER for WS_EX_CLIENTEDGE.
+  for (int id : {1001, 1003}) {
+    const auto editStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_STYLE));
+    const auto editExStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_EXSTYLE));
+    EXPECT_EQ(editStyle | WS_BORDER, 0x50B10084u) << id;
+    EXPECT_TRUE((editStyle & WS_BORDER) != 0 || (editExStyle & WS_EX_CLIENTEDGE) != 0) << id;
+  }
+  const DWORD style = static_cast<DWORD>(GetWindowLongW(w.main(), GWL_STYLE));
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX),
+            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+  EXPECT_EQ(GetMenu(w.main()), nullptr);
+  // The client area is exactly the dialog above the status bar.
+  RECT client, dialog, status;
+  GetClientRect(w.main(), &client);
+  GetWindowRect(w.dialog(), &dialog);
+  GetWindowRect(w.statusBar(), &status);
+  EXPECT_EQ(client.right, dialog.right - dialog.left);
+  EXPECT_EQ(client.bottom, (dialog.bottom - dialog.top) + (status.bottom - status.top));
+  POINT origin = {0, 0};
+  ClientToScreen(w.main(), &origin);
+  EXPECT_EQ(dialog.left, origin.x);
+  EXPECT_EQ(dialog.top, origin.y);
+  EXPECT_EQ(status.bottom - origin.y, client.bottom);
+}
+
+TEST_F(GuiTest, KeyListIsTheHeadlessOne) {
+  const ProcessResult keys = RunRosterExtract(folder_, {"--list-keys"});
+  ASSERT_EQ(keys.exitCode, 0u);
+  std::string expected;
+  for (const std::string& entry : window_->ComboEntries()) expected += entry + "\n";
+  EXPECT_EQ(keys.out, expected);
+  EXPECT_EQ(window_->ComboEntries().size(), 23u);  // 11 fixed labels and 12 skills
+}
+
+struct Roster {
+  const char* what;
+  std::string text;
+};
+
+std::vector<Roster> Rosters() {
+  std::string many;
+  for (int i = 0; i < 40; ++i) {
+    many += Cp932("Ｃ") + std::to_string(i % 17) + Cp932("|人間男|") + std::to_string(i % 7) + Cp932("２|") + std::to_string(10 + i) + "/" +
+            std::to_string(i % 3) + "|" + std::to_string(i % 5) + Cp932("/１/２/３|全力 ") + std::to_string(i) + " P" +
+            std::to_string(i % 4) + "\r\n";
+  }
+  return {
+      {"sample", SampleRoster()},
+      {"empty", ""},
+      {"katakana po and full-width minus", Cp932("ポール|人間男|１|10/5|1/2/3/4|全力 1 ポチ\r\nポーラ|人間女|３|9/無|－１/2/3/4| 2 ポポ\r\n")},
+      {"full-width digits", Cp932("アン|人間女|１２|１５/３|１/２/３/４| ３ ＰＬ\r\nイオ|森人男|２１|９/１２|２/１/３/４| １２ ＰＬ")},
+      {"duplicates", Cp932("A|人間||10/1|1| 1 p\r\nB|人間||20/2|2| 2 q\r\nA|森人||30/3|3| 3 r\r\nB|鉱人||1/1|4| 4 s")},
+      {"a report pasted back", ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR "/tests/data/roster_by_name.cp932.txt"))},
+      {"blank and junk lines", Cp932("\r\n\r\n-- session 3 --\r\nx|y\r\nZ|人間||5/5|5| 5 z\r\n\r\n")},
+      {"negative and large numbers", Cp932("N|人間|-1|-5/99999999999|-3/100/12/-9|x -2 p\r\nM|人間|99|1000/0|9/9/9/9| 2147483647 q")},
+      {"spaces in names and tails", Cp932("ア イ|人間|１|1/1|1|  全力  3　　プ  リ　ア\r\n  ウ　 |人間|２|2/2|2|魔撃 4 P")},
+      {"width and case", Cp932("a|x||1/1|1| 1 p\r\nＡ|x||1/1|1| 1 p\r\nA|x||1/1|1| 1 p\r\nｱ|x||1/1|1| 1 p")},
+      {"many rows with ties", many},
+      {"short and odd lines", Cp932("A|人|１|\r\nB|人間|１２３|4/5\r\nC|ab|x|y|z|w\r\n名前|x|x|x|x|x\r\n")},
+  };
+}
+
+struct KeyChoice {
+  std::string key;
+  bool typed;
+};
+
+TEST_F(GuiTest, ExtractEqualsHeadlessExtraction) {
+  const std::vector<KeyChoice> keys = {
+      {"", false},      {Cp932("名前"), false},   {Cp932("種族"), false},   {Cp932("冒険者レベル"), false}, {Cp932("剣士"), false},
+      {Cp932("命中力"), false}, {Cp932("プレイヤー名"), false}, {Cp932("魔力"), true}, {Cp932("名前 "), true},   {Cp932("参加回数"), true},
+  };
+  for (const Roster& roster : Rosters()) {
+    for (const KeyChoice& key : keys) {
+      for (bool descending : {false, true}) {
+        const std::string window = Extract(roster.text, key.key, key.typed, descending);
+        ASSERT_EQ(window, Headless(roster.text, key.key, descending))
+            << roster.what << " / key " << testing::PrintToString(key.key) << (key.typed ? " typed" : "")
+            << (descending ? " / descending" : "");
+      }
+    }
+  }
+}
+
+TEST_F(GuiTest, EveryListedKeyOnTheSample) {
+  const std::string sample = SampleRoster();
+  for (const std::string& key : window_->ComboEntries()) {
+    for (bool descending : {false, true}) {
+      ASSERT_EQ(Extract(sample, key, false, descending), Headless(sample, key, descending)) << key;
+    }
+  }
+}
+
+TEST_F(GuiTest, ExtractCanBeUndoneAndLeavesMemoAndKeyAlone) {
+  const std::string sample = SampleRoster();
+  window_->SetText(window_->Control(1003), Cp932("メモ: 次回は第13回"));
+  const std::string report = Extract(sample, Cp932("参加回数"), true, false);
+  EXPECT_EQ(report, Headless(sample, Cp932("参加回数"), false));
+  EXPECT_EQ(window_->Text(window_->Control(1003)), Cp932("メモ: 次回は第13回"));
+  EXPECT_EQ(window_->Text(window_->Control(1005)), Cp932("参加回数"));
+  EXPECT_EQ(window_->Send(window_->Control(1005), CB_GETCURSEL, 0, 0), CB_ERR);
+  window_->Send(window_->Control(1001), EM_UNDO, 0, 0);
+  EXPECT_EQ(window_->Text(window_->Control(1001)), sample);
+}
+
+TEST_F(GuiTest, ExtractRunsWhateverTheNotificationCode) {
+  window_->SetText(window_->Control(1001), SampleRoster());
+  window_->Send(window_->dialog(), WM_COMMAND, MAKEWPARAM(1002, 0x1234), 0);
+  EXPECT_EQ(window_->Text(window_->Control(1001)), Headless(SampleRoster(), "", false));
+}
+
+// A paste of more than the edit control's default 32,767 characters is kept
+// whole, and so is the report written back.
+TEST_F(GuiTest, LargePasteIsKeptWhole) {
+  std::string text;
+  for (int i = 0; i < 4000; ++i) {
+    text += Cp932("キャラ") + std::to_string(i) + Cp932("|人間男|１２|") + std::to_string(i % 300) + Cp932("/5|1/2/3/4|全力 ") +
+            std::to_string(i % 50) + " PL\r\n";
+  }
+  const std::wstring wide = WideFromCp932(text);
+  ASSERT_GT(wide.size(), 100000u);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  HWND edit = window_->Control(1001);
+  window_->Send(edit, WM_PASTE, 0, 0);
+  ASSERT_EQ(window_->Text(edit), text);
+  window_->SelectKey(1);
+  window_->Click(1002);
+  const std::string report = window_->Text(edit);
+  EXPECT_EQ(report, Headless(text, Cp932("名前"), false));
+  EXPECT_GT(WideFromCp932(report).size(), 100000u);
+}
+
+TEST_F(GuiTest, ExitConfirmation) {
+  const std::string sample = SampleRoster();
+  const std::string report = Extract(sample, Cp932("名前"), false, false);
+  window_->SetText(window_->Control(1003), "memo");
+
+  HWND box = window_->RequestClose();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(window_->WideText(box), L"終了確認");
+  EXPECT_EQ(window_->WideText(GetDlgItem(box, 0xFFFF)), L"終了してもよろしいですか？");
+  window_->Send(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(IsWindow(window_->main()));
+  EXPECT_EQ(window_->Text(window_->Control(1001)), report);
+  EXPECT_EQ(window_->Text(window_->Control(1003)), "memo");
+
+  box = window_->RequestClose();
+  ASSERT_NE(box, nullptr);
+  window_->Send(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
+  DWORD exitCode = 1;
+  ASSERT_TRUE(window_->WaitForExit(exitCode));
+  EXPECT_EQ(exitCode, 0u);
+}
+
+// Holds the extracted sample on screen while scripts/screenshot takes its
+// picture; runs only when that script asks for it.
+TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
+  const DWORD length = GetEnvironmentVariableW(L"ROSTER_SCREENSHOT_FOLDER", nullptr, 0);
+  if (length == 0) GTEST_SKIP() << "only for scripts/screenshot";
+  std::wstring handshake(length, L'\0');
+  GetEnvironmentVariableW(L"ROSTER_SCREENSHOT_FOLDER", handshake.data(), length);
+  handshake.resize(length - 1);
+  Extract(SampleRoster(), Cp932("名前"), false, false);
+  window_->SetText(window_->Control(1003), Cp932("次回: 第13回セッション"));
+  WriteBinaryFile(handshake + L"\\ready", "ready");
+  EXPECT_TRUE(WaitFor([&] { return GetFileAttributesW((handshake + L"\\done").c_str()) != INVALID_FILE_ATTRIBUTES; },
+                      std::chrono::seconds(60)));
+}
+
+}  // namespace
+}  // namespace roster

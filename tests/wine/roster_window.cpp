@@ -1,0 +1,215 @@
+#include "roster_window.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "app/win32/wide_text.h"
+
+namespace roster {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 30000;
+
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+struct FindByClass {
+  DWORD processId;
+  const wchar_t* className;
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM context) {
+  auto* find = reinterpret_cast<FindByClass*>(context);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (processId == find->processId && std::wstring_view(className) == find->className &&
+      (find->owner == nullptr || GetWindow(window, GW_OWNER) == find->owner)) {
+    find->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindTopLevelWindow(DWORD processId, const wchar_t* className, HWND owner = nullptr) {
+  FindByClass find = {processId, className, owner, nullptr};
+  EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+}  // namespace
+
+std::string Cp932(std::string_view utf8) {
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return Cp932FromWide(wide);
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+std::wstring WindowsPath(const std::string& unixPath) {
+  std::wstring path = L"Z:";
+  for (char c : unixPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  return path;
+}
+
+std::string ReadBinaryFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteBinaryFile(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::wstring MakeWorkFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  static int count = 0;
+  const std::wstring folder =
+      std::wstring(temp) + L"roster-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CreateDirectoryW((folder + L"\\Database").c_str(), nullptr);
+  const std::wstring source = WindowsPath(ROSTER_SOURCE_DIR) + L"\\Database\\技能.txt";
+  CopyFileW(source.c_str(), (folder + L"\\Database\\技能.txt").c_str(), FALSE);
+  return folder;
+}
+
+ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std::string>& arguments) {
+  std::wstring commandLine = Quoted(WindowsPath(ROSTER_EXTRACT_EXE));
+  for (const std::string& argument : arguments) commandLine += L" " + Quoted(WideFromCp932(argument));
+  const std::wstring outPath = folder + L"\\extract-out.txt";
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = out;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process = {};
+  ProcessResult result;
+  result.exitCode = 999;
+  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
+                     &process)) {
+    WaitForSingleObject(process.hProcess, 60000);
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(out);
+  result.out = ReadBinaryFile(outPath);
+  return result;
+}
+
+std::unique_ptr<RosterWindow> RosterWindow::Start(const std::wstring& folder) {
+  auto window = std::unique_ptr<RosterWindow>(new RosterWindow());
+  std::wstring commandLine = Quoted(WindowsPath(ROSTER_EXE));
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                      &window->process_)) {
+    return nullptr;
+  }
+  const DWORD id = window->process_.dwProcessId;
+  if (!WaitFor([&] { return (window->main_ = FindTopLevelWindow(id, L"toolbase")) != nullptr; })) return nullptr;
+  if (!WaitFor([&] {
+        window->dialog_ = FindWindowExW(window->main_, nullptr, L"#32770", nullptr);
+        window->statusBar_ = FindWindowExW(window->main_, nullptr, STATUSCLASSNAMEW, nullptr);
+        return window->dialog_ != nullptr && window->statusBar_ != nullptr && IsWindowVisible(window->main_);
+      })) {
+    return nullptr;
+  }
+  return window;
+}
+
+RosterWindow::~RosterWindow() {
+  if (process_.hProcess == nullptr) return;
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 10000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+LRESULT RosterWindow::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+std::wstring RosterWindow::WideText(HWND window) const {
+  const LRESULT length = Send(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT got = Send(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
+std::string RosterWindow::Text(HWND window) const { return Cp932FromWide(WideText(window)); }
+
+void RosterWindow::SetText(HWND window, const std::string& cp932) const {
+  const std::wstring wide = WideFromCp932(cp932);
+  Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+std::vector<std::string> RosterWindow::ComboEntries() const {
+  HWND combo = Control(1005);
+  std::vector<std::string> entries;
+  const LRESULT count = Send(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = Send(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    Send(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<std::size_t>(length));
+    entries.push_back(Cp932FromWide(entry));
+  }
+  return entries;
+}
+
+void RosterWindow::SelectKey(int index) const { Send(Control(1005), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+void RosterWindow::TypeKey(const std::string& cp932) const {
+  Send(Control(1005), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetText(Control(1005), cp932);
+}
+
+void RosterWindow::Click(int id) const { Send(Control(id), BM_CLICK, 0, 0); }
+
+HWND RosterWindow::RequestClose() const {
+  PostMessageW(main_, WM_CLOSE, 0, 0);
+  HWND box = nullptr;
+  WaitFor([&] { return (box = FindTopLevelWindow(process_.dwProcessId, L"#32770", main_)) != nullptr; });
+  return box;
+}
+
+bool RosterWindow::WaitForExit(DWORD& exitCode) const {
+  if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) return false;
+  return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
+}
+
+}  // namespace roster

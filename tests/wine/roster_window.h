@@ -1,0 +1,71 @@
+// A running roster.exe, driven from another process as a user would, through
+// its real controls; and roster-extract.exe run on the same input.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace roster {
+
+// CP932 bytes of UTF-8 text: this test's narrow literals are UTF-8.
+std::string Cp932(std::string_view utf8);
+
+// Polls `condition` until it holds or `limit` passes.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// "Z:\..." for a Unix path, as Wine maps it.
+std::wstring WindowsPath(const std::string& unixPath);
+
+std::string ReadBinaryFile(const std::wstring& path);
+void WriteBinaryFile(const std::wstring& path, const std::string& bytes);
+
+// A fresh working folder holding Database\技能.txt from the sample.
+std::wstring MakeWorkFolder();
+
+struct ProcessResult {
+  DWORD exitCode = 0;
+  std::string out;
+};
+
+// Runs roster-extract.exe in `folder` with `arguments` (CP932 bytes) and
+// the input file; standard output goes through a file.
+ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std::string>& arguments);
+
+class RosterWindow {
+ public:
+  // Starts roster.exe in `folder` and waits for its window; null on failure.
+  static std::unique_ptr<RosterWindow> Start(const std::wstring& folder);
+  ~RosterWindow();
+
+  HWND main() const { return main_; }
+  HWND dialog() const { return dialog_; }
+  HWND statusBar() const { return statusBar_; }
+  HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+
+  LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+  std::wstring WideText(HWND window) const;
+  std::string Text(HWND window) const;  // as CP932 bytes
+  void SetText(HWND window, const std::string& cp932) const;
+
+  std::vector<std::string> ComboEntries() const;
+  void SelectKey(int index) const;
+  void TypeKey(const std::string& cp932) const;  // no entry selected, text typed
+  void Click(int id) const;                     // BM_CLICK on a dialog button
+
+  // Asks to close and returns the confirmation box, or null.
+  HWND RequestClose() const;
+  bool WaitForExit(DWORD& exitCode) const;
+
+ private:
+  PROCESS_INFORMATION process_ = {};
+  HWND main_ = nullptr;
+  HWND dialog_ = nullptr;
+  HWND statusBar_ = nullptr;
+};
+
+}  // namespace roster
