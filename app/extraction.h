@@ -24,6 +24,26 @@ std::vector<CharacterData> CollectCharacters(std::string_view text);
 // The header, "\r\n", then each character's row and "\r\n".
 std::string RenderReport(std::string_view header, const std::vector<CharacterData>& characters);
 
+// The same report handed to `sink` in pieces of about `kReportPiece` bytes,
+// each ending with `lineEnd`, so that a large report needs no second copy
+// in memory.
+inline constexpr std::size_t kReportPiece = 1 << 20;
+template <typename Sink>
+void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
+                 Sink sink) {
+  std::string piece(header);
+  piece.append(lineEnd);
+  for (const CharacterData& character : characters) {
+    character.AppendReportRow(piece);
+    piece.append(lineEnd);
+    if (piece.size() >= kReportPiece) {
+      sink(std::string_view(piece));
+      piece.clear();
+    }
+  }
+  if (!piece.empty()) sink(std::string_view(piece));
+}
+
 // The whole run: collect, sort by `key` (as shown in the combo box) and
 // render under the header built from `catalogue`.
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,

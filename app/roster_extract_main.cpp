@@ -14,12 +14,10 @@
 #endif
 
 #include "app/encoding.h"
-#include "app/memory_dialog.h"
-#include "app/run_extraction.h"
+#include "app/extraction.h"
 #include "catalogue/file_bytes.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
-#include "text/strings.h"
 
 namespace roster {
 namespace {
@@ -125,6 +123,31 @@ bool WriteStandardOutput(std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
 }
 
+// Writes CP932 bytes to standard output, converted to UTF-8 in utf-8 mode.
+bool WriteOutput(std::string_view cp932, bool utf8) {
+  if (!utf8) return WriteStandardOutput(cp932);
+  std::string converted, error;
+  // Only a report of whole characters reaches here, so this cannot fail;
+  // should it, nothing half-converted is written.
+  if (!Cp932ToUtf8(cp932, converted, error)) return false;
+  return WriteStandardOutput(converted);
+}
+
+// One Extract, as the window's 「抽出」 does it (the text, the key typed into
+// the sort box, the direction), with the report written in pieces. The
+// text is released once its characters are collected, so a large roster
+// is never held twice.
+int WriteExtraction(std::string text, std::string_view key, bool descending, const SkillCatalogue& catalogue,
+                    std::string_view lineEnd, bool utf8) {
+  std::vector<CharacterData> characters = CollectCharacters(text);
+  std::string().swap(text);
+  SortCharacters(characters, ResolveSortKey(key, catalogue), descending);
+  bool written = true;
+  WriteReport(BuildReportHeader(catalogue), characters, lineEnd,
+              [&](std::string_view piece) { written = written && WriteOutput(piece, utf8); });
+  return written ? kExitOk : Fail(kExitUsage, "cannot write standard output");
+}
+
 // A bare "\n" ends a line like "\r\n" does.
 std::string CrLfLineEnds(std::string_view text) {
   std::string out;
@@ -134,6 +157,13 @@ std::string CrLfLineEnds(std::string_view text) {
     out.push_back(text[i]);
   }
   return out;
+}
+
+bool HasBareLf(std::string_view text) {
+  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+    if (lf == 0 || text[lf - 1] != '\r') return true;
+  }
+  return false;
 }
 
 bool FirstLineEndIsBareLf(std::string_view text) {
@@ -207,44 +237,29 @@ int Run(int argc, char** argv) {
     return Fail(kExitBadText, "--key: " + error);
   }
 
-  std::string output;
   if (options.listKeys) {
+    std::string output;
     for (const std::string& entry : SortKeyList(catalogue)) output += entry + "\n";
-  } else {
-    std::string reason;
-    const std::optional<std::string> input =
-        options.input == "-" ? ReadStandardInput() : ReadFileBytes(options.input, &reason);
-    if (!input) {
-      return Fail(kExitUsage, "cannot read " + (options.input == "-" ? std::string("standard input") : options.input) +
-                                  (reason.empty() ? "" : ": " + reason));
-    }
-    std::string_view text = *input;
-    std::string cp932;
-    bool lfOutput = FirstLineEndIsBareLf(text);
-    if (options.utf8) {
-      if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-      if (!Utf8ToCp932(text, cp932, error)) return Fail(kExitBadText, options.input + ": " + error);
-      text = cp932;
-      lfOutput = true;
-    }
-
-    MemoryDialog dialog;
-    InitialiseDialogControls(dialog, catalogue);
-    dialog.Paste(kReportEdit, CrLfLineEnds(text));
-    if (!key.empty()) dialog.TypeComboText(kSortKeyCombo, key);
-    dialog.ClickRadio(options.descending ? kDescendingRadio : kAscendingRadio);
-    RunExtraction(dialog, catalogue, BuildReportHeader(catalogue));
-    output = dialog.ReadControlText(kReportEdit);
-    if (lfOutput) output = ReplaceAll(output, "\r\n", "\n");
+    return WriteOutput(output, options.utf8) ? kExitOk : Fail(kExitUsage, "cannot write standard output");
   }
-
+  std::string reason;
+  std::optional<std::string> input =
+      options.input == "-" ? ReadStandardInput() : ReadFileBytes(options.input, &reason);
+  if (!input) {
+    return Fail(kExitUsage, "cannot read " + (options.input == "-" ? std::string("standard input") : options.input) +
+                                (reason.empty() ? "" : ": " + reason));
+  }
+  std::string text = std::move(*input);
+  input.reset();
+  const bool lfOutput = options.utf8 || FirstLineEndIsBareLf(text);
   if (options.utf8) {
-    std::string utf8;
-    if (!Cp932ToUtf8(output, utf8, error)) return Fail(kExitBadText, "report: " + error);
-    output = std::move(utf8);
+    std::string cp932;
+    const std::string_view utf8 = std::string_view(text).substr(text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0);
+    if (!Utf8ToCp932(utf8, cp932, error)) return Fail(kExitBadText, options.input + ": " + error);
+    text = std::move(cp932);
   }
-  if (!WriteStandardOutput(output)) return Fail(kExitUsage, "cannot write standard output");
-  return kExitOk;
+  if (HasBareLf(text)) text = CrLfLineEnds(text);
+  return WriteExtraction(std::move(text), key, options.descending, catalogue, lfOutput ? "\n" : "\r\n", options.utf8);
 }
 
 }  // namespace

@@ -38,6 +38,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* e
     return std::nullopt;
   }
   std::string bytes;
+  // Reading into a string of the file's size keeps a large file from being
+  // held twice while the string grows. Only a file that reads has a size
+  // (a directory opens, but neither reads nor has one).
+  char probe;
+  if (std::fread(&probe, 1, 1, file.get()) == 1 && std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(file.get());
+    if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
+  }
+  std::rewind(file.get());
   char buffer[1 << 16];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);

@@ -1,35 +1,68 @@
 // The line format: NAME|RACEGENDER|SKILLS|...|HP/MP|HIT/EVA/PRO/MAG|TAIL,
 // the same row layout that the report writes, so a report extracts again.
-#include "character/character_data.h"
-
 #include <optional>
 
+#include "character/character_data.h"
+#include "character/character_encoder.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
+#include "text/space_runs.h"
 #include "text/strings.h"
 
 namespace roster {
 namespace {
 
 constexpr std::string_view kCellSeparator = "|";
-constexpr std::string_view kPartSeparator = "/";
+constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
-constexpr std::string_view kHalfSpace = " ";
-constexpr std::string_view kFullSpace = "　";
 constexpr std::size_t kMinimumCells = 6;
 constexpr std::size_t kNameBytes = 10;
 constexpr std::size_t kRaceBytes = 4;
 constexpr std::size_t kLevelBytes = 2;
 constexpr std::size_t kFeatBytes = 4;
-constexpr std::size_t kCombatParts = 4;
-constexpr std::size_t kTailItems = 3;
+
+// The cells of a line, one after another, cut at "|" on character
+// boundaries; no cell list is built.
+class CellReader {
+ public:
+  explicit CellReader(std::string_view line) : line_(line) {}
+
+  // The next cell; nothing after the last one.
+  std::optional<std::string_view> Next() {
+    if (done_) return std::nullopt;
+    const std::size_t bar = FindChars(line_, kCellSeparator, pos_);
+    if (bar == std::string_view::npos) {
+      done_ = true;
+      return line_.substr(pos_);
+    }
+    const std::string_view cell = line_.substr(pos_, bar - pos_);
+    pos_ = bar + 1;
+    return cell;
+  }
+
+ private:
+  std::string_view line_;
+  std::size_t pos_ = 0;
+  bool done_ = false;
+};
+
+// The first six cells, or nothing when the line has fewer.
+std::optional<std::array<std::string_view, kMinimumCells>> FirstCells(CellReader& cells) {
+  std::array<std::string_view, kMinimumCells> first;
+  for (std::string_view& cell : first) {
+    const std::optional<std::string_view> next = cells.Next();
+    if (!next) return std::nullopt;
+    cell = *next;
+  }
+  return first;
+}
 
 // The name that a name cell gives: its last 10 bytes (cut on a character
 // boundary) without spaces; nothing for a header line.
 std::optional<std::string> NameOfCell(std::string_view cell) {
   cell.remove_prefix(SuffixStartOnBoundary(cell, kNameBytes));
   if (ContainsChars(cell, kHeaderMarker)) return std::nullopt;
-  return ReplaceAll(ReplaceAll(cell, kHalfSpace, ""), kFullSpace, "");
+  return RemoveSpaces(cell);
 }
 
 // `text` cut into pieces of at most `width` bytes, each ending on a
@@ -44,71 +77,79 @@ void ForEachPiece(std::string_view text, std::size_t width, Sink sink) {
   }
 }
 
-// The "/"-parts of a cell, exactly `count` of them: missing parts are empty.
-std::vector<std::string_view> Parts(std::string_view cell, std::size_t count) {
-  std::vector<std::string_view> parts = SplitViews(cell, kPartSeparator);
-  parts.resize(count);
+// The first `count` "/"-parts of a cell; missing parts are empty.
+template <std::size_t Count>
+std::array<std::string_view, Count> Parts(std::string_view cell) {
+  std::array<std::string_view, Count> parts;
+  for (std::size_t i = 0; i < Count; ++i) {
+    const std::size_t slash = cell.find(kPartSeparator);
+    parts[i] = cell.substr(0, slash);
+    if (slash == std::string_view::npos) break;
+    cell.remove_prefix(slash + 1);
+  }
   return parts;
 }
 
-std::string_view CellOrEmpty(const std::vector<std::string_view>& cells, std::size_t index) {
-  return index < cells.size() ? cells[index] : std::string_view();
-}
+bool HasPartSeparator(std::string_view cell) { return cell.find(kPartSeparator) != std::string_view::npos; }
 
 }  // namespace
 
 std::string ParseName(std::string_view line) {
-  const std::vector<std::string_view> cells = SplitViews(line, kCellSeparator);
-  if (cells.size() < kMinimumCells) return {};
-  return NameOfCell(cells[0]).value_or(std::string());
+  CellReader cells(line);
+  const auto first = FirstCells(cells);
+  if (!first) return {};
+  return NameOfCell((*first)[0]).value_or(std::string());
 }
 
 void CharacterData::ParseLine(std::string_view line) {
-  const std::vector<std::string_view> cells = SplitViews(line, kCellSeparator);
-  if (cells.size() < kMinimumCells) return;
-  std::optional<std::string> cellName = NameOfCell(cells[0]);
-  if (!cellName) return;
-  name = std::move(*cellName);
+  CellReader cells(line);
+  const auto first = FirstCells(cells);
+  if (!first) return;
+  std::optional<std::string> name = NameOfCell((*first)[0]);
+  if (!name) return;
 
-  const std::size_t raceLength = PrefixOnBoundary(cells[1], kRaceBytes);
-  race = std::string(cells[1].substr(0, raceLength));
-  gender = std::string(cells[1].substr(raceLength));
+  CharacterEncoder record;
+  record.name = std::move(*name);
+  const std::string_view raceAndGender = (*first)[1];
+  const std::size_t raceLength = PrefixOnBoundary(raceAndGender, kRaceBytes);
+  record.race = raceAndGender.substr(0, raceLength);
+  record.gender = raceAndGender.substr(raceLength);
+
+  // Cells from 2 on, in order; after the last cell, nothing.
+  std::size_t index = 2;
+  auto nextCell = [&]() -> std::optional<std::string_view> {
+    const std::size_t i = index++;
+    return i < kMinimumCells ? std::optional<std::string_view>((*first)[i]) : cells.Next();
+  };
 
   // Skill cells run up to the first cell that holds "/"; without one, every
   // later cell is a skill cell and the rest of the record stays empty.
-  std::size_t h = 2;
-  for (; h < cells.size() && !ContainsChars(cells[h], kPartSeparator); ++h) {
-    skillLevels.push_back(kSkillGroupMarker);
-    ForEachPiece(cells[h], kLevelBytes,
-                 [this](std::string_view piece) { skillLevels.push_back(FullWidthToInt(piece)); });
+  std::optional<std::string_view> cell = nextCell();
+  for (; cell && !HasPartSeparator(*cell); cell = nextCell()) {
+    record.AppendLevel(kSkillGroupMarker);
+    ForEachPiece(*cell, kLevelBytes, [&](std::string_view piece) { record.AppendLevel(FullWidthToInt(piece)); });
   }
 
-  const std::vector<std::string_view> hpMp = Parts(CellOrEmpty(cells, h), 2);
-  hp = FullWidthToInt(ReplaceAll(hpMp[0], kFullSpace, ""));
-  mp = FullWidthToInt(ReplaceAll(hpMp[1], kFullSpace, ""));
+  const auto hpMp = Parts<2>(cell.value_or(""));
+  record.hp = FullWidthToInt(RemoveFullWidthSpaces(hpMp[0]));
+  record.mp = FullWidthToInt(RemoveFullWidthSpaces(hpMp[1]));
 
-  const std::vector<std::string_view> combat = Parts(CellOrEmpty(cells, h + 1), kCombatParts);
-  hit = FullWidthToInt(combat[0]);
-  evasion = FullWidthToInt(combat[1]);
-  protection = FullWidthToInt(combat[2]);
-  magicPower = FullWidthToInt(combat[3]);
+  const auto combat = Parts<4>(cell ? nextCell().value_or("") : "");
+  record.hit = FullWidthToInt(combat[0]);
+  record.evasion = FullWidthToInt(combat[1]);
+  record.protection = FullWidthToInt(combat[2]);
+  record.magicPower = FullWidthToInt(combat[3]);
 
   // Every run of spaces in the tail becomes one separator, so no item holds
   // a space.
-  std::string tail = ReplaceAll(CellOrEmpty(cells, h + 2), kHalfSpace, kCellSeparator);
-  tail = ReplaceAll(tail, kFullSpace, kCellSeparator);
-  tail = ReplaceAll(tail, "||", kCellSeparator);
-  std::vector<std::string_view> items = SplitViews(tail, kCellSeparator);
-  if (items.size() < kTailItems) items.resize(kTailItems);
+  TailItems tail;
+  SplitTail(cell ? nextCell().value_or("") : "", tail);
+  ForEachPiece(tail.first[0], kFeatBytes, [&](std::string_view piece) { record.AppendFeat(piece); });
+  record.participationCount = FullWidthToInt(tail.first[1]);
+  record.playerName = tail.first[2];
+  record.remarks = std::move(tail.rest);
 
-  ForEachPiece(items[0], kFeatBytes,
-               [this](std::string_view piece) { combatFeats.emplace_back(piece); });
-  participationCount = FullWidthToInt(items[1]);
-  playerName = std::string(items[2]);
-  for (std::size_t i = kTailItems; i < items.size(); ++i) {
-    if (i > kTailItems) remarks.append(kHalfSpace);
-    remarks.append(items[i]);
-  }
+  record.StoreInto(*this);
 }
 
 }  // namespace roster

@@ -54,29 +54,31 @@ std::string CharacterData::ReportRow() const {
 }
 
 void CharacterData::AppendReportRow(std::string& out) const {
-  out.append(PadRight(name, kNameWidth));
+  out.append(PadRight(NameView(), kNameWidth));
   out.push_back('|');
-  out.append(race);
-  out.append(gender);
-  for (int32_t level : skillLevels) AppendLevel(out, level);
+  out.append(RaceView());
+  out.append(GenderView());
+  const std::size_t levels = SkillLevelCount();
+  for (std::size_t i = 0; i < levels; ++i) AppendLevel(out, SkillLevel(i));
   out.push_back('|');
-  out.append(PadLeft(IntToString(hp, 10), kPointsWidth));
+  out.append(PadLeft(IntToString(hp_, 10), kPointsWidth));
   out.push_back('/');
-  out.append(PadLeft(mp == 0 ? std::string(kNoMagicPoints) : IntToString(mp, 10), kPointsWidth));
+  out.append(PadLeft(mp_ == 0 ? std::string(kNoMagicPoints) : IntToString(mp_, 10), kPointsWidth));
   out.push_back('|');
-  AppendCombatValue(out, hit);
+  AppendCombatValue(out, hit_);
   out.push_back('/');
-  AppendCombatValue(out, evasion);
+  AppendCombatValue(out, evasion_);
   out.push_back('/');
-  AppendCombatValue(out, protection);
+  AppendCombatValue(out, protection_);
   out.push_back('/');
-  AppendCombatValue(out, magicPower);
+  AppendCombatValue(out, magicPower_);
   out.push_back('|');
-  for (const std::string& feat : combatFeats) out.append(feat);
+  ForEachFeat([&](std::string_view feat) { out.append(feat); });
   out.push_back(' ');
-  out.append(IntToString(participationCount, 10));
+  out.append(IntToString(participationCount_, 10));
   out.push_back(' ');
-  out.append(playerName);
+  out.append(PlayerNameView());
+  const std::string_view remarks = fields_.Get(kRemarks);
   if (!remarks.empty()) {
     out.push_back(' ');
     out.append(remarks);

@@ -43,10 +43,21 @@ std::string_view TextOf(const CharacterData& c, SortField field) {
   }
 }
 
-int32_t AdventurerLevel(const std::vector<int32_t>& levels) {
+int32_t AdventurerLevel(const CharacterData& c) {
   int32_t highest = 0;
-  for (int32_t level : levels) highest = std::max(highest, level);
+  const std::size_t count = c.SkillLevelCount();
+  for (std::size_t i = 0; i < count; ++i) highest = std::max(highest, c.SkillLevel(i));
   return highest;
+}
+
+// The first eight bytes of a text as a big-endian number, zero-filled: it
+// orders texts as the byte rule does wherever it differs.
+uint64_t Prefix(std::string_view text) {
+  uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    prefix = (prefix << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  }
+  return prefix;
 }
 
 // A number key; a missing skill level is below every level.
@@ -57,12 +68,10 @@ int64_t NumberOf(const CharacterData& c, const SortKey& key) {
     case SortField::kProtection: return c.GetProtection();
     case SortField::kMagicPower: return c.GetMagicPower();
     case SortField::kParticipationCount: return c.GetParticipationCount();
-    case SortField::kAdventurerLevel: return AdventurerLevel(c.SkillLevelsView());
-    case SortField::kSkill: {
-      const std::vector<int32_t>& levels = c.SkillLevelsView();
-      if (key.skillIndex >= levels.size()) return std::numeric_limits<int64_t>::min();
-      return levels[key.skillIndex];
-    }
+    case SortField::kAdventurerLevel: return AdventurerLevel(c);
+    case SortField::kSkill:
+      if (key.skillIndex >= c.SkillLevelCount()) return std::numeric_limits<int64_t>::min();
+      return c.SkillLevel(key.skillIndex);
     default: return 0;
   }
 }
@@ -75,11 +84,21 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
   std::iota(order.begin(), order.end(), 0u);
   if (key.field == SortField::kNone) return order;
   if (IsTextField(key.field)) {
-    std::vector<std::pair<std::string_view, uint32_t>> keyed;
+    // The first eight bytes, big-endian, order most pairs without touching
+    // the records again; equal prefixes fall back to the whole texts.
+    struct Keyed {
+      uint64_t prefix;
+      uint32_t index;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(characters.size());
-    for (uint32_t i : order) keyed.emplace_back(TextOf(characters[i], key.field), i);
-    std::sort(keyed.begin(), keyed.end());
-    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
+    for (uint32_t i : order) keyed.push_back({Prefix(TextOf(characters[i], key.field)), i});
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+      if (a.prefix != b.prefix) return a.prefix < b.prefix;
+      const int byText = TextOf(characters[a.index], key.field).compare(TextOf(characters[b.index], key.field));
+      return byText != 0 ? byText < 0 : a.index < b.index;
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].index;
   } else {
     std::vector<std::pair<int64_t, uint32_t>> keyed;
     keyed.reserve(characters.size());

@@ -1,6 +1,5 @@
 #include "text/cp932.h"
 
-#include <cstring>
 
 namespace roster {
 namespace {
@@ -16,16 +15,26 @@ bool BelowTrailRange(std::string_view pattern) {
 
 }  // namespace
 
+// Whether `pos` starts a character, given that `from` (<= pos) does. A byte
+// that is not a lead byte ends a character wherever it stands, so only the
+// run of lead bytes just before `pos` matters: they pair up from the start
+// of the run, and `pos` starts a character when the run has even length.
+bool StartsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
+  std::size_t run = 0;
+  while (pos - run > from && IsLeadByte(static_cast<unsigned char>(text[pos - run - 1]))) ++run;
+  if (run % 2 == 0) return true;
+  // An odd run: the last lead byte pairs with the byte at `pos` when that
+  // byte can follow it.
+  return !IsTrailByte(static_cast<unsigned char>(text[pos]));
+}
+
 std::size_t FindChars(std::string_view text, std::string_view pattern, std::size_t from) {
   if (pattern.empty() || from > text.size()) return std::string_view::npos;
   if (BelowTrailRange(pattern)) return text.find(pattern, from);
   const std::size_t m = pattern.size();
-  const auto first = static_cast<unsigned char>(pattern[0]);
-  for (std::size_t pos = from; pos + m <= text.size(); pos += CharLength(text, pos)) {
-    if (static_cast<unsigned char>(text[pos]) != first ||
-        std::memcmp(text.data() + pos, pattern.data(), m) != 0) {
-      continue;
-    }
+  for (std::size_t pos = text.find(pattern, from); pos != std::string_view::npos; pos = text.find(pattern, pos + 1)) {
+    if (!StartsCharacter(text, from, pos)) continue;
+    // The end must be a boundary too: walk the pattern's characters.
     std::size_t end = pos;
     while (end < pos + m) end += CharLength(text, end);
     if (end == pos + m) return pos;

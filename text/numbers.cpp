@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "text/cp932.h"
 #include "text/width_fold.h"
 
 namespace roster {
@@ -14,27 +15,69 @@ bool IsCSpace(char c) {
 
 }  // namespace
 
+namespace {
+
+// Reads the strtol grammar from a stream of half-width characters: white
+// space, one sign, digits. Saturates at the 32-bit limits.
+class DecimalReader {
+ public:
+  // Takes the next character; false once the number has ended.
+  bool Take(char c) {
+    if (state_ == kSpace && IsCSpace(c)) return true;
+    if (state_ == kSpace && (c == '+' || c == '-')) {
+      negative_ = c == '-';
+      state_ = kSign;
+      return true;
+    }
+    if (c >= '0' && c <= '9') {
+      magnitude_ = std::min(magnitude_ * 10 + (c - '0'), kLimit);
+      state_ = kDigits;
+      return true;
+    }
+    return false;
+  }
+
+  int32_t Value() const {
+    const int64_t value = negative_ ? -magnitude_ : magnitude_;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+  }
+
+ private:
+  static constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+  enum State { kSpace, kSign, kDigits };
+  State state_ = kSpace;
+  bool negative_ = false;
+  int64_t magnitude_ = 0;
+};
+
+}  // namespace
+
 int32_t ToInt(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && IsCSpace(text[pos])) ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
+  DecimalReader reader;
+  for (char c : text) {
+    if (!reader.Take(c)) break;
   }
-  // Accumulate the magnitude, stopping once it passes the limit so a number
-  // of any length neither overflows nor wraps.
-  constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-  int64_t magnitude = 0;
-  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-    magnitude = std::min(magnitude * 10 + (text[pos] - '0'), kLimit);
-  }
-  const int64_t value = negative ? -magnitude : magnitude;
-  return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+  return reader.Value();
 }
 
-int32_t FullWidthToInt(std::string_view text) { return ToInt(FoldToHalfWidth(text)); }
+// The half-width fold and ToInt in one pass: only the folds to white space,
+// signs and digits can change what ToInt reads, and every other double-byte
+// character ends the number just as its folded form would.
+int32_t FullWidthToInt(std::string_view text) {
+  DecimalReader reader;
+  for (std::size_t pos = 0; pos < text.size();) {
+    char c = text[pos];
+    const std::size_t length = CharLength(text, pos);
+    if (length == 2) {
+      const int half = HalfWidthOf(static_cast<unsigned char>(text[pos]), static_cast<unsigned char>(text[pos + 1]));
+      c = half >= 0 ? static_cast<char>(half) : '\x80';
+    }
+    if (!reader.Take(c)) break;
+    pos += length;
+  }
+  return reader.Value();
+}
 
 std::string IntToString(int32_t value, int32_t radix) {
   if (radix < 2 || radix > 36) return {};

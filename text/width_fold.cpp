@@ -25,16 +25,17 @@ constexpr std::array<uint16_t, 95> kFullWidthOf = {
     0x8298, 0x8299, 0x829A, 0x816F, 0x8162, 0x8170, 0x8160,          // xyz{|}~
 };
 
-// Characters are looked up one at a time; the table is tiny, so a linear
-// search is as fast as anything else.
-int HalfWidthOf(uint16_t pair) {
+}  // namespace
+
+int HalfWidthOf(unsigned char lead, unsigned char trail) {
+  // Digits are by far the most frequent; the rest of the table is tiny.
+  if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return '0' + (trail - 0x4F);
+  const auto pair = static_cast<uint16_t>((lead << 8) | trail);
   for (std::size_t i = 0; i < kFullWidthOf.size(); ++i) {
     if (kFullWidthOf[i] == pair) return static_cast<int>(0x20 + i);
   }
   return -1;
 }
-
-}  // namespace
 
 std::string FoldToHalfWidth(std::string_view text) {
   std::string out;
@@ -42,9 +43,8 @@ std::string FoldToHalfWidth(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t len = CharLength(text, pos);
     if (len == 2) {
-      const auto pair = static_cast<uint16_t>((static_cast<unsigned char>(text[pos]) << 8) |
-                                              static_cast<unsigned char>(text[pos + 1]));
-      const int half = HalfWidthOf(pair);
+      const int half =
+          HalfWidthOf(static_cast<unsigned char>(text[pos]), static_cast<unsigned char>(text[pos + 1]));
       if (half >= 0) {
         out.push_back(static_cast<char>(half));
         pos += 2;

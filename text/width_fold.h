@@ -7,6 +7,10 @@
 
 namespace roster {
 
+// The one-byte form of the double-byte character lead, trail; -1 when the
+// character has none.
+int HalfWidthOf(unsigned char lead, unsigned char trail);
+
 // Full-width digits, letters, signs and "　" to their one-byte forms; every
 // other character keeps its bytes.
 std::string FoldToHalfWidth(std::string_view text);

@@ -1,30 +1,47 @@
 #include "support/character_peer.h"
 
+#include "character/character_encoder.h"
+
 namespace roster {
 
 CharacterData CharacterDataTestPeer::Make(const CharacterFields& f) {
+  CharacterEncoder record;
+  record.name = f.name;
+  record.race = f.race;
+  record.gender = f.gender;
+  for (int32_t level : f.skillLevels) record.AppendLevel(level);
+  record.hp = f.hp;
+  record.mp = f.mp;
+  record.hit = f.hit;
+  record.evasion = f.evasion;
+  record.protection = f.protection;
+  record.magicPower = f.magicPower;
+  for (const std::string& feat : f.combatFeats) record.AppendFeat(feat);
+  record.participationCount = f.participationCount;
+  record.playerName = f.playerName;
+  record.remarks = f.remarks;
   CharacterData c;
-  c.name = f.name;
-  c.race = f.race;
-  c.gender = f.gender;
-  c.skillLevels = f.skillLevels;
-  c.hp = f.hp;
-  c.mp = f.mp;
-  c.hit = f.hit;
-  c.evasion = f.evasion;
-  c.protection = f.protection;
-  c.magicPower = f.magicPower;
-  c.combatFeats = f.combatFeats;
-  c.participationCount = f.participationCount;
-  c.playerName = f.playerName;
-  c.remarks = f.remarks;
+  record.StoreInto(c);
   return c;
 }
 
 CharacterFields CharacterDataTestPeer::Fields(const CharacterData& c) {
-  return {c.name,       c.race,    c.gender,     c.skillLevels, c.hp,
-          c.mp,         c.hit,     c.evasion,    c.protection,  c.magicPower,
-          c.combatFeats, c.participationCount, c.playerName, c.remarks};
+  CharacterFields f;
+  f.name = c.GetName();
+  f.race = c.GetRace();
+  f.gender = c.GetGender();
+  f.skillLevels = c.GetSkillLevels();
+  f.hp = c.hp_;
+  f.mp = c.mp_;
+  f.hit = c.GetHit();
+  f.evasion = c.GetEvasion();
+  f.protection = c.GetProtection();
+  f.magicPower = c.GetMagicPower();
+  c.ForEachFeat([&](std::string_view feat) { f.combatFeats.emplace_back(feat); });
+  f.participationCount = c.GetParticipationCount();
+  f.playerName = c.GetPlayerName();
+  f.remarks = std::string(c.fields_.Get(CharacterData::kRemarks));
+  return f;
 }
 
 }  // namespace roster

@@ -1,0 +1,108 @@
+// Each stage of the extraction timed on its own, and the whole, on generated
+// rosters of 10,000 and 1,000,000 lines.
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+#include "app/extraction.h"
+#include "report/report_layout.h"
+#include "report/sort_order.h"
+#include "support/roster_generator.h"
+#include "text/strings.h"
+
+namespace roster {
+namespace {
+
+const std::string& Roster(int64_t lines) {
+  static std::map<int64_t, std::string> rosters;
+  auto found = rosters.find(lines);
+  if (found == rosters.end()) {
+    RosterGenerator generator(42);
+    found = rosters.emplace(lines, generator.NextRoster(static_cast<std::size_t>(lines))).first;
+  }
+  return found->second;
+}
+
+const SkillCatalogue& Catalogue() {
+  static const SkillCatalogue catalogue = [] {
+    SkillCatalogue c;
+    c.LoadText("g1,|\n剣,ｹﾝ\n弓,ﾕﾐ\n盾,ﾀﾃ\n杖,ﾂｴ\ng2,|\n");
+    return c;
+  }();
+  return catalogue;
+}
+
+void SetLines(benchmark::State& state) {
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Roster(state.range(0)).size()));
+}
+
+void BM_CutLines(benchmark::State& state) {
+  const std::string& text = Roster(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(SplitViews(text, kLineEnd));
+  SetLines(state);
+}
+
+void BM_ParseEveryLine(benchmark::State& state) {
+  const std::vector<std::string_view> lines = SplitViews(Roster(state.range(0)), kLineEnd);
+  for (auto _ : state) {
+    for (std::string_view line : lines) {
+      CharacterData c;
+      c.ParseLine(line);
+      benchmark::DoNotOptimize(c);
+    }
+  }
+  SetLines(state);
+}
+
+void BM_Collect(benchmark::State& state) {
+  const std::string& text = Roster(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(CollectCharacters(text));
+  SetLines(state);
+}
+
+void BM_Sort(benchmark::State& state, const char* key) {
+  const std::vector<CharacterData> collected = CollectCharacters(Roster(state.range(0)));
+  const SortKey resolved = ResolveSortKey(key, Catalogue());
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::vector<CharacterData> characters = collected;
+    state.ResumeTiming();
+    SortCharacters(characters, resolved, false);
+    benchmark::DoNotOptimize(characters);
+  }
+  SetLines(state);
+}
+
+void BM_Render(benchmark::State& state) {
+  const std::vector<CharacterData> collected = CollectCharacters(Roster(state.range(0)));
+  const std::string header = BuildReportHeader(Catalogue());
+  for (auto _ : state) benchmark::DoNotOptimize(RenderReport(header, collected));
+  SetLines(state);
+}
+
+void BM_Whole(benchmark::State& state, const char* key) {
+  const std::string& text = Roster(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(ExtractReport(text, key, false, Catalogue()));
+  SetLines(state);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(BM_CutLines)->Apply(Sizes);
+BENCHMARK(BM_ParseEveryLine)->Apply(Sizes);
+BENCHMARK(BM_Collect)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Sort, name, "名前")->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Sort, hit, "命中力")->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Sort, skill, "弓")->Apply(Sizes);
+BENCHMARK(BM_Render)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Whole, name, "名前")->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Whole, skill, "弓")->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Whole, adventurer_level, "冒険者レベル")->Apply(Sizes);
+
+}  // namespace
+}  // namespace roster
+
+BENCHMARK_MAIN();

@@ -1,0 +1,101 @@
+#include "text/space_runs.h"
+
+#include <vector>
+
+#include "text/cp932.h"
+#include "text/strings.h"
+
+namespace roster {
+namespace {
+
+constexpr std::string_view kHalfSpace = " ";
+constexpr std::string_view kFullSpace = "　";
+
+bool IsFullSpaceAt(std::string_view text, std::size_t pos) {
+  return text[pos] == '\x81' && text[pos + 1] == '\x40';
+}
+
+// Copies `text` without the characters that `drop` picks.
+template <typename Drop>
+std::string WithoutCharacters(std::string_view text, Drop drop) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = CharLength(text, pos);
+    if (!drop(pos, length)) out.append(text.substr(pos, length));
+    pos += length;
+  }
+  return out;
+}
+
+void TakeItems(const std::vector<std::string_view>& items, TailItems& out) {
+  for (std::size_t i = 0; i < 3; ++i) out.first[i] = i < items.size() ? items[i] : std::string_view();
+  for (std::size_t i = 3; i < items.size(); ++i) {
+    if (i > 3) out.rest.append(kHalfSpace);
+    out.rest.append(items[i]);
+  }
+}
+
+}  // namespace
+
+bool IsWellFormed(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = CharLength(text, pos);
+    if (length == 1 && IsLeadByte(static_cast<unsigned char>(text[pos]))) return false;
+    pos += length;
+  }
+  return true;
+}
+
+std::string RemoveSpaces(std::string_view text) {
+  if (!IsWellFormed(text)) return ReplaceAll(ReplaceAll(text, kHalfSpace, ""), kFullSpace, "");
+  return WithoutCharacters(text, [&](std::size_t pos, std::size_t length) {
+    return length == 1 ? text[pos] == ' ' : IsFullSpaceAt(text, pos);
+  });
+}
+
+std::string RemoveFullWidthSpaces(std::string_view text) {
+  if (!IsWellFormed(text)) return ReplaceAll(text, kFullSpace, "");
+  return WithoutCharacters(text, [&](std::size_t pos, std::size_t length) {
+    return length == 2 && IsFullSpaceAt(text, pos);
+  });
+}
+
+void SplitTail(std::string_view tail, TailItems& out) {
+  out.rest.clear();
+  if (!IsWellFormed(tail) || ContainsChars(tail, "|")) {
+    out.storage = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
+    TakeItems(SplitViews(out.storage, "|"), out);
+    return;
+  }
+  // With no "|" of its own and no stray lead byte, the items are the runs
+  // between runs of spaces.
+  std::size_t count = 0;
+  auto take = [&](std::string_view item) {
+    if (count < 3) {
+      out.first[count] = item;
+    } else {
+      if (count > 3) out.rest.append(kHalfSpace);
+      out.rest.append(item);
+    }
+    ++count;
+  };
+  std::size_t itemStart = 0;
+  bool inRun = false;
+  for (std::size_t pos = 0; pos < tail.size();) {
+    const std::size_t length = CharLength(tail, pos);
+    const bool space = length == 1 ? tail[pos] == ' ' : IsFullSpaceAt(tail, pos);
+    if (space && !inRun) {
+      take(tail.substr(itemStart, pos - itemStart));
+      inRun = true;
+    } else if (!space && inRun) {
+      itemStart = pos;
+      inRun = false;
+    }
+    pos += length;
+  }
+  take(inRun ? std::string_view() : tail.substr(itemStart));
+  for (; count < 3; ++count) out.first[count] = {};
+}
+
+}  // namespace roster
