@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/name_table.h"
+#include "character/line_parser.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 #include "text/strings.h"
@@ -11,48 +12,54 @@ namespace roster {
 
 namespace {
 
-// Calls `visit` with each line of `text` (cut at "\r\n"), from the last to
-// the first, without building a list of lines.
-template <typename Visit>
-void ForEachLineFromTheBottom(std::string_view text, Visit visit) {
-  std::size_t end = text.size();
-  for (;;) {
-    // The last "\r\n" that ends before `end`.
-    std::size_t separator = std::string_view::npos;
-    for (std::size_t limit = end; limit > 1;) {
-      const std::size_t lf = text.rfind('\n', limit - 1);
-      if (lf == std::string_view::npos) break;
-      if (lf >= 1 && text[lf - 1] == '\r') {
-        separator = lf - 1;
-        break;
-      }
-      limit = lf;
-    }
-    if (separator == std::string_view::npos) {
-      visit(text.substr(0, end));
-      return;
-    }
-    visit(text.substr(separator + kLineEnd.size(), end - separator - kLineEnd.size()));
-    end = separator;
+// The positions of the "\r\n" that end the lines of `text`, in order.
+std::vector<std::size_t> LineEnds(std::string_view text) {
+  std::vector<std::size_t> ends;
+  for (std::size_t lf = text.find('\n', 1); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+    if (text[lf - 1] == '\r') ends.push_back(lf - 1);
   }
+  return ends;
+}
+
+// Calls `visit` with each line of `text` (cut at "\r\n"), from the last to
+// the first.
+template <typename Visit>
+void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size_t>& ends, Visit visit) {
+  std::size_t end = text.size();
+  for (auto separator = ends.rbegin(); separator != ends.rend(); ++separator) {
+    const std::size_t start = *separator + kLineEnd.size();
+    visit(text.substr(start, end - start));
+    end = *separator;
+  }
+  visit(text.substr(0, end));
 }
 
 }  // namespace
 
 std::vector<CharacterData> CollectCharacters(std::string_view text) {
-  const auto lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  const std::vector<std::size_t> ends = LineEnds(text);
+  const std::size_t lineCount = ends.size() + 1;
   NameTable seen(lineCount);
   std::vector<CharacterData> collected;
   collected.reserve(lineCount);
-  auto nameAt = [&](uint32_t i) { return collected[i].NameView(); };
-  ForEachLineFromTheBottom(text, [&](std::string_view line) {
+  // Each line's name is looked up one line late: its slot in the table is
+  // fetched from memory while the line above is being read.
+  LineParser pending{std::string_view()};  // an empty line: no name
+  uint64_t pendingHash = 0;
+  auto settle = [&] {
     // Only the name decides whether a line's character is kept, and parsing
-    // has no other effect, so a line whose name is taken need not be parsed
-    // further.
-    const std::string name = ParseName(line);
-    if (name.empty() || !seen.Insert(name, static_cast<uint32_t>(collected.size()), nameAt)) return;
-    collected.emplace_back().ParseLine(line);
+    // has no other effect, so a line whose name is taken is parsed no further.
+    if (!pending.Name().empty() && seen.Insert(pending.Name(), pendingHash)) pending.Fill(collected.emplace_back());
+  };
+  ForEachLineFromTheBottom(text, ends, [&](std::string_view line) {
+    LineParser parser(line);
+    const uint64_t hash = NameTable::Hash(parser.Name());
+    seen.Prefetch(hash);
+    settle();
+    pending = std::move(parser);
+    pendingHash = hash;
   });
+  settle();
   return collected;
 }
 

@@ -1,47 +1,42 @@
 // The set of names already taken during one extraction: an open-addressing
-// table of (hash, position) pairs, eight bytes a slot, that checks a match
-// against the collected characters themselves.
+// table whose slots hold the names themselves (a parsed name is at most 10
+// bytes), so a lookup touches one slot and nothing else.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace roster {
 
 class NameTable {
  public:
-  // Room for up to `capacity` names without growing.
+  // Room for `capacity` names without growing.
   explicit NameTable(std::size_t capacity);
 
-  // Looks `name` up; `nameAt(i)` gives the i-th inserted name. Inserts it as
-  // number `next` and returns true when it was not there.
-  template <typename NameAt>
-  bool Insert(std::string_view name, uint32_t next, NameAt nameAt);
-
- private:
   static uint64_t Hash(std::string_view name);
 
+  // Brings the slot where a name of this hash is looked for into the cache,
+  // so that a later Insert does not wait for memory.
+  void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
+
+  // Inserts `name`, whose hash is `hash`; false when it was there already.
+  bool Insert(std::string_view name, uint64_t hash);
+  bool Insert(std::string_view name) { return Insert(name, Hash(name)); }
+
+ private:
+  static constexpr std::size_t kInlineBytes = 15;
+
+  // The name's bytes and its length in the last byte; length 0 marks an
+  // empty slot (the table never holds the empty name).
   struct Slot {
-    uint32_t fingerprint;
-    uint32_t position;  // inserted number + 1; 0 marks an empty slot
+    char bytes[kInlineBytes + 1];
   };
   std::vector<Slot> slots_;
   std::size_t mask_;
+  std::unordered_set<std::string> longNames_;  // any name longer than a slot holds
 };
-
-template <typename NameAt>
-bool NameTable::Insert(std::string_view name, uint32_t next, NameAt nameAt) {
-  const uint64_t hash = Hash(name);
-  const auto fingerprint = static_cast<uint32_t>(hash >> 32);
-  for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
-    Slot& slot = slots_[i];
-    if (slot.position == 0) {
-      slot = {fingerprint, next + 1};
-      return true;
-    }
-    if (slot.fingerprint == fingerprint && nameAt(slot.position - 1) == name) return false;
-  }
-}
 
 }  // namespace roster

@@ -37,18 +37,22 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* e
     if (error) *error = errno != 0 ? std::strerror(errno) : "cannot open";
     return std::nullopt;
   }
+  // The file is read straight into a string of its size, so a large file is
+  // neither copied through a buffer nor held twice while the string grows.
+  // Only a file that reads has a size (a directory opens, but does not read).
   std::string bytes;
-  // Reading into a string of the file's size keeps a large file from being
-  // held twice while the string grows. Only a file that reads has a size
-  // (a directory opens, but neither reads nor has one).
+  std::size_t expected = 0;
   char probe;
   if (std::fread(&probe, 1, 1, file.get()) == 1 && std::fseek(file.get(), 0, SEEK_END) == 0) {
     const long size = std::ftell(file.get());
-    if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
+    if (size > 0) expected = static_cast<std::size_t>(size);
   }
   std::rewind(file.get());
+  bytes.resize(expected);
+  std::size_t got = std::fread(bytes.data(), 1, expected, file.get());
+  bytes.resize(got);
+  // Whatever the size said, read on to the end (a file that grew, a pipe).
   char buffer[1 << 16];
-  std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
   if (std::ferror(file.get())) {
     if (error) *error = std::strerror(errno != 0 ? errno : EIO);

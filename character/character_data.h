@@ -54,8 +54,15 @@ class CharacterData {
   std::string_view PlayerNameView() const { return fields_.Get(kPlayerName); }
   std::size_t SkillLevelCount() const;
   int32_t SkillLevel(std::size_t index) const;
+  // The highest skill level that is 0 or more, else 0: what the adventurer
+  // level order compares.
+  int32_t HighestSkillLevel() const;
 
   friend bool operator==(const CharacterData&, const CharacterData&) = default;
+
+  // Asks for the record's field block to be brought into the cache ahead of
+  // a read, as the report does for the rows it writes next.
+  void Prefetch() const { fields_.Prefetch(); }
 
  private:
   enum Field : std::size_t { kName, kRace, kGender, kPlayerName, kRemarks, kFeats, kLevels, kFieldCount };
@@ -65,6 +72,8 @@ class CharacterData {
   // as one width byte (1 or 4) and the values, little-endian.
   template <typename Visit>
   void ForEachFeat(Visit visit) const;
+  template <typename Visit>
+  void ForEachSkillLevel(Visit visit) const;
 
   Fields fields_;
   int32_t hp_ = 0;
@@ -95,6 +104,17 @@ void CharacterData::ForEachFeat(Visit visit) const {
     const std::size_t length = static_cast<unsigned char>(feats[0]);
     visit(feats.substr(1, length));
     feats.remove_prefix(1 + length);
+  }
+}
+
+template <typename Visit>
+void CharacterData::ForEachSkillLevel(Visit visit) const {
+  const std::string_view encoded = fields_.Get(kLevels);
+  if (encoded.empty()) return;
+  if (encoded[0] == 1) {
+    for (char level : encoded.substr(1)) visit(static_cast<int32_t>(static_cast<int8_t>(level)));
+  } else {
+    for (std::size_t i = 0; i < SkillLevelCount(); ++i) visit(SkillLevel(i));
   }
 }
 

@@ -60,6 +60,7 @@ FieldBlock<N>& FieldBlock<N>::operator=(FieldBlock&& other) noexcept {
 template <std::size_t N>
 std::size_t FieldBlock<N>::End(std::size_t field) const {
   const std::size_t width = static_cast<unsigned char>(block_[0]);
+  if (width == 1) return static_cast<unsigned char>(block_[1 + field]);
   uint32_t end = 0;
   for (std::size_t b = 0; b < width; ++b) {
     end |= static_cast<uint32_t>(static_cast<unsigned char>(block_[1 + field * width + b])) << (8 * b);

@@ -24,6 +24,10 @@ class FieldBlock {
 
   std::string_view Get(std::size_t field) const;
 
+  void Prefetch() const {
+    if (block_ != nullptr) __builtin_prefetch(block_);
+  }
+
   friend bool operator==(const FieldBlock& a, const FieldBlock& b) {
     for (std::size_t i = 0; i < FieldCount; ++i) {
       if (a.Get(i) != b.Get(i)) return false;

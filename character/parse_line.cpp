@@ -4,6 +4,7 @@
 
 #include "character/character_data.h"
 #include "character/character_encoder.h"
+#include "character/line_parser.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
 #include "text/space_runs.h"
@@ -15,47 +16,10 @@ namespace {
 constexpr std::string_view kCellSeparator = "|";
 constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
-constexpr std::size_t kMinimumCells = 6;
 constexpr std::size_t kNameBytes = 10;
 constexpr std::size_t kRaceBytes = 4;
 constexpr std::size_t kLevelBytes = 2;
 constexpr std::size_t kFeatBytes = 4;
-
-// The cells of a line, one after another, cut at "|" on character
-// boundaries; no cell list is built.
-class CellReader {
- public:
-  explicit CellReader(std::string_view line) : line_(line) {}
-
-  // The next cell; nothing after the last one.
-  std::optional<std::string_view> Next() {
-    if (done_) return std::nullopt;
-    const std::size_t bar = FindChars(line_, kCellSeparator, pos_);
-    if (bar == std::string_view::npos) {
-      done_ = true;
-      return line_.substr(pos_);
-    }
-    const std::string_view cell = line_.substr(pos_, bar - pos_);
-    pos_ = bar + 1;
-    return cell;
-  }
-
- private:
-  std::string_view line_;
-  std::size_t pos_ = 0;
-  bool done_ = false;
-};
-
-// The first six cells, or nothing when the line has fewer.
-std::optional<std::array<std::string_view, kMinimumCells>> FirstCells(CellReader& cells) {
-  std::array<std::string_view, kMinimumCells> first;
-  for (std::string_view& cell : first) {
-    const std::optional<std::string_view> next = cells.Next();
-    if (!next) return std::nullopt;
-    cell = *next;
-  }
-  return first;
-}
 
 // The name that a name cell gives: its last 10 bytes (cut on a character
 // boundary) without spaces; nothing for a header line.
@@ -94,32 +58,49 @@ bool HasPartSeparator(std::string_view cell) { return cell.find(kPartSeparator) 
 
 }  // namespace
 
-std::string ParseName(std::string_view line) {
-  CellReader cells(line);
-  const auto first = FirstCells(cells);
-  if (!first) return {};
-  return NameOfCell((*first)[0]).value_or(std::string());
+LineParser::LineParser(std::string_view line) : line_(line) {
+  for (std::string_view& cell : first_) {
+    const std::optional<std::string_view> next = NextCell();
+    if (!next) return;
+    cell = *next;
+  }
+  std::optional<std::string> name = NameOfCell(first_[0]);
+  if (!name) return;
+  accepted_ = true;
+  name_ = std::move(*name);
 }
 
-void CharacterData::ParseLine(std::string_view line) {
-  CellReader cells(line);
-  const auto first = FirstCells(cells);
-  if (!first) return;
-  std::optional<std::string> name = NameOfCell((*first)[0]);
-  if (!name) return;
+// Cells are cut at "|" on character boundaries, one after another; no cell
+// list is built.
+std::optional<std::string_view> LineParser::NextCell() {
+  if (done_) return std::nullopt;
+  const std::size_t bar = FindChars(line_, kCellSeparator, pos_);
+  if (bar == std::string_view::npos) {
+    done_ = true;
+    return line_.substr(pos_);
+  }
+  const std::string_view cell = line_.substr(pos_, bar - pos_);
+  pos_ = bar + 1;
+  return cell;
+}
 
+std::string ParseName(std::string_view line) { return LineParser(line).Name(); }
+
+void CharacterData::ParseLine(std::string_view line) { LineParser(line).Fill(*this); }
+
+void LineParser::Fill(CharacterData& character) {
+  if (!accepted_) return;
   CharacterEncoder record;
-  record.name = std::move(*name);
-  const std::string_view raceAndGender = (*first)[1];
+  record.name = name_;
+  const std::string_view raceAndGender = first_[1];
   const std::size_t raceLength = PrefixOnBoundary(raceAndGender, kRaceBytes);
   record.race = raceAndGender.substr(0, raceLength);
   record.gender = raceAndGender.substr(raceLength);
 
   // Cells from 2 on, in order; after the last cell, nothing.
-  std::size_t index = 2;
   auto nextCell = [&]() -> std::optional<std::string_view> {
-    const std::size_t i = index++;
-    return i < kMinimumCells ? std::optional<std::string_view>((*first)[i]) : cells.Next();
+    const std::size_t i = nextIndex_++;
+    return i < kFirstCells ? std::optional<std::string_view>(first_[i]) : NextCell();
   };
 
   // Skill cells run up to the first cell that holds "/"; without one, every
@@ -149,7 +130,7 @@ void CharacterData::ParseLine(std::string_view line) {
   record.playerName = tail.first[2];
   record.remarks = std::move(tail.rest);
 
-  record.StoreInto(*this);
+  record.StoreInto(character);
 }
 
 }  // namespace roster

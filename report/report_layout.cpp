@@ -58,8 +58,7 @@ void CharacterData::AppendReportRow(std::string& out) const {
   out.push_back('|');
   out.append(RaceView());
   out.append(GenderView());
-  const std::size_t levels = SkillLevelCount();
-  for (std::size_t i = 0; i < levels; ++i) AppendLevel(out, SkillLevel(i));
+  ForEachSkillLevel([&](int32_t level) { AppendLevel(out, level); });
   out.push_back('|');
   out.append(PadLeft(IntToString(hp_, 10), kPointsWidth));
   out.push_back('/');

@@ -43,21 +43,18 @@ std::string_view TextOf(const CharacterData& c, SortField field) {
   }
 }
 
-int32_t AdventurerLevel(const CharacterData& c) {
-  int32_t highest = 0;
-  const std::size_t count = c.SkillLevelCount();
-  for (std::size_t i = 0; i < count; ++i) highest = std::max(highest, c.SkillLevel(i));
-  return highest;
-}
+constexpr std::size_t kKeyBytes = 16;
 
-// The first eight bytes of a text as a big-endian number, zero-filled: it
-// orders texts as the byte rule does wherever it differs.
-uint64_t Prefix(std::string_view text) {
-  uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    prefix = (prefix << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+// Eight bytes of a text from `from` as a big-endian number, zero-filled: two
+// of them order texts as the byte rule does wherever their first sixteen
+// bytes differ, and for texts of at most sixteen bytes the length settles
+// the rest (a zero-filled prefix is the shorter text).
+uint64_t BigEndian(std::string_view text, std::size_t from) {
+  uint64_t value = 0;
+  for (std::size_t i = from; i < from + 8; ++i) {
+    value = (value << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
   }
-  return prefix;
+  return value;
 }
 
 // A number key; a missing skill level is below every level.
@@ -68,7 +65,7 @@ int64_t NumberOf(const CharacterData& c, const SortKey& key) {
     case SortField::kProtection: return c.GetProtection();
     case SortField::kMagicPower: return c.GetMagicPower();
     case SortField::kParticipationCount: return c.GetParticipationCount();
-    case SortField::kAdventurerLevel: return AdventurerLevel(c);
+    case SortField::kAdventurerLevel: return c.HighestSkillLevel();
     case SortField::kSkill:
       if (key.skillIndex >= c.SkillLevelCount()) return std::numeric_limits<int64_t>::min();
       return c.SkillLevel(key.skillIndex);
@@ -84,19 +81,29 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
   std::iota(order.begin(), order.end(), 0u);
   if (key.field == SortField::kNone) return order;
   if (IsTextField(key.field)) {
-    // The first eight bytes, big-endian, order most pairs without touching
-    // the records again; equal prefixes fall back to the whole texts.
+    // The first sixteen bytes as two big-endian numbers order the pairs
+    // without touching the records again; only texts that agree there and
+    // are both longer fall back to the whole texts.
     struct Keyed {
-      uint64_t prefix;
-      uint32_t index;
+      uint64_t high, low;
+      uint32_t length, index;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(characters.size());
-    for (uint32_t i : order) keyed.push_back({Prefix(TextOf(characters[i], key.field)), i});
+    for (uint32_t i : order) {
+      const std::string_view text = TextOf(characters[i], key.field);
+      keyed.push_back({BigEndian(text, 0), BigEndian(text, 8), static_cast<uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX)), i});
+    }
     std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-      if (a.prefix != b.prefix) return a.prefix < b.prefix;
-      const int byText = TextOf(characters[a.index], key.field).compare(TextOf(characters[b.index], key.field));
-      return byText != 0 ? byText < 0 : a.index < b.index;
+      if (a.high != b.high) return a.high < b.high;
+      if (a.low != b.low) return a.low < b.low;
+      if (a.length <= kKeyBytes || b.length <= kKeyBytes) {
+        if (a.length != b.length) return a.length < b.length;
+      } else {
+        const int byText = TextOf(characters[a.index], key.field).compare(TextOf(characters[b.index], key.field));
+        if (byText != 0) return byText < 0;
+      }
+      return a.index < b.index;
     });
     for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].index;
   } else {

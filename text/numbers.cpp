@@ -65,6 +65,13 @@ int32_t ToInt(std::string_view text) {
 // signs and digits can change what ToInt reads, and every other double-byte
 // character ends the number just as its folded form would.
 int32_t FullWidthToInt(std::string_view text) {
+  // The pieces that skill levels are made of, read directly.
+  if (text.size() == 2) {
+    const auto lead = static_cast<unsigned char>(text[0]), trail = static_cast<unsigned char>(text[1]);
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return trail - 0x4F;  // "０" to "９"
+    if (lead == 0x81 && trail == 0x40) return 0;                                // "　"
+    if (lead >= '0' && lead <= '9' && trail >= '0' && trail <= '9') return (lead - '0') * 10 + (trail - '0');
+  }
   DecimalReader reader;
   for (std::size_t pos = 0; pos < text.size();) {
     char c = text[pos];
@@ -85,14 +92,15 @@ std::string IntToString(int32_t value, int32_t radix) {
   const bool negative = radix == 10 && value < 0;
   uint32_t magnitude = static_cast<uint32_t>(value);
   if (negative) magnitude = 0u - magnitude;
-  std::string digits;
+  char buffer[34];  // 32 binary digits and a sign at the most
+  char* end = buffer + sizeof buffer;
+  char* digits = end;
   do {
-    digits.push_back(kDigits[magnitude % static_cast<uint32_t>(radix)]);
+    *--digits = kDigits[magnitude % static_cast<uint32_t>(radix)];
     magnitude /= static_cast<uint32_t>(radix);
   } while (magnitude != 0);
-  if (negative) digits.push_back('-');
-  std::reverse(digits.begin(), digits.end());
-  return digits;
+  if (negative) *--digits = '-';
+  return std::string(digits, end);
 }
 
 std::string IntToFullWidth(int32_t value) { return FoldToFullWidth(IntToString(value, 10)); }

@@ -48,6 +48,9 @@ bool IsWellFormed(std::string_view text) {
 }
 
 std::string RemoveSpaces(std::string_view text) {
+  if (text.find(' ') == std::string_view::npos && text.find('\x81') == std::string_view::npos) {
+    return std::string(text);
+  }
   if (!IsWellFormed(text)) return ReplaceAll(ReplaceAll(text, kHalfSpace, ""), kFullSpace, "");
   return WithoutCharacters(text, [&](std::size_t pos, std::size_t length) {
     return length == 1 ? text[pos] == ' ' : IsFullSpaceAt(text, pos);
@@ -55,6 +58,7 @@ std::string RemoveSpaces(std::string_view text) {
 }
 
 std::string RemoveFullWidthSpaces(std::string_view text) {
+  if (text.find('\x81') == std::string_view::npos) return std::string(text);
   if (!IsWellFormed(text)) return ReplaceAll(text, kFullSpace, "");
   return WithoutCharacters(text, [&](std::size_t pos, std::size_t length) {
     return length == 2 && IsFullSpaceAt(text, pos);
@@ -63,13 +67,9 @@ std::string RemoveFullWidthSpaces(std::string_view text) {
 
 void SplitTail(std::string_view tail, TailItems& out) {
   out.rest.clear();
-  if (!IsWellFormed(tail) || ContainsChars(tail, "|")) {
-    out.storage = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
-    TakeItems(SplitViews(out.storage, "|"), out);
-    return;
-  }
-  // With no "|" of its own and no stray lead byte, the items are the runs
-  // between runs of spaces.
+  // One pass over a tail with no "|" of its own and no stray lead byte: the
+  // items are then the runs between runs of spaces. Any other tail takes
+  // the rules' own path.
   std::size_t count = 0;
   auto take = [&](std::string_view item) {
     if (count < 3) {
@@ -84,7 +84,14 @@ void SplitTail(std::string_view tail, TailItems& out) {
   bool inRun = false;
   for (std::size_t pos = 0; pos < tail.size();) {
     const std::size_t length = CharLength(tail, pos);
-    const bool space = length == 1 ? tail[pos] == ' ' : IsFullSpaceAt(tail, pos);
+    const char c = tail[pos];
+    if (length == 1 && (c == '|' || IsLeadByte(static_cast<unsigned char>(c)))) {
+      out.rest.clear();
+      out.storage = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
+      TakeItems(SplitViews(out.storage, "|"), out);
+      return;
+    }
+    const bool space = length == 1 ? c == ' ' : IsFullSpaceAt(tail, pos);
     if (space && !inRun) {
       take(tail.substr(itemStart, pos - itemStart));
       inRun = true;
