@@ -21,16 +21,31 @@ void AppendLevel(std::string& out, int32_t level) {
   } else if (level == 0) {
     out.append("　");
   } else if (level <= 9) {
-    out.append(IntToFullWidth(level));
+    AppendFullWidthInt(out, level);
   } else {
-    out.append(IntToString(level, 10));
+    AppendInt(out, level);
   }
 }
 
 // A combat value: 0 to 9 in one full-width digit, anything else in
 // half-width digits with its sign.
 void AppendCombatValue(std::string& out, int32_t value) {
-  out.append(value >= 0 && value <= 9 ? IntToFullWidth(value) : IntToString(value, 10));
+  if (value >= 0 && value <= 9) {
+    AppendFullWidthInt(out, value);
+  } else {
+    AppendInt(out, value);
+  }
+}
+
+// HP or MP right-aligned in three columns; an MP of 0 is written "無".
+void AppendPoints(std::string& out, int32_t value, bool zeroIsNone) {
+  if (zeroIsNone && value == 0) {
+    AppendPadLeft(out, kNoMagicPoints, kPointsWidth);
+    return;
+  }
+  std::string digits;  // at most 11 bytes: no allocation
+  AppendInt(digits, value);
+  AppendPadLeft(out, digits, kPointsWidth);
 }
 
 }  // namespace
@@ -54,15 +69,15 @@ std::string CharacterData::ReportRow() const {
 }
 
 void CharacterData::AppendReportRow(std::string& out) const {
-  out.append(PadRight(NameView(), kNameWidth));
+  AppendPadRight(out, NameView(), kNameWidth);
   out.push_back('|');
   out.append(RaceView());
   out.append(GenderView());
   ForEachSkillLevel([&](int32_t level) { AppendLevel(out, level); });
   out.push_back('|');
-  out.append(PadLeft(IntToString(hp_, 10), kPointsWidth));
+  AppendPoints(out, hp_, false);
   out.push_back('/');
-  out.append(PadLeft(mp_ == 0 ? std::string(kNoMagicPoints) : IntToString(mp_, 10), kPointsWidth));
+  AppendPoints(out, mp_, true);
   out.push_back('|');
   AppendCombatValue(out, hit_);
   out.push_back('/');
@@ -74,7 +89,7 @@ void CharacterData::AppendReportRow(std::string& out) const {
   out.push_back('|');
   ForEachFeat([&](std::string_view feat) { out.append(feat); });
   out.push_back(' ');
-  out.append(IntToString(participationCount_, 10));
+  AppendInt(out, participationCount_);
   out.push_back(' ');
   out.append(PlayerNameView());
   const std::string_view remarks = fields_.Get(kRemarks);

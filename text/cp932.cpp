@@ -31,6 +31,14 @@ bool StartsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
 std::size_t FindChars(std::string_view text, std::string_view pattern, std::size_t from) {
   if (pattern.empty() || from > text.size()) return std::string_view::npos;
   if (BelowTrailRange(pattern)) return text.find(pattern, from);
+  if (pattern.size() == 1) {
+    // One byte, such as "|": it starts a character exactly when it ends one.
+    for (std::size_t pos = text.find(pattern[0], from); pos != std::string_view::npos;
+         pos = text.find(pattern[0], pos + 1)) {
+      if (StartsCharacter(text, from, pos) && CharLength(text, pos) == 1) return pos;
+    }
+    return std::string_view::npos;
+  }
   const std::size_t m = pattern.size();
   for (std::size_t pos = text.find(pattern, from); pos != std::string_view::npos; pos = text.find(pattern, pos + 1)) {
     if (!StartsCharacter(text, from, pos)) continue;

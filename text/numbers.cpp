@@ -86,23 +86,64 @@ int32_t FullWidthToInt(std::string_view text) {
   return reader.Value();
 }
 
-std::string IntToString(int32_t value, int32_t radix) {
-  if (radix < 2 || radix > 36) return {};
+namespace {
+
+// Writes `value` in `radix` backwards from `end`; returns where it starts.
+char* WriteInt(int32_t value, int32_t radix, char* end) {
   constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   const bool negative = radix == 10 && value < 0;
   uint32_t magnitude = static_cast<uint32_t>(value);
   if (negative) magnitude = 0u - magnitude;
-  char buffer[34];  // 32 binary digits and a sign at the most
-  char* end = buffer + sizeof buffer;
   char* digits = end;
-  do {
-    *--digits = kDigits[magnitude % static_cast<uint32_t>(radix)];
-    magnitude /= static_cast<uint32_t>(radix);
-  } while (magnitude != 0);
+  if (radix == 10) {  // every caller's radix: a constant divisor is cheap
+    do {
+      *--digits = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+  } else {
+    do {
+      *--digits = kDigits[magnitude % static_cast<uint32_t>(radix)];
+      magnitude /= static_cast<uint32_t>(radix);
+    } while (magnitude != 0);
+  }
   if (negative) *--digits = '-';
-  return std::string(digits, end);
+  return digits;
 }
 
-std::string IntToFullWidth(int32_t value) { return FoldToFullWidth(IntToString(value, 10)); }
+constexpr std::size_t kIntBuffer = 34;  // 32 binary digits and a sign at the most
+
+}  // namespace
+
+std::string IntToString(int32_t value, int32_t radix) {
+  if (radix < 2 || radix > 36) return {};
+  char buffer[kIntBuffer];
+  char* end = buffer + kIntBuffer;
+  return std::string(WriteInt(value, radix, end), end);
+}
+
+void AppendInt(std::string& out, int32_t value) {
+  char buffer[kIntBuffer];
+  char* end = buffer + kIntBuffer;
+  out.append(WriteInt(value, 10, end), end);
+}
+
+void AppendFullWidthInt(std::string& out, int32_t value) {
+  char buffer[kIntBuffer];
+  char* end = buffer + kIntBuffer;
+  for (const char* c = WriteInt(value, 10, end); c != end; ++c) {
+    if (*c == '-') {
+      out.append("－");
+    } else {
+      out.push_back('\x82');  // "０" to "９" are 0x82 0x4F to 0x82 0x58
+      out.push_back(static_cast<char>(0x4F + (*c - '0')));
+    }
+  }
+}
+
+std::string IntToFullWidth(int32_t value) {
+  std::string out;
+  AppendFullWidthInt(out, value);
+  return out;
+}
 
 }  // namespace roster

@@ -23,4 +23,9 @@ std::string IntToString(int32_t value, int32_t radix);
 // IntToString in radix 10 folded to full width: 7 gives "７".
 std::string IntToFullWidth(int32_t value);
 
+// IntToString(value, 10) and IntToFullWidth(value), appended to `out`
+// without a string of their own, for the report's rows.
+void AppendInt(std::string& out, int32_t value);
+void AppendFullWidthInt(std::string& out, int32_t value);
+
 }  // namespace roster

@@ -22,7 +22,10 @@ std::string WithoutCharacters(std::string_view text, Drop drop) {
   out.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t length = CharLength(text, pos);
-    if (!drop(pos, length)) out.append(text.substr(pos, length));
+    if (!drop(pos, length)) {
+      out.push_back(text[pos]);
+      if (length == 2) out.push_back(text[pos + 1]);
+    }
     pos += length;
   }
   return out;

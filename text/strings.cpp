@@ -136,26 +136,46 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return buffer.Take();
 }
 
+void AppendSpaces(std::string& out, int32_t width) {
+  if (width <= 0) return;
+  if (width % 2 == 1) out.append(kHalfSpace);
+  for (int32_t i = 0; i < width / 2; ++i) out.append(kFullSpace);
+}
+
+namespace {
+
+int32_t Shortfall(std::string_view text, int32_t width) {
+  const int64_t shortfall = static_cast<int64_t>(width) - static_cast<int64_t>(text.size());
+  return shortfall > 0 ? static_cast<int32_t>(shortfall) : 0;
+}
+
+}  // namespace
+
+void AppendPadRight(std::string& out, std::string_view text, int32_t width) {
+  out.append(text);
+  AppendSpaces(out, Shortfall(text, width));
+}
+
+void AppendPadLeft(std::string& out, std::string_view text, int32_t width) {
+  AppendSpaces(out, Shortfall(text, width));
+  out.append(text);
+}
+
 std::string MakeSpaces(int32_t width) {
   std::string spaces;
-  if (width <= 0) return spaces;
-  if (width % 2 == 1) spaces.append(kHalfSpace);
-  for (int32_t i = 0; i < width / 2; ++i) spaces.append(kFullSpace);
+  AppendSpaces(spaces, width);
   return spaces;
 }
 
 std::string PadRight(std::string_view text, int32_t width) {
-  std::string out(text);
-  if (static_cast<int64_t>(width) > static_cast<int64_t>(text.size())) {
-    out.append(MakeSpaces(width - static_cast<int32_t>(text.size())));
-  }
+  std::string out;
+  AppendPadRight(out, text, width);
   return out;
 }
 
 std::string PadLeft(std::string_view text, int32_t width) {
-  if (static_cast<int64_t>(width) <= static_cast<int64_t>(text.size())) return std::string(text);
-  std::string out = MakeSpaces(width - static_cast<int32_t>(text.size()));
-  out.append(text);
+  std::string out;
+  AppendPadLeft(out, text, width);
   return out;
 }
 

@@ -33,4 +33,10 @@ std::string MakeSpaces(int32_t width);
 std::string PadRight(std::string_view text, int32_t width);
 std::string PadLeft(std::string_view text, int32_t width);
 
+// MakeSpaces, PadRight and PadLeft appended to `out` without a string of
+// their own, for the report's rows.
+void AppendSpaces(std::string& out, int32_t width);
+void AppendPadRight(std::string& out, std::string_view text, int32_t width);
+void AppendPadLeft(std::string& out, std::string_view text, int32_t width);
+
 }  // namespace roster
