@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
+
+#include "support/roster_generator.h"
 
 namespace roster {
 namespace {
@@ -147,6 +150,79 @@ TEST_F(RosterExtractTest, MissingDefaultCatalogueIsOnlyANote) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "名前　　　|種族　| HP/ MP|命/回/防/魔|《戦闘特技》\r\n");
   EXPECT_NE(r.err.find("no skill columns"), std::string::npos) << r.err;
+}
+
+uint64_t Fnv1a(std::string_view bytes) {
+  uint64_t h = 0xCBF29CE484222325ull;
+  for (char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+  return h;
+}
+
+// Stray lead bytes, spaces, bars and slashes put in, and bytes taken out, at
+// pseudo-random places, so that the parser's slow paths run too.
+std::string Mangled(std::string_view text, uint64_t x) {
+  const std::string noise[] = {"\x81", " ", "|", "\x83", "\x81\x40", "\x40", "/"};
+  std::string out;
+  for (char c : text) {
+    x = x * 6364136223846793005ull + 1442695040888963407ull;
+    const uint64_t roll = (x >> 33) % 64;
+    if (roll == 0) out += noise[(x >> 40) % 7];
+    if (roll != 1) out.push_back(c);
+  }
+  return out;
+}
+
+struct DigestCase {
+  int roster;  // 3 and 4: generated with that seed; 0: the first one mangled
+  std::string key;
+  bool descending;
+  uint64_t digest;
+};
+
+// The reports of the first, straightforward implementation (a string and a
+// vector per field, a set of names, a stable sort of whole records), kept
+// as digests: every later change must give the same bytes.
+TEST_F(RosterExtractTest, ReportsAreThoseOfTheFirstImplementation) {
+  const std::vector<DigestCase> cases = {
+      {3, "", false, 0xb2934666adad1d4full},           {3, "", true, 0xe9ccde74bd099ab5ull},
+      {3, "名前", false, 0xca7378aa91671ce1ull},       {3, "名前", true, 0x654e9e8c3efd6517ull},
+      {3, "種族", false, 0xc39ee206e0ba48b5ull},       {3, "種族", true, 0x0908c8dc2449e49bull},
+      {3, "性別", false, 0xbf8fae02daf3e22full},       {3, "性別", true, 0xe23cb3f6cf1c56d9ull},
+      {3, "冒険者レベル", false, 0x3b1f012f4b846f45ull}, {3, "冒険者レベル", true, 0x4f83ad1f730fcb03ull},
+      {3, "剣士", false, 0xa50ecc5c5c0ea6adull},       {3, "剣士", true, 0x074b7a15b7409b33ull},
+      {3, "〔魔法〕", false, 0x43c4d178f4cae1e1ull},   {3, "〔魔法〕", true, 0x003008b83848ea8full},
+      {3, "命中力", false, 0x715ff9e1ac0d0ad9ull},     {3, "命中力", true, 0xcdd5d7e7037dc7a7ull},
+      {3, "参加回数", false, 0x959fd577b5532a0bull},   {3, "参加回数", true, 0x45eb9badc6d0542dull},
+      {3, "プレイヤー名", false, 0x6373dc5de2c32281ull}, {3, "プレイヤー名", true, 0x158966cfcd5e30c3ull},
+      {3, "無い", false, 0xb2934666adad1d4full},       {3, "無い", true, 0xe9ccde74bd099ab5ull},
+      {4, "", false, 0x5ae61281ecf07e36ull},           {4, "", true, 0xd3bbe5115b568c6aull},
+      {4, "名前", false, 0x2bda8d594e83725eull},       {4, "名前", true, 0x91bb69cedba4a15eull},
+      {4, "種族", false, 0xa9a290ab674e10ecull},       {4, "種族", true, 0xad02b54a4529fd8cull},
+      {4, "冒険者レベル", false, 0xd37357ea54209604ull}, {4, "冒険者レベル", true, 0x0f48068dbcdfff54ull},
+      {4, "剣士", false, 0x0836857d0b7010c6ull},       {4, "剣士", true, 0x8f96c7e9701dc756ull},
+      {4, "命中力", false, 0xf15465a2a3bdd852ull},     {4, "命中力", true, 0xcf1e5a8e72ed1b4eull},
+      {0, "", false, 0x96b6536fe71d4459ull},           {0, "", true, 0x992775d00d8647b7ull},
+      {0, "名前", false, 0x418e4f086a3f5119ull},       {0, "名前", true, 0xaa6bbb0608268bb3ull},
+      {0, "種族", false, 0xf93023077c7cd5d5ull},       {0, "種族", true, 0x3bd0fe07ca165a43ull},
+      {0, "性別", false, 0xfd80b41234a16b31ull},       {0, "性別", true, 0xbd7dfd9236968cabull},
+      {0, "冒険者レベル", false, 0xfc741f01fe43812dull}, {0, "冒険者レベル", true, 0x3e592ce4beff7f03ull},
+      {0, "剣士", false, 0x191aec07cd8276fdull},       {0, "剣士", true, 0x9cec7b69e58c0e33ull},
+      {0, "命中力", false, 0xdeaa471ce88f0257ull},     {0, "命中力", true, 0x8a09ae857ba76ce1ull},
+      {0, "プレイヤー名", false, 0xdbbc3ab76b3bb7c3ull}, {0, "プレイヤー名", true, 0x49f701fa393f8d89ull},
+  };
+  std::map<int, std::string> rosters;
+  rosters[3] = RosterGenerator(3).NextRoster(20000);
+  rosters[4] = RosterGenerator(4).NextRoster(20000);
+  rosters[0] = Mangled(std::string_view(rosters[3]).substr(0, 300000), 99);
+  for (auto& [number, text] : rosters) {
+    std::ofstream(dir_ / ("roster" + std::to_string(number)), std::ios::binary) << text;
+  }
+  for (const DigestCase& c : cases) {
+    const std::string file = (dir_ / ("roster" + std::to_string(c.roster))).string();
+    const Result r = Run("--key '" + c.key + "' " + (c.descending ? "--descending " : "") + "'" + file + "'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Fnv1a(r.out), c.digest) << c.roster << " " << c.key << (c.descending ? " descending" : "");
+  }
 }
 
 TEST_F(RosterExtractTest, HelpAndVersion) {
