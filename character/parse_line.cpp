@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view kCellSeparator = "|";
 constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
+constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::size_t kNameBytes = 10;
 constexpr std::size_t kRaceBytes = 4;
 constexpr std::size_t kLevelBytes = 2;
@@ -26,7 +27,11 @@ constexpr std::size_t kFeatBytes = 4;
 std::optional<std::string> NameOfCell(std::string_view cell) {
   cell.remove_prefix(SuffixStartOnBoundary(cell, kNameBytes));
   if (ContainsChars(cell, kHeaderMarker)) return std::nullopt;
-  return RemoveSpaces(cell);
+  std::string name = RemoveSpaces(cell);
+  // A name is one line: where dropping spaces joins "\r" and "\n", the
+  // "\n" goes too, or the report's row would break in two.
+  if (ContainsChars(name, kLineBreak)) name = ReplaceAll(name, kLineBreak, "\r");
+  return name;
 }
 
 // `text` cut into pieces of at most `width` bytes, each ending on a

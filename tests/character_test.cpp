@@ -137,6 +137,8 @@ TEST(ParseLine, ReadsTheRowLayout) {
        Expect("A", "人間", "", {-1, 1, -1, 2, -1, 3, -1, 4}, {}, {}, "", "")},
       {"HP/MP is the last cell", "A|人間|１|２|３|4/5",
        Expect("A", "人間", "", {-1, 1, -1, 2, -1, 3}, {4, 5}, {}, "", "")},
+      {"dropping spaces never joins a line break", "a\r \nb|人間||1/1|1| 1 P",
+       Expect("a\rb", "人間", "", {-1}, {1, 1, 1, 0, 0, 0, 1}, {}, "P", "")},
       {"numbers beyond 32 bits saturate", "A|人間||99999999999/-99999999999|1| 1 P",
        Expect("A", "人間", "", {-1}, {2147483647, -2147483647 - 1, 1, 0, 0, 0, 1}, {}, "P", "")},
   };

@@ -1,0 +1,113 @@
+#include "support/reference_parser.h"
+
+#include <vector>
+
+#include "text/cp932.h"
+#include "text/numbers.h"
+#include "text/strings.h"
+
+namespace roster {
+namespace {
+
+std::vector<std::size_t> Boundaries(std::string_view text) {
+  std::vector<std::size_t> boundaries;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    boundaries.push_back(pos);
+    const auto b = static_cast<unsigned char>(text[pos]);
+    const bool pair = pos + 1 < text.size() && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) &&
+                      [](unsigned char t) { return (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC); }(
+                          static_cast<unsigned char>(text[pos + 1]));
+    pos += pair ? 2 : 1;
+  }
+  boundaries.push_back(text.size());
+  return boundaries;
+}
+
+bool IsBoundary(const std::vector<std::size_t>& boundaries, std::size_t pos) {
+  for (std::size_t b : boundaries) {
+    if (b == pos) return true;
+  }
+  return false;
+}
+
+// Pieces of at most `width` bytes, each ending on a boundary.
+std::vector<std::string> Pieces(const std::string& text, std::size_t width) {
+  const std::vector<std::size_t> boundaries = Boundaries(text);
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = start;
+    for (std::size_t b : boundaries) {
+      if (b > start && b - start <= width) end = b;
+    }
+    if (end == start) end = start + 1;
+    pieces.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return pieces;
+}
+
+}  // namespace
+
+std::size_t ReferenceFind(std::string_view text, std::string_view pattern) {
+  if (pattern.empty()) return std::string_view::npos;
+  const std::vector<std::size_t> boundaries = Boundaries(text);
+  for (std::size_t start : boundaries) {
+    if (start + pattern.size() <= text.size() && text.substr(start, pattern.size()) == pattern &&
+        IsBoundary(boundaries, start + pattern.size())) {
+      return start;
+    }
+  }
+  return std::string_view::npos;
+}
+
+CharacterFields ReferenceParse(std::string_view line) {
+  CharacterFields f;
+  std::vector<std::string> cells = Split(line, "|");
+  if (cells.size() < 6) return f;
+  std::string cell0 = cells[0];
+  if (cell0.size() > 10) {
+    for (std::size_t b : Boundaries(cell0)) {
+      if (cell0.size() - b <= 10) {
+        cell0 = cell0.substr(b);
+        break;
+      }
+    }
+  }
+  if (ReferenceFind(cell0, "名前") != std::string_view::npos) return f;
+  f.name = ReplaceAll(ReplaceAll(ReplaceAll(cell0, " ", ""), "　", ""), "\r\n", "\r");
+  std::size_t raceEnd = 0;
+  for (std::size_t b : Boundaries(cells[1])) {
+    if (b <= 4) raceEnd = b;
+  }
+  f.race = cells[1].substr(0, raceEnd);
+  f.gender = cells[1].substr(raceEnd);
+  std::size_t i = 2;
+  for (; i < cells.size() && Split(cells[i], "/").size() == 1; ++i) {
+    f.skillLevels.push_back(-1);
+    for (const std::string& piece : Pieces(cells[i], 2)) f.skillLevels.push_back(FullWidthToInt(piece));
+  }
+  auto cell = [&](std::size_t index) { return index < cells.size() ? cells[index] : std::string(); };
+  std::vector<std::string> hpMp = Split(cell(i), "/");
+  hpMp.resize(2);
+  f.hp = FullWidthToInt(ReplaceAll(hpMp[0], "　", ""));
+  f.mp = FullWidthToInt(ReplaceAll(hpMp[1], "　", ""));
+  std::vector<std::string> combat = i < cells.size() ? Split(cell(i + 1), "/") : std::vector<std::string>();
+  combat.resize(4);
+  f.hit = FullWidthToInt(combat[0]);
+  f.evasion = FullWidthToInt(combat[1]);
+  f.protection = FullWidthToInt(combat[2]);
+  f.magicPower = FullWidthToInt(combat[3]);
+  const std::string tail = i < cells.size() ? cell(i + 2) : std::string();
+  std::vector<std::string> items =
+      Split(ReplaceAll(ReplaceAll(ReplaceAll(tail, " ", "|"), "　", "|"), "||", "|"), "|");
+  if (items.size() < 3) items.resize(3);
+  f.combatFeats = Pieces(items[0], 4);
+  f.participationCount = FullWidthToInt(items[1]);
+  f.playerName = items[2];
+  for (std::size_t k = 3; k < items.size(); ++k) f.remarks += (k > 3 ? " " : "") + items[k];
+  return f;
+}
+
+}  // namespace roster

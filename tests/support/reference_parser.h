@@ -1,0 +1,18 @@
+// The line rules applied the slow and obvious way: whole strings, every cut
+// through Split, every replacement through ReplaceAll, character boundaries
+// found by walking from the first byte. The parser's one-pass paths are
+// checked against it.
+#pragma once
+
+#include <string_view>
+
+#include "support/character_peer.h"
+
+namespace roster {
+
+CharacterFields ReferenceParse(std::string_view line);
+
+// The same boundaries as the parser's helpers, found by the plainest walk.
+std::size_t ReferenceFind(std::string_view text, std::string_view pattern);
+
+}  // namespace roster
