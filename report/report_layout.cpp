@@ -1,6 +1,7 @@
 #include "report/report_layout.h"
 
 #include "character/character_data.h"
+#include "text/cp932.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 
@@ -48,6 +49,20 @@ void AppendPoints(std::string& out, int32_t value, bool zeroIsNone) {
   AppendPadLeft(out, digits, kPointsWidth);
 }
 
+// The name filled to ten columns. A name that ends in a stray lead byte is
+// filled with " " alone: a "　" (0x81 0x40) would pair with that byte and
+// change the name when the report is extracted again.
+void AppendName(std::string& out, std::string_view name) {
+  const bool endsInStrayLead = !name.empty() && IsLeadByte(static_cast<unsigned char>(name.back())) &&
+                               SuffixStartOnBoundary(name, 1) == name.size() - 1;
+  if (!endsInStrayLead) {
+    AppendPadRight(out, name, kNameWidth);
+    return;
+  }
+  out.append(name);
+  for (std::size_t i = name.size(); i < static_cast<std::size_t>(kNameWidth); ++i) out.push_back(' ');
+}
+
 }  // namespace
 
 std::string BuildReportHeader(const SkillCatalogue& catalogue) {
@@ -69,7 +84,7 @@ std::string CharacterData::ReportRow() const {
 }
 
 void CharacterData::AppendReportRow(std::string& out) const {
-  AppendPadRight(out, NameView(), kNameWidth);
+  AppendName(out, NameView());
   out.push_back('|');
   out.append(RaceView());
   out.append(GenderView());

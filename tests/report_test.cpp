@@ -87,6 +87,8 @@ TEST(ReportRow, Pieces) {
        "　　　　　||　１９10|　0/ 無|０/０/０/０| 0 "},
       {"player without remarks", [](CharacterFields& f) { f.playerName = "P"; },
        "　　　　　||　0/ 無|０/０/０/０| 0 P"},
+      {"a stray lead byte at the end of the name is filled with \" \"",
+       [](CharacterFields& f) { f.name = "ab\x83"; }, "ab\x83       ||　0/ 無|０/０/０/０| 0 "},
       {"remarks without player", [](CharacterFields& f) { f.remarks = "R"; },
        "　　　　　||　0/ 無|０/０/０/０| 0  R"},
   };
@@ -94,6 +96,19 @@ TEST(ReportRow, Pieces) {
     CharacterFields f;
     c.change(f);
     EXPECT_EQ(CharacterDataTestPeer::Make(f).ReportRow(), c.row) << c.what;
+  }
+}
+
+// A "　" after a stray lead byte would pair with it and change the name.
+TEST(ReportRow, NameWithStrayLeadByteReadsBack) {
+  for (const std::string name : {"ab\x83", "\x81", "ア\x83", "123456789\x83"}) {
+    CharacterFields f;
+    f.name = name;
+    f.skillLevels = {-1, 1};
+    f.playerName = "P";
+    CharacterData parsed;
+    parsed.ParseLine(CharacterDataTestPeer::Make(f).ReportRow());
+    EXPECT_EQ(parsed.GetName(), name) << testing::PrintToString(name);
   }
 }
 

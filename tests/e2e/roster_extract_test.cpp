@@ -181,7 +181,10 @@ struct DigestCase {
 
 // The reports of the first, straightforward implementation (a string and a
 // vector per field, a set of names, a stable sort of whole records), kept
-// as digests: every later change must give the same bytes.
+// as digests: every later change must give the same bytes. The mangled
+// roster's were taken with that implementation's name rules brought level
+// with two later ones (a name never holds a line break; a name ending in a
+// stray lead byte is filled with " ").
 TEST_F(RosterExtractTest, ReportsAreThoseOfTheFirstImplementation) {
   const std::vector<DigestCase> cases = {
       {3, "", false, 0xb2934666adad1d4full},           {3, "", true, 0xe9ccde74bd099ab5ull},
@@ -201,14 +204,14 @@ TEST_F(RosterExtractTest, ReportsAreThoseOfTheFirstImplementation) {
       {4, "冒険者レベル", false, 0xd37357ea54209604ull}, {4, "冒険者レベル", true, 0x0f48068dbcdfff54ull},
       {4, "剣士", false, 0x0836857d0b7010c6ull},       {4, "剣士", true, 0x8f96c7e9701dc756ull},
       {4, "命中力", false, 0xf15465a2a3bdd852ull},     {4, "命中力", true, 0xcf1e5a8e72ed1b4eull},
-      {0, "", false, 0x96b6536fe71d4459ull},           {0, "", true, 0x992775d00d8647b7ull},
-      {0, "名前", false, 0x418e4f086a3f5119ull},       {0, "名前", true, 0xaa6bbb0608268bb3ull},
-      {0, "種族", false, 0xf93023077c7cd5d5ull},       {0, "種族", true, 0x3bd0fe07ca165a43ull},
-      {0, "性別", false, 0xfd80b41234a16b31ull},       {0, "性別", true, 0xbd7dfd9236968cabull},
-      {0, "冒険者レベル", false, 0xfc741f01fe43812dull}, {0, "冒険者レベル", true, 0x3e592ce4beff7f03ull},
-      {0, "剣士", false, 0x191aec07cd8276fdull},       {0, "剣士", true, 0x9cec7b69e58c0e33ull},
-      {0, "命中力", false, 0xdeaa471ce88f0257ull},     {0, "命中力", true, 0x8a09ae857ba76ce1ull},
-      {0, "プレイヤー名", false, 0xdbbc3ab76b3bb7c3ull}, {0, "プレイヤー名", true, 0x49f701fa393f8d89ull},
+      {0, "", false, 0x1805cb0f1f03448cull}, {0, "", true, 0x0ecf79fd6545d6e2ull},
+      {0, "名前", false, 0xd5d3fd73b1fa5544ull}, {0, "名前", true, 0x36153ddafbe7cb0aull},
+      {0, "種族", false, 0x4593ef0006408ac4ull}, {0, "種族", true, 0x87dc19abcf7eadb2ull},
+      {0, "性別", false, 0x9c735d6700e65930ull}, {0, "性別", true, 0x785b018a5de3d0b2ull},
+      {0, "冒険者レベル", false, 0x2c4f60605cc10baeull}, {0, "冒険者レベル", true, 0x953221f8dd3838fcull},
+      {0, "剣士", false, 0xb0d3cc92dd43c196ull}, {0, "剣士", true, 0x2b0a934456dcfa08ull},
+      {0, "命中力", false, 0x074b33be28131642ull}, {0, "命中力", true, 0x6f8c03cda862ea84ull},
+      {0, "プレイヤー名", false, 0x1f1a8428bddca976ull}, {0, "プレイヤー名", true, 0x2c1e6e51411d36b4ull},
   };
   std::map<int, std::string> rosters;
   rosters[3] = RosterGenerator(3).NextRoster(20000);
