@@ -1,5 +1,7 @@
 #include "report/report_layout.h"
 
+#include <algorithm>
+
 #include "character/character_data.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
@@ -50,8 +52,9 @@ void AppendPoints(std::string& out, int32_t value, bool zeroIsNone) {
 }
 
 // The name filled to ten columns. A name that ends in a stray lead byte is
-// filled with " " alone: a "　" (0x81 0x40) would pair with that byte and
-// change the name when the report is extracted again.
+// filled with " " alone, and with at least one: a "　" (0x81 0x40) or the
+// "|" after it would pair with that byte and change the row when the report
+// is extracted again. (The parser gives no ten-byte name ending so.)
 void AppendName(std::string& out, std::string_view name) {
   const bool endsInStrayLead = !name.empty() && IsLeadByte(static_cast<unsigned char>(name.back())) &&
                                SuffixStartOnBoundary(name, 1) == name.size() - 1;
@@ -60,7 +63,7 @@ void AppendName(std::string& out, std::string_view name) {
     return;
   }
   out.append(name);
-  for (std::size_t i = name.size(); i < static_cast<std::size_t>(kNameWidth); ++i) out.push_back(' ');
+  out.append(std::max<std::size_t>(1, static_cast<std::size_t>(kNameWidth) - std::min<std::size_t>(name.size(), kNameWidth)), ' ');
 }
 
 }  // namespace
