@@ -101,7 +101,7 @@ TEST(ReportRow, Pieces) {
 
 // A "　" after a stray lead byte would pair with it and change the name.
 TEST(ReportRow, NameWithStrayLeadByteReadsBack) {
-  for (const std::string name : {"ab\x83", "\x81", "ア\x83", "123456789\x83"}) {
+  for (const std::string name : {"ab\x83", "\x81", "ア\x83", "12345678\x83"}) {
     CharacterFields f;
     f.name = name;
     f.skillLevels = {-1, 1};
