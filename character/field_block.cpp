@@ -25,7 +25,8 @@ FieldBlock<N>::FieldBlock(const std::array<std::string_view, N>& fields) {
   char* data = block_ + 1 + N * width;
   std::size_t end = 0;
   for (std::size_t i = 0; i < N; ++i) {
-    std::memcpy(data + end, fields[i].data(), fields[i].size());
+    // An empty view may have no data at all, which memcpy must not be given.
+    if (!fields[i].empty()) std::memcpy(data + end, fields[i].data(), fields[i].size());
     end += fields[i].size();
     const auto offset = static_cast<uint32_t>(end);
     // Little-endian bytes of the end offset, `width` of them.

@@ -1,0 +1,68 @@
+// Inputs at the sizes a user can meet finish in time linear in their size:
+// no rescans from the start of a long line, no quadratic replacement.
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "app/extraction.h"
+#include "character/field_block.h"
+#include "support/roster_generator.h"
+
+namespace roster {
+namespace {
+
+struct LimitCase {
+  const char* what;
+  std::string text;
+};
+
+// Generous: a linear pass over these takes well under a second, even under
+// the sanitizers; a quadratic one would take minutes. (Processor time:
+// <chrono> holds a character that has no CP932 form.)
+constexpr double kBoundSeconds = 30;
+
+TEST(Limits, LargeInputsFinishInLinearTime) {
+  const std::string line = "ポール|人間男|１２|15/ 無|３/４/０/１|全力 3 ポチ 初参加";
+  const std::vector<LimitCase> cases = {
+      {"5 MB roster", RosterGenerator(9).NextRoster(70000)},
+      {"one 1 MB line", line + std::string(1 << 20, 'x')},
+      {"a line of 100,000 bars", std::string(100000, '|')},
+      {"a tail of 1 MB of spaces", "A|人間|１|1/1|1|全力" + std::string(1 << 20, ' ') + "1 P"},
+      {"a tail of 500,000 full-width spaces and stray bytes",
+       [] {
+         std::string tail;
+         for (int i = 0; i < 250000; ++i) tail += "　\x81 ";
+         return "A|人間|１|1/1|1|" + tail + "1 P";
+       }()},
+      {"a name cell of 1 MB", std::string(1 << 20, '\x83') + "|人間|１|1/1|1| 1 P"},
+      {"200,000 short lines", [] {
+         std::string text;
+         for (int i = 0; i < 200000; ++i) text += "A" + std::to_string(i % 5000) + "|x||1/1|1| 1 p\r\n";
+         return text;
+       }()},
+  };
+  for (const LimitCase& c : cases) {
+    const std::clock_t start = std::clock();
+    const std::string report = ExtractReport(c.text, "名前", false, SkillCatalogue());
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, kBoundSeconds) << c.what;
+    EXPECT_EQ(report.substr(report.size() - 2), "\r\n") << c.what;
+  }
+}
+
+// An empty field may be a view with no data; the block must not pass it to
+// memcpy (a fuzzer found this).
+TEST(FieldBlock, EmptyViewsHoldNothing) {
+  const FieldBlock<7> empty(std::array<std::string_view, 7>{});
+  EXPECT_EQ(empty.Get(1), "");
+  const FieldBlock<7> mixed({std::string_view(), std::string_view("ab"), std::string_view(), std::string_view(),
+                             std::string_view("c"), std::string_view(), std::string_view()});
+  EXPECT_EQ(mixed.Get(0), "");
+  EXPECT_EQ(mixed.Get(1), "ab");
+  EXPECT_EQ(mixed.Get(4), "c");
+  EXPECT_EQ(mixed.Get(6), "");
+  FieldBlock<7> copy = mixed;
+  EXPECT_TRUE(copy == mixed);
+}
+
+}  // namespace
+}  // namespace roster
