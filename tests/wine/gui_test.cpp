@@ -61,6 +61,38 @@ TEST(SystemCodePage, IsTheOneThisRunIsFor) {
   EXPECT_EQ(std::to_wstring(GetACP()), expected);
 }
 
+std::wstring VersionString(const std::vector<char>& info, const wchar_t* language, const wchar_t* name) {
+  void* value = nullptr;
+  UINT length = 0;
+  const std::wstring path = std::wstring(L"\\StringFileInfo\\") + language + L"\\" + name;
+  if (!VerQueryValueW(info.data(), path.c_str(), &value, &length) || length == 0) return L"";
+  return std::wstring(static_cast<const wchar_t*>(value), length - 1);
+}
+
+// What Explorer's Properties show: the version set once in CMake, and a
+// description in Japanese and in English.
+TEST(VersionResource, NamesTheProductItsVersionAndWhatItDoes) {
+  const std::wstring exe = WindowsPath(ROSTER_EXE);
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &handle);
+  ASSERT_GT(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, info.data()));
+  const std::wstring version = WideFromCp932(ROSTER_VERSION);
+  EXPECT_EQ(VersionString(info, L"041104B0", L"ProductName"), L"roster");
+  EXPECT_EQ(VersionString(info, L"041104B0", L"FileVersion"), version);
+  EXPECT_EQ(VersionString(info, L"041104B0", L"FileDescription"), L"キャラクター名簿の抽出と整列");
+  EXPECT_EQ(VersionString(info, L"040904B0", L"FileDescription"), L"Extracts and sorts a character roster");
+  EXPECT_EQ(VersionString(info, L"040904B0", L"ProductVersion"), version);
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  const std::wstring numbers = std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+                               std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+                               std::to_wstring(HIWORD(fixed->dwFileVersionLS));
+  EXPECT_EQ(numbers, version);
+}
+
 TEST_F(GuiTest, StartState) {
   const RosterWindow& w = *window_;
   EXPECT_EQ(w.WideText(w.main()), L"");
