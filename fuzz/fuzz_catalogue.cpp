@@ -1,21 +1,14 @@
 // The catalogue parser on an arbitrary file: one row per non-empty line, and
 // the key list and the header built from exactly those rows.
 #include <cstdint>
-#include <cstdlib>
+
+#include "check.h"
 #include <string>
 #include <string_view>
 
 #include "catalogue/skill_catalogue.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace roster;

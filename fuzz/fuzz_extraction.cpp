@@ -4,7 +4,8 @@
 // exact reverse of ascending under the empty key, and a report that extracts
 // again to the same names.
 #include <cstdint>
-#include <cstdlib>
+
+#include "check.h"
 #include <algorithm>
 #include <set>
 #include <string>
@@ -21,10 +22,6 @@
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
 const roster::SkillCatalogue& Catalogue() {
   static const roster::SkillCatalogue catalogue = [] {
     roster::SkillCatalogue c;
@@ -36,7 +33,7 @@ const roster::SkillCatalogue& Catalogue() {
 
 std::vector<std::string_view> Rows(std::string_view report) {
   std::vector<std::string_view> rows = roster::SplitViews(report, "\r\n");
-  Check(rows.size() >= 2 && rows.back().empty());  // the report ends with a line end
+  roster::Check(rows.size() >= 2 && rows.back().empty());  // the report ends with a line end
   rows.pop_back();
   rows.erase(rows.begin());  // the header
   return rows;

@@ -2,20 +2,13 @@
 // applied the slow way, and a row it renders must read back unchanged when
 // the row can (levels of -1 or 0 to 99, at least one skill cell, a player).
 #include <cstdint>
-#include <cstdlib>
+
+#include "check.h"
 #include <string>
 
 #include "character/character_data.h"
 #include "support/reference_parser.h"
 #include "text/space_runs.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace roster;

@@ -2,20 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "report/report_layout.h"
+#include "support/catalogue_rows.h"
 #include "support/character_peer.h"
 
 namespace roster {
 namespace {
 
 SkillCatalogue CatalogueWithHeadings(const std::vector<std::string>& headings) {
-  SkillCatalogue catalogue;
-  for (const std::string& heading : headings) {
-    SkillData row;
-    row.name = "skill" + heading;
-    row.heading = heading;
-    catalogue.Append(row);
-  }
-  return catalogue;
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (const std::string& heading : headings) rows.emplace_back("skill" + heading, heading);
+  return CatalogueOf(rows);
 }
 
 CharacterFields WorkedExample() {

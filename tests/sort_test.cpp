@@ -2,20 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "report/sort_order.h"
+#include "support/catalogue_rows.h"
 #include "support/character_peer.h"
 
 namespace roster {
 namespace {
 
 SkillCatalogue Catalogue(const std::vector<std::string>& names) {
-  SkillCatalogue catalogue;
-  for (const std::string& name : names) {
-    SkillData row;
-    row.name = name;
-    row.heading = "|";
-    catalogue.Append(row);
-  }
-  return catalogue;
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (const std::string& name : names) rows.emplace_back(name, "|");
+  return CatalogueOf(rows);
 }
 
 TEST(SortKeyList, FixedLabelsWithSkillsSpliced) {
