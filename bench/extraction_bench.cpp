@@ -5,6 +5,8 @@
 #include <map>
 
 #include "app/extraction.h"
+#include "app/name_table.h"
+#include "character/line_parser.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 #include "support/roster_generator.h"
@@ -55,6 +57,21 @@ void BM_ParseEveryLine(benchmark::State& state) {
   SetLines(state);
 }
 
+// The de-duplication alone: each line's name read and looked up, bottom up.
+void BM_Deduplicate(benchmark::State& state) {
+  const std::vector<std::string_view> lines = SplitViews(Roster(state.range(0)), kLineEnd);
+  for (auto _ : state) {
+    NameTable seen(lines.size());
+    std::size_t kept = 0;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+      const LineParser parser(*line);
+      kept += !parser.Name().empty() && seen.Insert(parser.Name());
+    }
+    benchmark::DoNotOptimize(kept);
+  }
+  SetLines(state);
+}
+
 void BM_Collect(benchmark::State& state) {
   const std::string& text = Roster(state.range(0));
   for (auto _ : state) benchmark::DoNotOptimize(CollectCharacters(text));
@@ -93,6 +110,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_CutLines)->Apply(Sizes);
 BENCHMARK(BM_ParseEveryLine)->Apply(Sizes);
+BENCHMARK(BM_Deduplicate)->Apply(Sizes);
 BENCHMARK(BM_Collect)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_Sort, name, "名前")->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_Sort, hit, "命中力")->Apply(Sizes);
