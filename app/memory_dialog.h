@@ -1,5 +1,5 @@
 // The main dialog's controls held in memory, with the effects that the real
-// controls have: for tests, and for the headless front end.
+// controls have, so that the Extract command can be tested without a window.
 #pragma once
 
 #include <map>

@@ -1,5 +1,6 @@
-// Names of the resources of roster.exe, shared by the resource script and
-// the shell. The control IDs are the dialog layer's (app/dialog_controls.h).
+// Names of the resources that the shell asks for: roster.rc defines the
+// dialog MAINDLG; MENU and ACCEL are named but absent. The control IDs are
+// the dialog layer's (app/dialog_controls.h).
 #pragma once
 
 #define ROSTER_DIALOG_NAME "MAINDLG"
