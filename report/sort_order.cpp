@@ -119,11 +119,14 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
 }  // namespace
 
 std::vector<std::string> SortKeyList(const SkillCatalogue& catalogue) {
-  std::vector<std::string> keys = {"", "名前", "種族", "性別", std::string(kAdventurerLevel)};
+  // The box lists the empty key, the three text fields of the record, the
+  // adventurer level and the skills, then the numbers and the player.
+  constexpr std::size_t kTextFieldsFirst = 3;
+  std::vector<std::string> keys = {""};
+  for (std::size_t i = 0; i < kTextFieldsFirst; ++i) keys.emplace_back(kFixedLabels[i].label);
+  keys.emplace_back(kAdventurerLevel);
   for (const SkillData& row : catalogue.View()) keys.push_back(row.name);
-  for (std::string_view label : {"命中力", "回避力", "防護点", "魔力", "参加回数", "プレイヤー名"}) {
-    keys.emplace_back(label);
-  }
+  for (std::size_t i = kTextFieldsFirst; i < std::size(kFixedLabels); ++i) keys.emplace_back(kFixedLabels[i].label);
   return keys;
 }
 
