@@ -36,6 +36,7 @@ roster_wine_start() {
 }
 
 roster_wine_stop() {
+  [ -n "${ROSTER_WINE_WORK:-}" ] || return 0
   # -k returns before the processes are gone; -w waits for the server.
   wineserver -k > /dev/null 2>&1 || true
   timeout 30 wineserver -w > /dev/null 2>&1 || true
@@ -44,4 +45,5 @@ roster_wine_stop() {
     wait "$ROSTER_XVFB_PID" 2>/dev/null || true
   fi
   rm -rf "$ROSTER_WINE_WORK"
+  ROSTER_WINE_WORK=""
 }
