@@ -15,6 +15,7 @@
 
 #include "app/encoding.h"
 #include "app/extraction.h"
+#include "app/input_text.h"
 #include "catalogue/file_bytes.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
@@ -137,10 +138,10 @@ bool WriteOutput(std::string_view cp932, bool utf8) {
 // the sort box, the direction), with the report written in pieces. The
 // text is released once its characters are collected, so a large roster
 // is never held twice.
-int WriteExtraction(std::string text, std::string_view key, bool descending, const SkillCatalogue& catalogue,
+int WriteExtraction(InputText text, std::string_view key, bool descending, const SkillCatalogue& catalogue,
                     std::string_view lineEnd, bool utf8) {
-  std::vector<CharacterData> characters = CollectCharacters(text);
-  std::string().swap(text);
+  std::vector<CharacterData> characters = CollectCharacters(text.View());
+  text.Release();
   SortCharacters(characters, ResolveSortKey(key, catalogue), descending);
   bool written = true;
   WriteReport(BuildReportHeader(catalogue), characters, lineEnd,
@@ -243,23 +244,26 @@ int Run(int argc, char** argv) {
     return WriteOutput(output, options.utf8) ? kExitOk : Fail(kExitUsage, "cannot write standard output");
   }
   std::string reason;
-  std::optional<std::string> input =
-      options.input == "-" ? ReadStandardInput() : ReadFileBytes(options.input, &reason);
+  std::optional<InputText> input;
+  if (options.input == "-") {
+    if (std::optional<std::string> bytes = ReadStandardInput()) input = InputText::FromString(std::move(*bytes));
+  } else {
+    input = InputText::FromFile(options.input, reason);
+  }
   if (!input) {
     return Fail(kExitUsage, "cannot read " + (options.input == "-" ? std::string("standard input") : options.input) +
                                 (reason.empty() ? "" : ": " + reason));
   }
-  std::string text = std::move(*input);
-  input.reset();
-  const bool lfOutput = options.utf8 || FirstLineEndIsBareLf(text);
+  const bool lfOutput = options.utf8 || FirstLineEndIsBareLf(input->View());
   if (options.utf8) {
     std::string cp932;
-    const std::string_view utf8 = std::string_view(text).substr(text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0);
+    std::string_view utf8 = input->View();
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);
     if (!Utf8ToCp932(utf8, cp932, error)) return Fail(kExitBadText, options.input + ": " + error);
-    text = std::move(cp932);
+    input = InputText::FromString(std::move(cp932));
   }
-  if (HasBareLf(text)) text = CrLfLineEnds(text);
-  return WriteExtraction(std::move(text), key, options.descending, catalogue, lfOutput ? "\n" : "\r\n", options.utf8);
+  if (HasBareLf(input->View())) input = InputText::FromString(CrLfLineEnds(input->View()));
+  return WriteExtraction(std::move(*input), key, options.descending, catalogue, lfOutput ? "\n" : "\r\n", options.utf8);
 }
 
 }  // namespace
