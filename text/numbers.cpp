@@ -130,14 +130,7 @@ void AppendInt(std::string& out, int32_t value) {
 void AppendFullWidthInt(std::string& out, int32_t value) {
   char buffer[kIntBuffer];
   char* end = buffer + kIntBuffer;
-  for (const char* c = WriteInt(value, 10, end); c != end; ++c) {
-    if (*c == '-') {
-      out.append("－");
-    } else {
-      out.push_back('\x82');  // "０" to "９" are 0x82 0x4F to 0x82 0x58
-      out.push_back(static_cast<char>(0x4F + (*c - '0')));
-    }
-  }
+  for (const char* c = WriteInt(value, 10, end); c != end; ++c) AppendFullWidthOf(out, *c);
 }
 
 std::string IntToFullWidth(int32_t value) {

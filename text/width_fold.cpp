@@ -57,16 +57,24 @@ std::string FoldToHalfWidth(std::string_view text) {
   return out;
 }
 
+void AppendFullWidthOf(std::string& out, char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte < 0x20 || byte > 0x7E) {
+    out.push_back(c);
+    return;
+  }
+  const uint16_t pair = kFullWidthOf[byte - 0x20];
+  out.push_back(static_cast<char>(pair >> 8));
+  out.push_back(static_cast<char>(pair & 0xFF));
+}
+
 std::string FoldToFullWidth(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
   for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t len = CharLength(text, pos);
-    const auto c = static_cast<unsigned char>(text[pos]);
-    if (len == 1 && c >= 0x20 && c <= 0x7E) {
-      const uint16_t pair = kFullWidthOf[c - 0x20];
-      out.push_back(static_cast<char>(pair >> 8));
-      out.push_back(static_cast<char>(pair & 0xFF));
+    if (len == 1) {
+      AppendFullWidthOf(out, text[pos]);
     } else {
       out.append(text.substr(pos, len));
     }

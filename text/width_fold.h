@@ -11,6 +11,10 @@ namespace roster {
 // character has none.
 int HalfWidthOf(unsigned char lead, unsigned char trail);
 
+// Appends the full-width form of the one-byte character `c` (0x20 to 0x7E),
+// or `c` itself when it has none.
+void AppendFullWidthOf(std::string& out, char c);
+
 // Full-width digits, letters, signs and "　" to their one-byte forms; every
 // other character keeps its bytes.
 std::string FoldToHalfWidth(std::string_view text);
