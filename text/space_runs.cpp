@@ -1,7 +1,5 @@
 #include "text/space_runs.h"
 
-#include <vector>
-
 #include "text/cp932.h"
 #include "text/strings.h"
 
@@ -31,13 +29,30 @@ std::string WithoutCharacters(std::string_view text, Drop drop) {
   return out;
 }
 
-void TakeItems(const std::vector<std::string_view>& items, TailItems& out) {
-  for (std::size_t i = 0; i < 3; ++i) out.first[i] = i < items.size() ? items[i] : std::string_view();
-  for (std::size_t i = 3; i < items.size(); ++i) {
-    if (i > 3) out.rest.append(kHalfSpace);
-    out.rest.append(items[i]);
+// Fills TailItems one item at a time: the first three, then the rest joined
+// by single " "; Finish empties the first three that never came.
+class TailCollector {
+ public:
+  explicit TailCollector(TailItems& out) : out_(out) { out_.rest.clear(); }
+
+  void Take(std::string_view item) {
+    if (count_ < 3) {
+      out_.first[count_] = item;
+    } else {
+      if (count_ > 3) out_.rest.append(kHalfSpace);
+      out_.rest.append(item);
+    }
+    ++count_;
   }
-}
+
+  void Finish() {
+    for (; count_ < 3; ++count_) out_.first[count_] = {};
+  }
+
+ private:
+  TailItems& out_;
+  std::size_t count_ = 0;
+};
 
 }  // namespace
 
@@ -69,34 +84,25 @@ std::string RemoveFullWidthSpaces(std::string_view text) {
 }
 
 void SplitTail(std::string_view tail, TailItems& out) {
-  out.rest.clear();
   // One pass over a tail with no "|" of its own and no stray lead byte: the
   // items are then the runs between runs of spaces. Any other tail takes
   // the rules' own path.
-  std::size_t count = 0;
-  auto take = [&](std::string_view item) {
-    if (count < 3) {
-      out.first[count] = item;
-    } else {
-      if (count > 3) out.rest.append(kHalfSpace);
-      out.rest.append(item);
-    }
-    ++count;
-  };
+  TailCollector items(out);
   std::size_t itemStart = 0;
   bool inRun = false;
   for (std::size_t pos = 0; pos < tail.size();) {
     const std::size_t length = CharLength(tail, pos);
     const char c = tail[pos];
     if (length == 1 && (c == '|' || IsLeadByte(static_cast<unsigned char>(c)))) {
-      out.rest.clear();
       out.storage = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
-      TakeItems(SplitViews(out.storage, "|"), out);
+      TailCollector ruled(out);
+      for (std::string_view item : SplitViews(out.storage, "|")) ruled.Take(item);
+      ruled.Finish();
       return;
     }
     const bool space = length == 1 ? c == ' ' : IsFullSpaceAt(tail, pos);
     if (space && !inRun) {
-      take(tail.substr(itemStart, pos - itemStart));
+      items.Take(tail.substr(itemStart, pos - itemStart));
       inRun = true;
     } else if (!space && inRun) {
       itemStart = pos;
@@ -104,8 +110,8 @@ void SplitTail(std::string_view tail, TailItems& out) {
     }
     pos += length;
   }
-  take(inRun ? std::string_view() : tail.substr(itemStart));
-  for (; count < 3; ++count) out.first[count] = {};
+  items.Take(inRun ? std::string_view() : tail.substr(itemStart));
+  items.Finish();
 }
 
 }  // namespace roster
