@@ -32,17 +32,15 @@ std::size_t CharacterData::SkillLevelCount() const {
 int32_t CharacterData::SkillLevel(std::size_t index) const { return LevelAt(fields_.Get(kLevels), index); }
 
 int32_t CharacterData::HighestSkillLevel() const {
-  const std::string_view encoded = fields_.Get(kLevels);
   int32_t highest = 0;
-  if (encoded.empty()) return highest;
-  const std::size_t count = (encoded.size() - 1) / static_cast<unsigned char>(encoded[0]);
-  for (std::size_t i = 0; i < count; ++i) highest = std::max(highest, LevelAt(encoded, i));
+  ForEachSkillLevel([&](int32_t level) { highest = std::max(highest, level); });
   return highest;
 }
 
 std::vector<int32_t> CharacterData::GetSkillLevels() const {
-  std::vector<int32_t> levels(SkillLevelCount());
-  for (std::size_t i = 0; i < levels.size(); ++i) levels[i] = SkillLevel(i);
+  std::vector<int32_t> levels;
+  levels.reserve(SkillLevelCount());
+  ForEachSkillLevel([&](int32_t level) { levels.push_back(level); });
   return levels;
 }
 

@@ -114,7 +114,8 @@ void CharacterData::ForEachSkillLevel(Visit visit) const {
   if (encoded[0] == 1) {
     for (char level : encoded.substr(1)) visit(static_cast<int32_t>(static_cast<int8_t>(level)));
   } else {
-    for (std::size_t i = 0; i < SkillLevelCount(); ++i) visit(SkillLevel(i));
+    const std::size_t count = SkillLevelCount();
+    for (std::size_t i = 0; i < count; ++i) visit(SkillLevel(i));
   }
 }
 
