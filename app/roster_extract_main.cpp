@@ -110,10 +110,7 @@ std::optional<std::string> ReadStandardInput() {
   _setmode(_fileno(stdin), _O_BINARY);
 #endif
   std::string bytes;
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) bytes.append(buffer, got);
-  if (std::ferror(stdin)) return std::nullopt;
+  if (!AppendRest(stdin, bytes)) return std::nullopt;
   return bytes;
 }
 

@@ -52,13 +52,17 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* e
   std::size_t got = std::fread(bytes.data(), 1, expected, file.get());
   bytes.resize(got);
   // Whatever the size said, read on to the end (a file that grew, a pipe).
-  char buffer[1 << 16];
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-  if (std::ferror(file.get())) {
-    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
-    return std::nullopt;
-  }
+  if (!AppendRest(file.get(), bytes, error)) return std::nullopt;
   return bytes;
+}
+
+bool AppendRest(std::FILE* file, std::string& bytes, std::string* error) {
+  char buffer[1 << 16];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  if (!std::ferror(file)) return true;
+  if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+  return false;
 }
 
 }  // namespace roster

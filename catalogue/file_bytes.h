@@ -3,6 +3,7 @@
 // depend on the process code page; elsewhere the bytes are the file name.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -11,5 +12,9 @@ namespace roster {
 // The file's contents, or nothing when it cannot be opened or read; `error`
 // (when given) then receives the reason.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr);
+
+// Appends what is left of an open stream (a file, standard input) to
+// `bytes`; false on a read error, with `error` (when given) the reason.
+bool AppendRest(std::FILE* file, std::string& bytes, std::string* error = nullptr);
 
 }  // namespace roster
