@@ -1,22 +1,23 @@
 // The few operations by which the logic reads and writes the main dialog's
 // controls, behind one interface: the Win32 dialog implements them with real
-// controls, MemoryDialog in memory for tests and the headless front end.
+// controls, MemoryDialog in memory for the tests.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "app/resource_ids.h"
+
 namespace roster {
 
-// Control IDs of the dialog "MAINDLG".
 enum ControlId : int {
-  kReportEdit = 1001,      // the pasted list, replaced by the report
-  kExtractButton = 1002,   // 「抽出」
-  kMemoEdit = 1003,        // free memo; nothing reads it
-  kSortKeyCombo = 1005,    // editable drop-down of sort keys
-  kAscendingRadio = 1007,  // 「昇順」
-  kDescendingRadio = 1008, // 「降順」
-  kHiddenCheckBox = 1009,  // created hidden; nothing uses it
+  kReportEdit = IDC_REPORT_EDIT,
+  kExtractButton = IDC_EXTRACT_BUTTON,
+  kMemoEdit = IDC_MEMO_EDIT,
+  kSortKeyCombo = IDC_SORT_KEY_COMBO,
+  kAscendingRadio = IDC_ASCENDING_RADIO,
+  kDescendingRadio = IDC_DESCENDING_RADIO,
+  kHiddenCheckBox = IDC_HIDDEN_CHECK_BOX,
 };
 
 class DialogControls {

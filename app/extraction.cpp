@@ -1,16 +1,14 @@
 #include "app/extraction.h"
 
-#include <algorithm>
-
 #include "app/name_table.h"
 #include "character/line_parser.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
-#include "text/strings.h"
 
 namespace roster {
-
 namespace {
+
+constexpr std::size_t kReportPiece = 1 << 20;
 
 // The positions of the "\r\n" that end the lines of `text`, in order.
 std::vector<std::size_t> LineEnds(std::string_view text) {
@@ -33,6 +31,35 @@ void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size
   }
   visit(text.substr(0, end));
 }
+
+}  // namespace
+
+void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
+                 ReportSink& sink) {
+  std::string piece(header);
+  piece.append(lineEnd);
+  // The rows come in sorted order, so their field blocks lie anywhere in
+  // memory: each is fetched a few rows ahead.
+  constexpr std::size_t kAhead = 4;
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    if (i + kAhead < characters.size()) characters[i + kAhead].Prefetch();
+    AppendReportRow(piece, characters[i]);
+    piece.append(lineEnd);
+    if (piece.size() >= kReportPiece) {
+      sink.Write(piece);
+      piece.clear();
+    }
+  }
+  if (!piece.empty()) sink.Write(piece);
+}
+
+namespace {
+
+class StringSink final : public ReportSink {
+ public:
+  void Write(std::string_view piece) override { report.append(piece); }
+  std::string report;
+};
 
 }  // namespace
 
@@ -63,17 +90,22 @@ std::vector<CharacterData> CollectCharacters(std::string_view text) {
   return collected;
 }
 
-std::string RenderReport(std::string_view header, const std::vector<CharacterData>& characters) {
-  std::string report;
-  WriteReport(header, characters, kLineEnd, [&](std::string_view piece) { report.append(piece); });
-  return report;
+ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
+                          const SkillCatalogue& catalogue, ReportSink& sink) {
+  std::vector<CharacterData> characters = CollectCharacters(text);
+  sink.TextRead();
+  SortCharacters(characters, ResolveSortKey(settings.key, catalogue), settings.descending);
+  WriteReport(ReportHeader(catalogue), characters, settings.lineEnd, sink);
+  ExtractionSummary summary;
+  summary.kept = characters.size();
+  return summary;
 }
 
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
                           const SkillCatalogue& catalogue) {
-  std::vector<CharacterData> characters = CollectCharacters(text);
-  SortCharacters(characters, ResolveSortKey(key, catalogue), descending);
-  return RenderReport(BuildReportHeader(catalogue), characters);
+  StringSink sink;
+  Extract(text, {key, descending}, catalogue, sink);
+  return std::move(sink.report);
 }
 
 }  // namespace roster

@@ -1,11 +1,13 @@
-// The Extract command as a function of text: from the text box's contents,
-// the sort key and the direction to the report that replaces them.
+// The one extraction pipeline: from the text box's contents, the sort key
+// and the direction to the report that replaces them. The window's 「抽出」,
+// roster-extract, the benchmark and the tests all run Extract.
 //
 // The lines are walked from the last to the first and the first line met
 // for a name wins, so each name is reported with its lowest line; equal sort
 // keys keep that bottom-to-top order (reversed when descending).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,42 +17,49 @@
 
 namespace roster {
 
+// Lines of the pasted text end at "\r\n".
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// One character per non-empty name, from the lowest line bearing it, in the
-// bottom-to-top order of those lines.
-std::vector<CharacterData> CollectCharacters(std::string_view text);
+struct ExtractionSettings {
+  std::string_view key;        // the sort key as the combo box shows it
+  bool descending = false;     // 「降順」
+  std::string_view lineEnd = kLineEnd;  // after the header and every row
+};
 
-// The header, "\r\n", then each character's row and "\r\n".
-std::string RenderReport(std::string_view header, const std::vector<CharacterData>& characters);
+// What one run did.
+struct ExtractionSummary {
+  std::size_t kept = 0;  // characters in the report
+};
 
-// The same report handed to `sink` in pieces of about `kReportPiece` bytes,
-// each ending with `lineEnd`, so that a large report needs no second copy
-// in memory.
-inline constexpr std::size_t kReportPiece = 1 << 20;
-template <typename Sink>
-void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
-                 Sink sink) {
-  std::string piece(header);
-  piece.append(lineEnd);
-  // The rows come in sorted order, so their field blocks lie anywhere in
-  // memory: each is fetched a few rows ahead.
-  constexpr std::size_t kAhead = 4;
-  for (std::size_t i = 0; i < characters.size(); ++i) {
-    if (i + kAhead < characters.size()) characters[i + kAhead].Prefetch();
-    characters[i].AppendReportRow(piece);
-    piece.append(lineEnd);
-    if (piece.size() >= kReportPiece) {
-      sink(std::string_view(piece));
-      piece.clear();
-    }
-  }
-  if (!piece.empty()) sink(std::string_view(piece));
-}
+// Where the report goes.
+class ReportSink {
+ public:
+  virtual ~ReportSink() = default;
+  // The text has been read whole and is not looked at again, so whoever
+  // owns it may free it before the report is written.
+  virtual void TextRead() {}
+  // The next piece of the report: about a megabyte of whole lines.
+  virtual void Write(std::string_view piece) = 0;
+};
 
-// The whole run: collect, sort by `key` (as shown in the combo box) and
-// render under the header built from `catalogue`.
+// Collects the characters of `text`, sorts them under the key (resolved
+// against the catalogue) and the direction, and writes the header built
+// from the catalogue and one row per character to `sink`.
+ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
+                          const SkillCatalogue& catalogue, ReportSink& sink);
+
+// Extract with the report gathered into one string.
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
                           const SkillCatalogue& catalogue);
+
+// The first and the last stage on their own, for the tests and the
+// benchmark. CollectCharacters gives one character per non-empty name, from
+// the lowest line bearing it, in the bottom-to-top order of those lines;
+// WriteReport hands the header and the rows, each followed by `lineEnd`, to
+// the sink in pieces of about a megabyte, so that a large report needs no
+// second copy.
+std::vector<CharacterData> CollectCharacters(std::string_view text);
+void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
+                 ReportSink& sink);
 
 }  // namespace roster

@@ -1,23 +1,16 @@
 // roster-extract: one Extract on a text outside the window, exactly as the
 // window's 「抽出」 would do it, printing the text box's new contents.
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#include <shellapi.h>
-#endif
-
-#include "app/encoding.h"
+#include "app/catalogue_file.h"
+#include "app/command_line.h"
 #include "app/extraction.h"
-#include "app/input_text.h"
-#include "catalogue/file_bytes.h"
-#include "report/report_layout.h"
+#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "report/sort_order.h"
 
 namespace roster {
@@ -27,124 +20,59 @@ constexpr int kExitOk = 0;
 constexpr int kExitBadText = 1;
 constexpr int kExitUsage = 2;
 
-constexpr const char* kUsage =
-    "usage: roster-extract [--key LABEL] [--descending] [--catalogue FILE]\n"
-    "                      [--encoding cp932|utf-8] [--list-keys] [FILE]\n"
-    "\n"
-    "Performs one Extract on the roster in FILE (or standard input when FILE\n"
-    "is absent or \"-\") and prints the report.\n"
-    "\n"
-    "  --key LABEL         sort key, as typed into the sort box (default: none)\n"
-    "  --descending        descending order (default: ascending)\n"
-    "  --catalogue FILE    skill catalogue (default: Database/技能.txt below the\n"
-    "                      working directory)\n"
-    "  --encoding ENC      cp932 (default): input, LABEL and output are Shift_JIS;\n"
-    "                      utf-8: they are UTF-8, output lines end in \"\\n\"\n"
-    "  --list-keys         print the sort-key list, one per line, and exit\n"
-    "  --version           print the version and exit\n"
-    "  --help              print this help and exit\n"
-    "\n"
-    "Exit codes: 0 success, 1 input text that does not convert, 2 usage errors\n"
-    "and files that cannot be read.\n";
-
-struct Options {
-  std::string key;
-  bool descending = false;
-  std::optional<std::string> catalogue;
-  bool utf8 = false;
-  bool listKeys = false;
-  std::string input = "-";
-};
-
 int Fail(int code, const std::string& message) {
-  std::fprintf(stderr, "roster-extract: %s\n", message.c_str());
+  WriteMessage("roster-extract: " + message + "\n");
   return code;
 }
 
-// Parses the arguments; returns an exit code when the program should stop.
-std::optional<int> ParseOptions(int argc, char** argv, Options& options) {
-  bool inputSeen = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= argc) return std::nullopt;
-      return std::string(argv[++i]);
-    };
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(kUsage, stdout);
-      return kExitOk;
-    } else if (arg == "--version") {
-      std::printf("roster-extract %s\n", ROSTER_VERSION);
-      return kExitOk;
-    } else if (arg == "--key") {
-      auto v = value();
-      if (!v) return Fail(kExitUsage, "--key needs a LABEL (see --help)");
-      options.key = *v;
-    } else if (arg == "--descending") {
-      options.descending = true;
-    } else if (arg == "--catalogue") {
-      auto v = value();
-      if (!v) return Fail(kExitUsage, "--catalogue needs a FILE (see --help)");
-      options.catalogue = *v;
-    } else if (arg == "--encoding") {
-      auto v = value();
-      if (!v || (*v != "cp932" && *v != "utf-8")) {
-        return Fail(kExitUsage, "--encoding takes cp932 or utf-8 (see --help)");
-      }
-      options.utf8 = *v == "utf-8";
-    } else if (arg == "--list-keys") {
-      options.listKeys = true;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return Fail(kExitUsage, "unknown option " + arg + " (see --help)");
-    } else {
-      if (inputSeen) return Fail(kExitUsage, "more than one input FILE (see --help)");
-      inputSeen = true;
-      options.input = arg;
-    }
+std::size_t LineOf(std::string_view text, std::size_t offset) {
+  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(offset), '\n'));
+}
+
+// Says what stands where UTF-8 text did not convert to CP932.
+std::string DescribeUtf8Failure(std::string_view utf8, const ConversionLoss& loss) {
+  std::string where = "line " + std::to_string(LineOf(utf8, loss.firstAt)) + ": ";
+  char32_t codePoint = 0;
+  const std::size_t length = Utf8SequenceLength(utf8, loss.firstAt, &codePoint);
+  char text[32];
+  if (length == 0) {
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(utf8[loss.firstAt]));
+    return where + "invalid UTF-8 (byte " + text + ")";
   }
-  return std::nullopt;
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codePoint));
+  return where + "the character " + text + " \"" + std::string(utf8.substr(loss.firstAt, length)) +
+         "\" has no Shift_JIS (CP932) form";
 }
 
-std::optional<std::string> ReadStandardInput() {
-#ifdef _WIN32
-  _setmode(_fileno(stdin), _O_BINARY);
-#endif
-  std::string bytes;
-  if (!AppendRest(stdin, bytes)) return std::nullopt;
-  return bytes;
-}
+// Writes the report to standard output, converted to UTF-8 in utf-8 mode,
+// and lets go of the input as soon as its characters are collected, so
+// that a large roster is never held twice.
+class OutputSink final : public ReportSink {
+ public:
+  OutputSink(InputText& input, bool utf8) : input_(input), utf8_(utf8) {}
 
-bool WriteStandardOutput(std::string_view bytes) {
-#ifdef _WIN32
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
-  return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
-}
+  void TextRead() override { input_.Release(); }
 
-// Writes CP932 bytes to standard output, converted to UTF-8 in utf-8 mode.
-bool WriteOutput(std::string_view cp932, bool utf8) {
-  if (!utf8) return WriteStandardOutput(cp932);
-  std::string converted, error;
-  // Only a report of whole characters reaches here, so this cannot fail;
-  // should it, nothing half-converted is written.
-  if (!Cp932ToUtf8(cp932, converted, error)) return false;
-  return WriteStandardOutput(converted);
-}
+  void Write(std::string_view piece) override {
+    if (!written_) return;
+    if (!utf8_) {
+      written_ = WriteStandardOutput(piece);
+      return;
+    }
+    // Only a report of whole characters reaches here; should a byte not
+    // convert, nothing half-converted is written.
+    ConversionLoss loss;
+    const std::string converted = Utf8FromCp932(piece, &loss);
+    written_ = loss.count == 0 && WriteStandardOutput(converted);
+  }
 
-// One Extract, as the window's 「抽出」 does it (the text, the key typed into
-// the sort box, the direction), with the report written in pieces. The
-// text is released once its characters are collected, so a large roster
-// is never held twice.
-int WriteExtraction(InputText text, std::string_view key, bool descending, const SkillCatalogue& catalogue,
-                    std::string_view lineEnd, bool utf8) {
-  std::vector<CharacterData> characters = CollectCharacters(text.View());
-  text.Release();
-  SortCharacters(characters, ResolveSortKey(key, catalogue), descending);
-  bool written = true;
-  WriteReport(BuildReportHeader(catalogue), characters, lineEnd,
-              [&](std::string_view piece) { written = written && WriteOutput(piece, utf8); });
-  return written ? kExitOk : Fail(kExitUsage, "cannot write standard output");
-}
+  bool written() const { return written_; }
+
+ private:
+  InputText& input_;
+  bool utf8_;
+  bool written_ = true;
+};
 
 // A bare "\n" ends a line like "\r\n" does.
 std::string CrLfLineEnds(std::string_view text) {
@@ -170,100 +98,94 @@ bool FirstLineEndIsBareLf(std::string_view text) {
 }
 
 // Loads the catalogue; returns an exit code when the program should stop.
-std::optional<int> LoadCatalogue(const Options& options, SkillCatalogue& catalogue) {
+std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& catalogue) {
   if (options.catalogue) {
     std::string reason;
-    const std::optional<std::string> bytes = ReadFileBytes(*options.catalogue, &reason);
-    if (!bytes) return Fail(kExitUsage, "cannot read catalogue " + *options.catalogue + ": " + reason);
-    catalogue.LoadText(*bytes);
+    std::optional<SkillCatalogue> loaded = LoadSkillCatalogueFile(*options.catalogue, &reason);
+    if (!loaded) return Fail(kExitUsage, "cannot read catalogue " + *options.catalogue + ": " + reason);
+    catalogue = std::move(*loaded);
     return std::nullopt;
   }
-  for (const std::string& path : DefaultCatalogueFileNames()) {
-    if (catalogue.LoadFile(path)) return std::nullopt;
+  if (std::optional<SkillCatalogue> loaded = LoadSkillCatalogue()) {
+    catalogue = std::move(*loaded);
+  } else {
+    WriteMessage("roster-extract: note: no skill catalogue at " + std::string(Utf8Bytes(kCatalogueFileName)) +
+                 " below the working directory; the report has no skill columns\n");
   }
-  std::fprintf(stderr,
-               "roster-extract: note: no skill catalogue at Database/技能.txt below the working "
-               "directory; the report has no skill columns\n");
   return std::nullopt;
 }
 
-#ifdef _WIN32
-std::string Narrow(UINT codePage, const wchar_t* text) {
-  const int length = WideCharToMultiByte(codePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-  WideCharToMultiByte(codePage, 0, text, -1, bytes.data(), length, nullptr, nullptr);
-  bytes.resize(bytes.size() - 1);
-  return bytes;
-}
-
-// The arguments as the bytes the options expect, whatever the system code
-// page: CP932, except a --key LABEL in utf-8 mode, which is UTF-8.
-std::vector<std::string> CommandLineArguments() {
-  int count = 0;
-  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  bool utf8 = false;
-  for (int i = 0; i + 1 < count; ++i) {
-    if (std::wstring_view(wide[i]) == L"--encoding" && std::wstring_view(wide[i + 1]) == L"utf-8") utf8 = true;
-  }
-  std::vector<std::string> arguments;
-  for (int i = 0; i < count; ++i) {
-    const bool isKey = i > 0 && std::wstring_view(wide[i - 1]) == L"--key";
-    arguments.push_back(Narrow(isKey && utf8 ? CP_UTF8 : 932, wide[i]));
-  }
-  LocalFree(wide);
-  return arguments;
-}
-#endif
-
-int Run(int argc, char** argv) {
-#ifdef _WIN32
-  std::vector<std::string> wideArguments = CommandLineArguments();
-  std::vector<char*> pointers;
-  for (std::string& argument : wideArguments) pointers.push_back(argument.data());
-  argc = static_cast<int>(pointers.size());
-  argv = pointers.data();
-#endif
-  Options options;
-  if (const std::optional<int> stop = ParseOptions(argc, argv, options)) return *stop;
-
-  SkillCatalogue catalogue;
-  if (const std::optional<int> stop = LoadCatalogue(options, catalogue)) return *stop;
-
-  std::string key = options.key;
-  std::string error;
-  if (options.utf8 && !Utf8ToCp932(options.key, key, error)) {
-    return Fail(kExitBadText, "--key: " + error);
-  }
-
-  if (options.listKeys) {
-    std::string output;
-    for (const std::string& entry : SortKeyList(catalogue)) output += entry + "\n";
-    return WriteOutput(output, options.utf8) ? kExitOk : Fail(kExitUsage, "cannot write standard output");
-  }
+// The input text as CP932 with "\r\n" line ends, and the line end of the
+// output: "\n" in utf-8 mode and where the input's first line ends in a bare
+// "\n", else "\r\n". An exit code when the input cannot be read or converted.
+std::optional<int> ReadInput(const ExtractOptions& options, std::optional<InputText>& input,
+                             std::string_view& outputLineEnd) {
   std::string reason;
-  std::optional<InputText> input;
   if (options.input == "-") {
-    if (std::optional<std::string> bytes = ReadStandardInput()) input = InputText::FromString(std::move(*bytes));
+    if (std::optional<std::string> bytes = ReadStandardInput(&reason)) input = InputText::FromString(std::move(*bytes));
   } else {
-    input = InputText::FromFile(options.input, reason);
+    input = InputText::FromFile(options.input, &reason);
   }
   if (!input) {
     return Fail(kExitUsage, "cannot read " + (options.input == "-" ? std::string("standard input") : options.input) +
                                 (reason.empty() ? "" : ": " + reason));
   }
-  const bool lfOutput = options.utf8 || FirstLineEndIsBareLf(input->View());
+  outputLineEnd = options.utf8 || FirstLineEndIsBareLf(input->View()) ? "\n" : kLineEnd;
   if (options.utf8) {
-    std::string cp932;
     std::string_view utf8 = input->View();
     if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);
-    if (!Utf8ToCp932(utf8, cp932, error)) return Fail(kExitBadText, options.input + ": " + error);
+    ConversionLoss loss;
+    std::string cp932 = Cp932FromUtf8(utf8, &loss);
+    if (loss.count > 0) return Fail(kExitBadText, options.input + ": " + DescribeUtf8Failure(utf8, loss));
     input = InputText::FromString(std::move(cp932));
   }
   if (HasBareLf(input->View())) input = InputText::FromString(CrLfLineEnds(input->View()));
-  return WriteExtraction(std::move(*input), key, options.descending, catalogue, lfOutput ? "\n" : "\r\n", options.utf8);
+  return std::nullopt;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+  const CommandLine line = ParseCommandLine(arguments);
+  switch (line.action) {
+    case CommandLine::Action::kHelp:
+      return WriteStandardOutput(UsageText()) ? kExitOk : kExitUsage;
+    case CommandLine::Action::kVersion:
+      return WriteStandardOutput("roster-extract " ROSTER_VERSION "\n") ? kExitOk : kExitUsage;
+    case CommandLine::Action::kUsageError:
+      return Fail(kExitUsage, line.error);
+    case CommandLine::Action::kRun:
+      break;
+  }
+  const ExtractOptions& options = line.options;
+
+  SkillCatalogue catalogue;
+  if (const std::optional<int> stop = LoadCatalogue(options, catalogue)) return *stop;
+
+  // The key arrives as the command line gives it; the sort compares CP932.
+  std::string key = options.key;
+  if (options.utf8 || CommandLineIsUtf8()) {
+    ConversionLoss loss;
+    key = Cp932FromUtf8(options.key, &loss);
+    if (loss.count > 0) return Fail(kExitBadText, "--key: " + DescribeUtf8Failure(options.key, loss));
+  }
+
+  if (options.listKeys) {
+    std::string keys;
+    for (const std::string& entry : SortKeyList(catalogue)) keys += entry + "\n";
+    ConversionLoss loss;
+    if (options.utf8) keys = Utf8FromCp932(keys, &loss);
+    if (loss.count > 0 || !WriteStandardOutput(keys)) return Fail(kExitUsage, "cannot write standard output");
+    return kExitOk;
+  }
+
+  std::optional<InputText> input;
+  std::string_view lineEnd;
+  if (const std::optional<int> stop = ReadInput(options, input, lineEnd)) return *stop;
+  OutputSink sink(*input, options.utf8);
+  Extract(input->View(), {key, options.descending, lineEnd}, catalogue, sink);
+  return sink.written() ? kExitOk : Fail(kExitUsage, "cannot write standard output");
 }
 
 }  // namespace
 }  // namespace roster
 
-int main(int argc, char** argv) { return roster::Run(argc, argv); }
+int main(int argc, char** argv) { return roster::Run(roster::CommandLineArguments(argc, argv)); }

@@ -1,10 +1,23 @@
 #include "app/run_extraction.h"
 
-#include "app/extraction.h"
-#include "report/report_layout.h"
 #include "report/sort_order.h"
 
 namespace roster {
+namespace {
+
+// Gathers the report, and frees the pasted text as soon as it has been read.
+class ReplacementSink final : public ReportSink {
+ public:
+  explicit ReplacementSink(std::string& text) : text_(text) {}
+  void TextRead() override { std::string().swap(text_); }
+  void Write(std::string_view piece) override { report.append(piece); }
+  std::string report;
+
+ private:
+  std::string& text_;
+};
+
+}  // namespace
 
 void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& catalogue) {
   dialog.RemoveTextLimit(kReportEdit);
@@ -14,18 +27,16 @@ void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& cata
   dialog.CheckButton(kAscendingRadio);
 }
 
-void RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, std::string_view header) {
-  const std::string text = dialog.ReadControlText(kReportEdit);
-  std::vector<CharacterData> characters = CollectCharacters(text);
+ExtractionSummary RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue) {
+  std::string text = dialog.ReadControlText(kReportEdit);
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
-  const SortKey key = ResolveSortKey(dialog.ReadComboText(kSortKeyCombo), catalogue);
-  SortCharacters(characters, key, dialog.IsButtonChecked(kDescendingRadio));
-  dialog.ReplaceTextUndoably(kReportEdit, RenderReport(header, characters));
-}
-
-void RunExtraction(DialogControls& dialog) {
-  RunExtraction(dialog, ProcessSkillCatalogue(), ReportHeader());
+  const std::string key = dialog.ReadComboText(kSortKeyCombo);
+  const ExtractionSettings settings{key, dialog.IsButtonChecked(kDescendingRadio)};
+  ReplacementSink sink(text);
+  const ExtractionSummary summary = Extract(text, settings, catalogue, sink);
+  dialog.ReplaceTextUndoably(kReportEdit, sink.report);
+  return summary;
 }
 
 }  // namespace roster

@@ -2,9 +2,8 @@
 // that the Win32 dialog and the in-memory one share.
 #pragma once
 
-#include <string_view>
-
 #include "app/dialog_controls.h"
+#include "app/extraction.h"
 #include "catalogue/skill_catalogue.h"
 
 namespace roster {
@@ -13,12 +12,9 @@ namespace roster {
 // entry, checks 「昇順」 and lifts the edit boxes' text limits.
 void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& catalogue);
 
-// Reads the report box, extracts under the key and direction the dialog
-// shows (read once) and replaces the box's text with the report as one
-// undoable edit. The memo, the combo box and the buttons are left alone.
-void RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, std::string_view header);
-
-// The same on the process catalogue and its kept report header.
-void RunExtraction(DialogControls& dialog);
+// Reads the report box and the key and direction the dialog shows (once),
+// runs Extract and replaces the box's text with the report as one undoable
+// edit. The memo, the combo box and the buttons are left alone.
+ExtractionSummary RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue);
 
 }  // namespace roster

@@ -1,15 +1,8 @@
 #include "catalogue/skill_catalogue.h"
 
-#include "catalogue/file_bytes.h"
+#include <string>
 
 namespace roster {
-
-bool SkillCatalogue::LoadFile(std::string path) {
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return false;
-  LoadText(*bytes);
-  return true;
-}
 
 void SkillCatalogue::LoadText(std::string_view text) {
   std::size_t pos = 0;
@@ -28,26 +21,5 @@ void SkillCatalogue::LoadText(std::string_view text) {
 }
 
 void SkillCatalogue::Append(const SkillData& row) { rows_.push_back(row); }
-
-SkillCatalogue& ProcessSkillCatalogue() {
-  static SkillCatalogue catalogue;
-  return catalogue;
-}
-
-std::vector<std::string> DefaultCatalogueFileNames() {
-#ifdef _WIN32
-  return {"Database\\技能.txt"};
-#else
-  const std::u8string utf8 = u8"Database/技能.txt";
-  return {std::string(utf8.begin(), utf8.end()), "Database/技能.txt"};
-#endif
-}
-
-bool LoadSkillCatalogue() {
-  for (const std::string& path : DefaultCatalogueFileNames()) {
-    if (ProcessSkillCatalogue().LoadFile(path)) return true;
-  }
-  return false;
-}
 
 }  // namespace roster

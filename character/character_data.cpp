@@ -1,9 +1,6 @@
 #include "character/character_data.h"
 
 #include <algorithm>
-#include <cstring>
-
-#include "character/character_encoder.h"
 
 namespace roster {
 namespace {
@@ -37,14 +34,7 @@ int32_t CharacterData::HighestSkillLevel() const {
   return highest;
 }
 
-std::vector<int32_t> CharacterData::GetSkillLevels() const {
-  std::vector<int32_t> levels;
-  levels.reserve(SkillLevelCount());
-  ForEachSkillLevel([&](int32_t level) { levels.push_back(level); });
-  return levels;
-}
-
-void CharacterEncoder::AppendLevel(int32_t level) {
+CharacterData::Builder& CharacterData::Builder::AddSkillLevel(int32_t level) {
   if (levels_.empty()) levels_.push_back(1);
   const bool fitsByte = level >= INT8_MIN && level <= INT8_MAX;
   if (levels_[0] == 1 && !fitsByte) {
@@ -57,23 +47,23 @@ void CharacterEncoder::AppendLevel(int32_t level) {
   } else {
     AppendWide(levels_, level);
   }
+  return *this;
 }
 
-void CharacterEncoder::AppendFeat(std::string_view feat) {
+CharacterData::Builder& CharacterData::Builder::AddFeat(std::string_view feat) {
   feat = feat.substr(0, UINT8_MAX);
   feats_.push_back(static_cast<char>(feat.size()));
   feats_.append(feat);
+  return *this;
 }
 
-void CharacterEncoder::StoreInto(CharacterData& c) const {
-  c.fields_ = CharacterData::Fields({name, race, gender, playerName, remarks, feats_, levels_});
-  c.hp_ = hp;
-  c.mp_ = mp;
-  c.hit_ = hit;
-  c.evasion_ = evasion;
-  c.protection_ = protection;
-  c.magicPower_ = magicPower;
-  c.participationCount_ = participationCount;
+CharacterData CharacterData::Builder::Build() const {
+  CharacterData character = record_;
+  std::array<std::string_view, kFieldCount> texts = texts_;
+  texts[kFeats] = feats_;
+  texts[kLevels] = levels_;
+  character.fields_ = FieldBlock<kFieldCount>(texts);
+  return character;
 }
 
 }  // namespace roster

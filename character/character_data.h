@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "character/field_block.h"
 
@@ -23,6 +22,8 @@ inline constexpr int32_t kSkillGroupMarker = -1;
 
 class CharacterData {
  public:
+  class Builder;
+
   // Fills a record in its default state from one line (without its line
   // end): cells cut at "|", the name from cell 0, race and gender from cell
   // 1, skill cells up to the first cell holding "/", then HP/MP, the combat
@@ -31,32 +32,32 @@ class CharacterData {
   // it was, with an empty name.
   void ParseLine(std::string_view line);
 
-  // The row of the report for this character, without a line end.
-  std::string ReportRow() const;
-  void AppendReportRow(std::string& out) const;
-
-  std::string GetName() const { return std::string(NameView()); }
-  std::string GetRace() const { return std::string(RaceView()); }
-  std::string GetGender() const { return std::string(GenderView()); }
-  std::vector<int32_t> GetSkillLevels() const;
+  // The texts are views into the record, valid while it lives unchanged.
+  std::string_view GetName() const { return fields_.Get(kName); }
+  std::string_view GetRace() const { return fields_.Get(kRace); }
+  std::string_view GetGender() const { return fields_.Get(kGender); }
+  std::string_view GetPlayerName() const { return fields_.Get(kPlayerName); }
+  std::string_view GetRemarks() const { return fields_.Get(kRemarks); }
+  int32_t GetHp() const { return hp_; }
+  int32_t GetMp() const { return mp_; }
   int32_t GetHit() const { return hit_; }
   int32_t GetEvasion() const { return evasion_; }
   int32_t GetProtection() const { return protection_; }
   int32_t GetMagicPower() const { return magicPower_; }
   int32_t GetParticipationCount() const { return participationCount_; }
-  std::string GetPlayerName() const { return std::string(PlayerNameView()); }
 
-  // Reads for the sort, which compares without copying; views are valid
-  // while the record lives unchanged.
-  std::string_view NameView() const { return fields_.Get(kName); }
-  std::string_view RaceView() const { return fields_.Get(kRace); }
-  std::string_view GenderView() const { return fields_.Get(kGender); }
-  std::string_view PlayerNameView() const { return fields_.Get(kPlayerName); }
+  // `skillLevels`, group markers included, by position or one after another.
   std::size_t SkillLevelCount() const;
   int32_t SkillLevel(std::size_t index) const;
+  template <typename Visit>
+  void ForEachSkillLevel(Visit visit) const;
   // The highest skill level that is 0 or more, else 0: what the adventurer
   // level order compares.
   int32_t HighestSkillLevel() const;
+
+  // `combatFeats`, each a piece of at most 4 bytes, in order.
+  template <typename Visit>
+  void ForEachFeat(Visit visit) const;
 
   friend bool operator==(const CharacterData&, const CharacterData&) = default;
 
@@ -66,16 +67,10 @@ class CharacterData {
 
  private:
   enum Field : std::size_t { kName, kRace, kGender, kPlayerName, kRemarks, kFeats, kLevels, kFieldCount };
-  using Fields = FieldBlock<kFieldCount>;
 
   // The feats are stored as a length byte and the bytes of each; the levels
   // as one width byte (1 or 4) and the values, little-endian.
-  template <typename Visit>
-  void ForEachFeat(Visit visit) const;
-  template <typename Visit>
-  void ForEachSkillLevel(Visit visit) const;
-
-  Fields fields_;
+  FieldBlock<kFieldCount> fields_;
   int32_t hp_ = 0;
   int32_t mp_ = 0;
   int32_t hit_ = 0;
@@ -83,19 +78,47 @@ class CharacterData {
   int32_t protection_ = 0;
   int32_t magicPower_ = 0;
   int32_t participationCount_ = 0;
-
-  friend class CharacterDataTestPeer;
-  friend class CharacterEncoder;
 };
 
-// The name that ParseLine would give the line, without parsing the rest:
-// empty for a rejected line. The extraction looks at it first and parses
-// only the lines whose name is new.
-std::string ParseName(std::string_view line);
+// Makes a record from its field values, as the line parser does once it
+// has read a line; tests and generators make records the same way.
+class CharacterData::Builder {
+ public:
+  // Texts are held as views until Build, so they must outlive it.
+  Builder& Name(std::string_view text) { return Set(kName, text); }
+  Builder& Race(std::string_view text) { return Set(kRace, text); }
+  Builder& Gender(std::string_view text) { return Set(kGender, text); }
+  Builder& PlayerName(std::string_view text) { return Set(kPlayerName, text); }
+  Builder& Remarks(std::string_view text) { return Set(kRemarks, text); }
+  Builder& Hp(int32_t value) { return Set(record_.hp_, value); }
+  Builder& Mp(int32_t value) { return Set(record_.mp_, value); }
+  Builder& Hit(int32_t value) { return Set(record_.hit_, value); }
+  Builder& Evasion(int32_t value) { return Set(record_.evasion_, value); }
+  Builder& Protection(int32_t value) { return Set(record_.protection_, value); }
+  Builder& MagicPower(int32_t value) { return Set(record_.magicPower_, value); }
+  Builder& ParticipationCount(int32_t value) { return Set(record_.participationCount_, value); }
+  // Levels are kept one byte wide while they fit, four bytes otherwise.
+  Builder& AddSkillLevel(int32_t level);
+  // A feat is at most 255 bytes (the parser's are at most 4).
+  Builder& AddFeat(std::string_view feat);
 
-}  // namespace roster
+  CharacterData Build() const;
 
-namespace roster {
+ private:
+  Builder& Set(Field field, std::string_view text) {
+    texts_[field] = text;
+    return *this;
+  }
+  Builder& Set(int32_t& field, int32_t value) {
+    field = value;
+    return *this;
+  }
+
+  std::array<std::string_view, kFieldCount> texts_{};
+  std::string levels_;
+  std::string feats_;
+  CharacterData record_;  // the numbers; its fields stay empty until Build
+};
 
 template <typename Visit>
 void CharacterData::ForEachFeat(Visit visit) const {
@@ -118,5 +141,9 @@ void CharacterData::ForEachSkillLevel(Visit visit) const {
     for (std::size_t i = 0; i < count; ++i) visit(SkillLevel(i));
   }
 }
+
+// The name that ParseLine would give the line, without parsing the rest:
+// empty for a rejected line.
+std::string ParseName(std::string_view line);
 
 }  // namespace roster

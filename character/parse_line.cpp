@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "character/character_data.h"
-#include "character/character_encoder.h"
 #include "character/line_parser.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
@@ -95,12 +94,11 @@ void CharacterData::ParseLine(std::string_view line) { LineParser(line).Fill(*th
 
 void LineParser::Fill(CharacterData& character) {
   if (!accepted_) return;
-  CharacterEncoder record;
-  record.name = name_;
+  CharacterData::Builder record;
+  record.Name(name_);
   const std::string_view raceAndGender = first_[1];
   const std::size_t raceLength = PrefixOnBoundary(raceAndGender, kRaceBytes);
-  record.race = raceAndGender.substr(0, raceLength);
-  record.gender = raceAndGender.substr(raceLength);
+  record.Race(raceAndGender.substr(0, raceLength)).Gender(raceAndGender.substr(raceLength));
 
   // Cells from 2 on, in order; after the last cell, nothing.
   auto nextCell = [&]() -> std::optional<std::string_view> {
@@ -112,30 +110,27 @@ void LineParser::Fill(CharacterData& character) {
   // later cell is a skill cell and the rest of the record stays empty.
   std::optional<std::string_view> cell = nextCell();
   for (; cell && !HasPartSeparator(*cell); cell = nextCell()) {
-    record.AppendLevel(kSkillGroupMarker);
-    ForEachPiece(*cell, kLevelBytes, [&](std::string_view piece) { record.AppendLevel(FullWidthToInt(piece)); });
+    record.AddSkillLevel(kSkillGroupMarker);
+    ForEachPiece(*cell, kLevelBytes, [&](std::string_view piece) { record.AddSkillLevel(FullWidthToInt(piece)); });
   }
 
   const auto hpMp = Parts<2>(cell.value_or(""));
-  record.hp = FullWidthToInt(RemoveFullWidthSpaces(hpMp[0]));
-  record.mp = FullWidthToInt(RemoveFullWidthSpaces(hpMp[1]));
+  record.Hp(FullWidthToInt(RemoveFullWidthSpaces(hpMp[0]))).Mp(FullWidthToInt(RemoveFullWidthSpaces(hpMp[1])));
 
   const auto combat = Parts<4>(cell ? nextCell().value_or("") : "");
-  record.hit = FullWidthToInt(combat[0]);
-  record.evasion = FullWidthToInt(combat[1]);
-  record.protection = FullWidthToInt(combat[2]);
-  record.magicPower = FullWidthToInt(combat[3]);
+  record.Hit(FullWidthToInt(combat[0]))
+      .Evasion(FullWidthToInt(combat[1]))
+      .Protection(FullWidthToInt(combat[2]))
+      .MagicPower(FullWidthToInt(combat[3]));
 
   // Every run of spaces in the tail becomes one separator, so no item holds
   // a space.
   TailItems tail;
   SplitTail(cell ? nextCell().value_or("") : "", tail);
-  ForEachPiece(tail.first[0], kFeatBytes, [&](std::string_view piece) { record.AppendFeat(piece); });
-  record.participationCount = FullWidthToInt(tail.first[1]);
-  record.playerName = tail.first[2];
-  record.remarks = std::move(tail.rest);
+  ForEachPiece(tail.first[0], kFeatBytes, [&](std::string_view piece) { record.AddFeat(piece); });
+  record.ParticipationCount(FullWidthToInt(tail.first[1])).PlayerName(tail.first[2]).Remarks(tail.rest);
 
-  record.StoreInto(character);
+  character = record.Build();
 }
 
 }  // namespace roster

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!line.empty()) ++lines;
     start = end + 1;
   }
-  const std::vector<SkillData> rows = catalogue.Rows();
+  const std::vector<SkillData>& rows = catalogue.Rows();
   Check(rows.size() == lines);
 
   std::string headings;
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     headings += row.heading;
   }
   Check(SortKeyList(catalogue).size() == 11 + rows.size());
-  Check(BuildReportHeader(catalogue) == "名前　　　|種族　" + headings + "| HP/ MP|命/回/防/魔|《戦闘特技》");
+  Check(ReportHeader(catalogue) == "名前　　　|種族　" + headings + "| HP/ MP|命/回/防/魔|《戦闘特技》");
   for (const SkillData& row : rows) {
     const SortKey key = ResolveSortKey(row.name, catalogue);
     Check(key.field != SortField::kSkill || rows[key.skillIndex].name == row.name);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "character/character_data.h"
+#include "report/report_layout.h"
 #include "support/reference_parser.h"
 #include "text/space_runs.h"
 
@@ -15,22 +16,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string line(reinterpret_cast<const char*>(data), size);
   CharacterData parsed;
   parsed.ParseLine(line);
-  const CharacterFields fields = CharacterDataTestPeer::Fields(parsed);
-  Check(fields == ReferenceParse(line));
-  Check(ParseName(line) == fields.name);
-  Check(fields.name.size() <= 10);
-  Check(fields.name.find("\r\n") == std::string::npos);
+  Check(parsed == ReferenceParse(line));
+  Check(ParseName(line) == parsed.GetName());
+  Check(parsed.GetName().size() <= 10);
+  Check(parsed.GetName().find("\r\n") == std::string::npos);
 
   // A row of well-formed text reads back to the same row when it can: at
   // least one skill cell, levels of -1 or 0 to 99, and a player name.
-  bool roundTrips = IsWellFormed(line) && !fields.skillLevels.empty() && !fields.playerName.empty();
-  for (int32_t level : fields.skillLevels) roundTrips = roundTrips && (level == -1 || (level >= 0 && level <= 99));
+  bool roundTrips = IsWellFormed(line) && parsed.SkillLevelCount() > 0 && !parsed.GetPlayerName().empty();
+  parsed.ForEachSkillLevel([&](int32_t level) { roundTrips = roundTrips && (level == -1 || (level >= 0 && level <= 99)); });
   if (roundTrips) {
-    const std::string row = parsed.ReportRow();
+    const std::string row = ReportRow(parsed);
     CharacterData again;
     again.ParseLine(row);
-    Check(CharacterDataTestPeer::Fields(again) == fields);
-    Check(again.ReportRow() == row);
+    Check(again == parsed);
+    Check(ReportRow(again) == row);
   }
   return 0;
 }

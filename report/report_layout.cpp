@@ -68,49 +68,44 @@ void AppendName(std::string& out, std::string_view name) {
 
 }  // namespace
 
-std::string BuildReportHeader(const SkillCatalogue& catalogue) {
+std::string ReportHeader(const SkillCatalogue& catalogue) {
   std::string header(kHeaderStart);
-  for (const SkillData& row : catalogue.View()) header.append(row.heading);
+  for (const SkillData& row : catalogue.Rows()) header.append(row.heading);
   header.append(kHeaderEnd);
   return header;
 }
 
-std::string ReportHeader() {
-  static const std::string kept = BuildReportHeader(ProcessSkillCatalogue());
-  return kept;
-}
-
-std::string CharacterData::ReportRow() const {
+std::string ReportRow(const CharacterData& c) {
   std::string row;
-  AppendReportRow(row);
+  AppendReportRow(row, c);
   return row;
 }
 
-void CharacterData::AppendReportRow(std::string& out) const {
-  AppendName(out, NameView());
+void AppendReportRow(std::string& out, const CharacterData& c) {
+  AppendName(out, c.GetName());
   out.push_back('|');
-  out.append(RaceView());
-  out.append(GenderView());
-  ForEachSkillLevel([&](int32_t level) { AppendLevel(out, level); });
+  out.append(c.GetRace());
+  out.append(c.GetGender());
+  c.ForEachSkillLevel([&](int32_t level) { AppendLevel(out, level); });
   out.push_back('|');
-  AppendPoints(out, hp_, false);
+  AppendPoints(out, c.GetHp(), false);
   out.push_back('/');
-  AppendPoints(out, mp_, true);
+  AppendPoints(out, c.GetMp(), true);
   out.push_back('|');
-  AppendCombatValue(out, hit_);
+  AppendCombatValue(out, c.GetHit());
   out.push_back('/');
-  AppendCombatValue(out, evasion_);
+  AppendCombatValue(out, c.GetEvasion());
   out.push_back('/');
-  AppendCombatValue(out, protection_);
+  AppendCombatValue(out, c.GetProtection());
   out.push_back('/');
-  AppendCombatValue(out, magicPower_);
+  AppendCombatValue(out, c.GetMagicPower());
   out.push_back('|');
-  ForEachFeat([&](std::string_view feat) { out.append(feat); });
+  c.ForEachFeat([&](std::string_view feat) { out.append(feat); });
   out.push_back(' ');
-  AppendInt(out, participationCount_);
+  AppendInt(out, c.GetParticipationCount());
   out.push_back(' ');
-  out.append(PlayerNameView());
-  const std::string_view remarks = fields_.Get(kRemarks);
+  out.append(c.GetPlayerName());
+  const std::string_view remarks = c.GetRemarks();
   if (!remarks.empty()) {
     out.push_back(' ');
     out.append(remarks);

@@ -1,20 +1,22 @@
 // The report table: a header line built from the catalogue's headings, and
-// one column-aligned row per character (CharacterData::ReportRow). Widths are
-// byte counts, which are columns in the text box's fixed-pitch font.
+// one column-aligned row per character. Widths are byte counts, which are
+// columns in the text box's fixed-pitch font.
 #pragma once
 
 #include <string>
 
 #include "catalogue/skill_catalogue.h"
+#include "character/character_data.h"
 
 namespace roster {
 
 // "名前　　　|種族　", every row's heading in catalogue order, then
 // "| HP/ MP|命/回/防/魔|《戦闘特技》".
-std::string BuildReportHeader(const SkillCatalogue& catalogue);
+std::string ReportHeader(const SkillCatalogue& catalogue);
 
-// The header of the process catalogue, built at the first call and kept for
-// the life of the process.
-std::string ReportHeader();
+// The character's row, without a line end; AppendReportRow appends it to
+// `out` without a string of its own.
+std::string ReportRow(const CharacterData& character);
+void AppendReportRow(std::string& out, const CharacterData& character);
 
 }  // namespace roster

@@ -36,10 +36,10 @@ bool IsTextField(SortField field) {
 
 std::string_view TextOf(const CharacterData& c, SortField field) {
   switch (field) {
-    case SortField::kName: return c.NameView();
-    case SortField::kRace: return c.RaceView();
-    case SortField::kGender: return c.GenderView();
-    default: return c.PlayerNameView();
+    case SortField::kName: return c.GetName();
+    case SortField::kRace: return c.GetRace();
+    case SortField::kGender: return c.GetGender();
+    default: return c.GetPlayerName();
   }
 }
 
@@ -125,7 +125,7 @@ std::vector<std::string> SortKeyList(const SkillCatalogue& catalogue) {
   std::vector<std::string> keys = {""};
   for (std::size_t i = 0; i < kTextFieldsFirst; ++i) keys.emplace_back(kFixedLabels[i].label);
   keys.emplace_back(kAdventurerLevel);
-  for (const SkillData& row : catalogue.View()) keys.push_back(row.name);
+  for (const SkillData& row : catalogue.Rows()) keys.push_back(row.name);
   for (std::size_t i = kTextFieldsFirst; i < std::size(kFixedLabels); ++i) keys.emplace_back(kFixedLabels[i].label);
   return keys;
 }
@@ -135,7 +135,7 @@ SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue) {
     if (key == fixed.label) return {fixed.field, 0};
   }
   if (key.empty()) return {};
-  const std::vector<SkillData>& rows = catalogue.View();
+  const std::vector<SkillData>& rows = catalogue.Rows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].name == key) return {SortField::kSkill, i};
   }

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/catalogue_file.h"
 #include "catalogue/skill_catalogue.h"
+#include "platform/utf8.h"
 
 namespace roster {
 namespace {
@@ -65,14 +67,6 @@ TEST(SkillCatalogue, LoadTextReadsOneRowPerLine) {
   }
 }
 
-TEST(SkillCatalogue, RowsIsACopy) {
-  SkillCatalogue catalogue;
-  catalogue.Append(Row("a", "A", ""));
-  std::vector<SkillData> rows = catalogue.Rows();
-  rows[0].name = "changed";
-  EXPECT_EQ(catalogue.Rows()[0].name, "a");
-}
-
 class CatalogueFileTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -92,32 +86,31 @@ class CatalogueFileTest : public testing::Test {
   std::filesystem::path dir_;
 };
 
-TEST_F(CatalogueFileTest, LoadFileAppendsAndMissingFileLeavesRows) {
-  SkillCatalogue catalogue;
-  catalogue.Append(Row("first", "F", ""));
-  EXPECT_TRUE(catalogue.LoadFile(Write("skills.txt", "ソーサラー,ソ:魔法\r\nスカウト,ス")));
-  EXPECT_FALSE(catalogue.LoadFile((dir_ / "missing.txt").string()));
-  const std::vector<SkillData> expected = {Row("first", "F", ""), Row("ソーサラー", "ソ", "魔法"),
-                                           Row("スカウト", "ス", "")};
-  EXPECT_EQ(catalogue.Rows(), expected);
+TEST_F(CatalogueFileTest, LoadsAFileAndSaysWhenItCannot) {
+  const std::optional<SkillCatalogue> catalogue =
+      LoadSkillCatalogueFile(Write("skills.txt", "ソーサラー,ソ:魔法\r\nスカウト,ス"));
+  ASSERT_TRUE(catalogue);
+  const std::vector<SkillData> expected = {Row("ソーサラー", "ソ", "魔法"), Row("スカウト", "ス", "")};
+  EXPECT_EQ(catalogue->Rows(), expected);
+  std::string error;
+  EXPECT_FALSE(LoadSkillCatalogueFile((dir_ / "missing.txt").string(), &error));
+  EXPECT_NE(error.find("No such file"), std::string::npos) << error;
 }
 
-// The default file is found below the working directory by its UTF-8 name,
+// The default file is found below the working directory, by its UTF-8 name
 // or by the CP932 bytes of the name as a Windows archive leaves them.
-TEST_F(CatalogueFileTest, DefaultNamesInUtf8AndCp932) {
-  const std::vector<std::string> names = DefaultCatalogueFileNames();
-  ASSERT_EQ(names.size(), 2u);
-  const std::u8string utf8 = u8"Database/技能.txt";
-  EXPECT_EQ(names[0], std::string(utf8.begin(), utf8.end()));
-  EXPECT_EQ(names[1], "Database/\x8B\x5A\x94\x5C.txt");
-  for (const std::string& name : names) {
-    std::filesystem::create_directories(dir_ / "Database");
-    Write(name, "a,A\n");
-    SkillCatalogue catalogue;
-    EXPECT_TRUE(catalogue.LoadFile((dir_ / name).string()));
-    EXPECT_EQ(catalogue.Rows().size(), 1u);
-    std::filesystem::remove_all(dir_ / "Database");
+TEST_F(CatalogueFileTest, DefaultFileBelowTheWorkingDirectory) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir_);
+  EXPECT_FALSE(LoadSkillCatalogue());
+  std::filesystem::create_directories("Database");
+  for (const std::string& name : {std::string(Utf8Bytes(u8"Database/技能.txt")), std::string("Database/技能.txt")}) {
+    std::ofstream(name, std::ios::binary) << "a,A\nb,B\n";
+    const std::optional<SkillCatalogue> catalogue = LoadSkillCatalogue();
+    EXPECT_EQ(catalogue ? catalogue->Rows().size() : 0u, 2u) << testing::PrintToString(name);
+    std::filesystem::remove(name);
   }
+  std::filesystem::current_path(before);
 }
 
 }  // namespace

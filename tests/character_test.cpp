@@ -5,73 +5,57 @@
 #include <vector>
 
 #include "character/character_data.h"
-#include "support/character_peer.h"
+#include "support/character_print.h"
 
 namespace roster {
 namespace {
 
+CharacterData Expect(std::string name, std::string race, std::string gender, std::vector<int32_t> levels,
+                     std::vector<int32_t> numbers, std::vector<std::string> feats, std::string player,
+                     std::string remarks) {
+  numbers.resize(7);
+  CharacterData::Builder f;
+  f.Name(name).Race(race).Gender(gender).PlayerName(player).Remarks(remarks);
+  for (int32_t level : levels) f.AddSkillLevel(level);
+  for (const std::string& feat : feats) f.AddFeat(feat);
+  f.Hp(numbers[0]).Mp(numbers[1]).Hit(numbers[2]).Evasion(numbers[3]).Protection(numbers[4]).MagicPower(numbers[5]);
+  return f.ParticipationCount(numbers[6]).Build();
+}
+
+// Copies are deep: a copy outlives its source whole, in either direction of
+// size, and levels beyond one byte are kept whole.
 TEST(CharacterData, DefaultStateAndDeepCopies) {
   const CharacterData fresh;
   EXPECT_EQ(fresh.GetName(), "");
-  EXPECT_TRUE(fresh.GetSkillLevels().empty());
+  EXPECT_EQ(fresh.SkillLevelCount(), 0u);
   EXPECT_EQ(fresh.GetHit() | fresh.GetEvasion() | fresh.GetProtection() | fresh.GetMagicPower() |
-                fresh.GetParticipationCount(),
+                fresh.GetParticipationCount() | fresh.GetHp() | fresh.GetMp(),
             0);
-
-  CharacterFields longer;
-  longer.name = "ＡＢＣＤＥ";
-  longer.skillLevels = {-1, 1, 2, 3, 4, 5};
-  longer.combatFeats = {"全力", "魔撃", "両手"};
-  longer.remarks = "long remarks that do not fit inline";
-  CharacterFields shorter;
-  shorter.name = "Ｂ";
-  shorter.skillLevels = {-1};
-
-  CharacterData target = CharacterDataTestPeer::Make(longer);
-  {
-    const CharacterData source = CharacterDataTestPeer::Make(shorter);
-    target = source;
+  const CharacterData longer = Expect("ＡＢＣＤＥ", "人間", "男", {-1, 1, 2, 300, -70000}, {1, 2, 3, 4, 5, 6, 7},
+                                      {"全力", "魔撃", "両手"}, "P", "long remarks that do not fit inline");
+  const CharacterData shorter = Expect("Ｂ", "", "", {-1}, {}, {}, "", "");
+  for (const CharacterData* from : {&longer, &shorter}) {
+    for (const CharacterData* to : {&longer, &shorter}) {
+      CharacterData target = *to;
+      {
+        const CharacterData source = *from;
+        target = source;
+      }
+      EXPECT_EQ(target, *from);
+    }
   }
-  EXPECT_EQ(CharacterDataTestPeer::Fields(target), shorter);
-
-  CharacterData copy;
-  {
-    const CharacterData source = CharacterDataTestPeer::Make(longer);
-    copy = CharacterData(source);
-  }
-  EXPECT_EQ(CharacterDataTestPeer::Fields(copy), longer);
-}
-
-CharacterFields Expect(std::string name, std::string race, std::string gender, std::vector<int32_t> levels,
-                       std::vector<int32_t> numbers, std::vector<std::string> feats, std::string player,
-                       std::string remarks) {
-  numbers.resize(7);
-  CharacterFields f;
-  f.name = std::move(name);
-  f.race = std::move(race);
-  f.gender = std::move(gender);
-  f.skillLevels = std::move(levels);
-  f.hp = numbers[0];
-  f.mp = numbers[1];
-  f.hit = numbers[2];
-  f.evasion = numbers[3];
-  f.protection = numbers[4];
-  f.magicPower = numbers[5];
-  f.participationCount = numbers[6];
-  f.combatFeats = std::move(feats);
-  f.playerName = std::move(player);
-  f.remarks = std::move(remarks);
-  return f;
+  EXPECT_EQ(longer.SkillLevel(3), 300);
+  EXPECT_EQ(longer.SkillLevel(4), -70000);
 }
 
 struct LineCase {
   const char* what;
   std::string line;
-  CharacterFields expected;
+  CharacterData expected;
 };
 
 TEST(ParseLine, ReadsTheRowLayout) {
-  const CharacterFields rejected;
+  const CharacterData rejected;
   const std::vector<LineCase> cases = {
       {"first worked example row", "ＡＢＣ　　|人間女|３　12|１| 31/ 無|４/10/０/２|ＡＢＣＤ 5 ＰＬ",
        Expect("ＡＢＣ", "人間", "女", {-1, 3, 0, 12, -1, 1}, {31, 0, 4, 10, 0, 2, 5}, {"ＡＢ", "ＣＤ"}, "ＰＬ", "")},
@@ -143,8 +127,10 @@ TEST(ParseLine, ReadsTheRowLayout) {
        Expect("A", "人間", "", {-1}, {2147483647, -2147483647 - 1, 1, 0, 0, 0, 1}, {}, "P", "")},
   };
   for (const LineCase& c : cases) {
-    EXPECT_EQ(ParsedFields(c.line), c.expected) << c.what;
-    EXPECT_EQ(ParseName(c.line), c.expected.name) << c.what;
+    CharacterData parsed;
+    parsed.ParseLine(c.line);
+    EXPECT_EQ(parsed, c.expected) << c.what;
+    EXPECT_EQ(ParseName(c.line), c.expected.GetName()) << c.what;
   }
 }
 

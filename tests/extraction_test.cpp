@@ -12,7 +12,7 @@ const std::string kHeader = "名前　　　|種族　| HP/ MP|命/回/防/魔|�
 std::string Row(const std::string& line) {
   CharacterData c;
   c.ParseLine(line);
-  return c.ReportRow();
+  return ReportRow(c);
 }
 
 struct ExtractCase {

@@ -4,7 +4,6 @@
 #include "app/extraction.h"
 #include "app/memory_dialog.h"
 #include "app/run_extraction.h"
-#include "report/report_layout.h"
 #include "report/sort_order.h"
 
 namespace roster {
@@ -26,7 +25,7 @@ class RunExtractionTest : public testing::Test {
     dialog_.Paste(kMemoEdit, "memo text");
   }
   std::string Run() {
-    RunExtraction(dialog_, catalogue_, BuildReportHeader(catalogue_));
+    RunExtraction(dialog_, catalogue_);
     return dialog_.ReadControlText(kReportEdit);
   }
   std::string Expected(std::string_view key, bool descending) {

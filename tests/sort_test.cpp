@@ -3,7 +3,7 @@
 
 #include "report/sort_order.h"
 #include "support/catalogue_rows.h"
-#include "support/character_peer.h"
+#include "support/character_print.h"
 
 namespace roster {
 namespace {
@@ -49,17 +49,14 @@ TEST(ResolveSortKey, FixedLabelsBeforeSkillsAndAdventurerLevelLast) {
 }
 
 CharacterData Character(std::string name, std::string race, std::vector<int32_t> levels, int32_t hit) {
-  CharacterFields f;
-  f.name = std::move(name);
-  f.race = std::move(race);
-  f.skillLevels = std::move(levels);
-  f.hit = hit;
-  return CharacterDataTestPeer::Make(f);
+  CharacterData::Builder f;
+  for (int32_t level : levels) f.AddSkillLevel(level);
+  return f.Name(name).Race(race).Hit(hit).Build();
 }
 
 std::string Names(const std::vector<CharacterData>& characters) {
   std::string names;
-  for (const CharacterData& c : characters) names += c.GetName() + ",";
+  for (const CharacterData& c : characters) names += std::string(c.GetName()) + ",";
   return names;
 }
 

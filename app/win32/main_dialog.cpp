@@ -2,31 +2,33 @@
 // answers FALSE to every message, so the platform sets no initial focus.
 #include <windows.h>
 
+#include "app/catalogue_file.h"
 #include "app/run_extraction.h"
 #include "app/win32/shell.h"
 #include "app/win32/win32_dialog_controls.h"
-#include "catalogue/skill_catalogue.h"
 
 namespace roster {
 
 HFONT EditFont = nullptr;
+SkillCatalogue Catalogue;
 
 namespace {
 
 void OnInitDialog(HWND dialog) {
-  LoadSkillCatalogue();
+  // A missing catalogue leaves only the fixed keys and no skill columns.
+  Catalogue = LoadSkillCatalogue().value_or(SkillCatalogue());
   EditFont = CreateFontW(12, 0, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, L"");
   for (int id : {kReportEdit, kMemoEdit}) {
     SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(EditFont), TRUE);
   }
   Win32DialogControls controls(dialog);
-  InitialiseDialogControls(controls, ProcessSkillCatalogue());
+  InitialiseDialogControls(controls, Catalogue);
 }
 
 void OnCommand(HWND dialog, WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
   Win32DialogControls controls(dialog);
-  RunExtraction(controls);
+  RunExtraction(controls, Catalogue);
 }
 
 }  // namespace

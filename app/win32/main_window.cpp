@@ -5,7 +5,7 @@
 
 #include <clocale>
 
-#include "app/win32/resource_ids.h"
+#include "app/resource_ids.h"
 #include "app/win32/shell.h"
 
 namespace roster {
@@ -31,7 +31,7 @@ LRESULT OnCreate(HWND window) {
   InitCommonControls();
   MainDialog = CreateDialogParamW(AppInstance, TEXT(ROSTER_DIALOG_NAME), window, MainDialogProc, 0);
   ShowWindow(MainDialog, SW_SHOW);
-  StatusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, L"ステータスバー", window, ROSTER_STATUS_BAR_ID);
+  StatusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, L"ステータスバー", window, ID_STATUS_BAR);
   return 0;
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "catalogue/skill_catalogue.h"
+
 namespace roster {
 
 extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
@@ -13,6 +15,7 @@ extern HMENU MainMenu;         // null: there is no "MENU" resource
 extern HWND MainDialog;        // the dialog "MAINDLG"
 extern HWND StatusBar;
 extern HFONT EditFont;         // fixed-pitch font of the two edit boxes
+extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,6 @@
 #include "app/win32/win32_dialog_controls.h"
 
-#include "app/win32/wide_text.h"
+#include "platform/platform.h"
 
 namespace roster {
 namespace {

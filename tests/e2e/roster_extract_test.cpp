@@ -8,6 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "support/roster_generator.h"
 
 namespace roster {
@@ -145,11 +147,31 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
   }
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 0) return false;
+    pos += length;
+  }
+  return true;
+}
+
+// What a person reads on the terminal is UTF-8, whatever the encoding of
+// the report, and names the catalogue file in Japanese.
 TEST_F(RosterExtractTest, MissingDefaultCatalogueIsOnlyANote) {
-  const Result r = Run("", "", dir_);
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.out, "名前　　　|種族　| HP/ MP|命/回/防/魔|《戦闘特技》\r\n");
-  EXPECT_NE(r.err.find("no skill columns"), std::string::npos) << r.err;
+  for (const std::string encoding : {"cp932", "utf-8"}) {
+    const Result r = Run("--encoding " + encoding, "", dir_);
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string header = "名前　　　|種族　| HP/ MP|命/回/防/魔|《戦闘特技》";
+    EXPECT_EQ(r.out, encoding == "cp932" ? header + "\r\n" : Utf8FromCp932(header) + "\n");
+    EXPECT_NE(r.err.find("no skill columns"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(U8(u8"Database/技能.txt")), std::string::npos) << r.err;
+    EXPECT_TRUE(IsUtf8(r.err)) << r.err;
+
+    const Result help = Run("--help --encoding " + encoding);
+    EXPECT_NE(help.out.find(U8(u8"Database/技能.txt")), std::string::npos) << help.out;
+    EXPECT_TRUE(IsUtf8(help.out));
+  }
 }
 
 uint64_t Fnv1a(std::string_view bytes) {

@@ -62,10 +62,9 @@ std::size_t ReferenceFind(std::string_view text, std::string_view pattern) {
   return std::string_view::npos;
 }
 
-CharacterFields ReferenceParse(std::string_view line) {
-  CharacterFields f;
+CharacterData ReferenceParse(std::string_view line) {
   std::vector<std::string> cells = Split(line, "|");
-  if (cells.size() < 6) return f;
+  if (cells.size() < 6) return {};
   std::string cell0 = cells[0];
   if (cell0.size() > 10) {
     for (std::size_t b : Boundaries(cell0)) {
@@ -75,39 +74,40 @@ CharacterFields ReferenceParse(std::string_view line) {
       }
     }
   }
-  if (ReferenceFind(cell0, "名前") != std::string_view::npos) return f;
-  f.name = ReplaceAll(ReplaceAll(ReplaceAll(cell0, " ", ""), "　", ""), "\r\n", "\r");
+  if (ReferenceFind(cell0, "名前") != std::string_view::npos) return {};
+  CharacterData::Builder f;
+  const std::string name = ReplaceAll(ReplaceAll(ReplaceAll(cell0, " ", ""), "　", ""), "\r\n", "\r");
+  f.Name(name);
   std::size_t raceEnd = 0;
   for (std::size_t b : Boundaries(cells[1])) {
     if (b <= 4) raceEnd = b;
   }
-  f.race = cells[1].substr(0, raceEnd);
-  f.gender = cells[1].substr(raceEnd);
+  const std::string race = cells[1].substr(0, raceEnd), gender = cells[1].substr(raceEnd);
+  f.Race(race).Gender(gender);
   std::size_t i = 2;
   for (; i < cells.size() && Split(cells[i], "/").size() == 1; ++i) {
-    f.skillLevels.push_back(-1);
-    for (const std::string& piece : Pieces(cells[i], 2)) f.skillLevels.push_back(FullWidthToInt(piece));
+    f.AddSkillLevel(-1);
+    for (const std::string& piece : Pieces(cells[i], 2)) f.AddSkillLevel(FullWidthToInt(piece));
   }
   auto cell = [&](std::size_t index) { return index < cells.size() ? cells[index] : std::string(); };
   std::vector<std::string> hpMp = Split(cell(i), "/");
   hpMp.resize(2);
-  f.hp = FullWidthToInt(ReplaceAll(hpMp[0], "　", ""));
-  f.mp = FullWidthToInt(ReplaceAll(hpMp[1], "　", ""));
+  f.Hp(FullWidthToInt(ReplaceAll(hpMp[0], "　", ""))).Mp(FullWidthToInt(ReplaceAll(hpMp[1], "　", "")));
   std::vector<std::string> combat = i < cells.size() ? Split(cell(i + 1), "/") : std::vector<std::string>();
   combat.resize(4);
-  f.hit = FullWidthToInt(combat[0]);
-  f.evasion = FullWidthToInt(combat[1]);
-  f.protection = FullWidthToInt(combat[2]);
-  f.magicPower = FullWidthToInt(combat[3]);
+  f.Hit(FullWidthToInt(combat[0]))
+      .Evasion(FullWidthToInt(combat[1]))
+      .Protection(FullWidthToInt(combat[2]))
+      .MagicPower(FullWidthToInt(combat[3]));
   const std::string tail = i < cells.size() ? cell(i + 2) : std::string();
   std::vector<std::string> items =
       Split(ReplaceAll(ReplaceAll(ReplaceAll(tail, " ", "|"), "　", "|"), "||", "|"), "|");
   if (items.size() < 3) items.resize(3);
-  f.combatFeats = Pieces(items[0], 4);
-  f.participationCount = FullWidthToInt(items[1]);
-  f.playerName = items[2];
-  for (std::size_t k = 3; k < items.size(); ++k) f.remarks += (k > 3 ? " " : "") + items[k];
-  return f;
+  const std::vector<std::string> feats = Pieces(items[0], 4);
+  for (const std::string& feat : feats) f.AddFeat(feat);
+  std::string remarks;
+  for (std::size_t k = 3; k < items.size(); ++k) remarks += (k > 3 ? " " : "") + items[k];
+  return f.ParticipationCount(FullWidthToInt(items[1])).PlayerName(items[2]).Remarks(remarks).Build();
 }
 
 }  // namespace roster

@@ -6,11 +6,11 @@
 
 #include <string_view>
 
-#include "support/character_peer.h"
+#include "character/character_data.h"
 
 namespace roster {
 
-CharacterFields ReferenceParse(std::string_view line);
+CharacterData ReferenceParse(std::string_view line);
 
 // The same boundaries as the parser's helpers, found by the plainest walk.
 std::size_t ReferenceFind(std::string_view text, std::string_view pattern);

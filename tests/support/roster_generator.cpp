@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "report/report_layout.h"
+
 namespace roster {
 namespace {
 
@@ -37,33 +39,41 @@ std::string RosterGenerator::NextName() {
   return name;
 }
 
-CharacterFields RosterGenerator::NextCharacter() {
-  CharacterFields c;
-  c.name = NextName();
-  c.race = std::string(Pick(*this, kRaces));
-  c.gender = std::string(Pick(*this, kGenders));
+CharacterData RosterGenerator::NextCharacter() {
+  std::string name;
+  return Draw(nullptr, name);
+}
+
+// The draws stay in this order (a name, the fields, then an earlier name in
+// its place), which the digests of earlier reports in the tests rely on.
+CharacterData RosterGenerator::Draw(const std::vector<std::string>* earlierNames, std::string& name) {
+  name = NextName();
+  CharacterData::Builder c;
+  c.Race(Pick(*this, kRaces)).Gender(Pick(*this, kGenders));
   for (int cell = 0; cell < 3; ++cell) {
-    c.skillLevels.push_back(kSkillGroupMarker);
+    c.AddSkillLevel(kSkillGroupMarker);
     const uint64_t levels = 1 + Below(4);
     for (uint64_t i = 0; i < levels; ++i) {
-      c.skillLevels.push_back(static_cast<int32_t>(Below(4) == 0 ? Below(100) : Below(16)));
+      c.AddSkillLevel(static_cast<int32_t>(Below(4) == 0 ? Below(100) : Below(16)));
     }
   }
-  c.hp = static_cast<int32_t>(Below(120));
-  c.mp = Below(5) == 0 ? 0 : static_cast<int32_t>(Below(120));
-  c.hit = static_cast<int32_t>(Below(20));
-  c.evasion = static_cast<int32_t>(Below(20));
-  c.protection = static_cast<int32_t>(Below(25)) - 3;
-  c.magicPower = static_cast<int32_t>(Below(15));
+  c.Hp(static_cast<int32_t>(Below(120)));
+  c.Mp(Below(5) == 0 ? 0 : static_cast<int32_t>(Below(120)));
+  c.Hit(static_cast<int32_t>(Below(20)));
+  c.Evasion(static_cast<int32_t>(Below(20)));
+  c.Protection(static_cast<int32_t>(Below(25)) - 3);
+  c.MagicPower(static_cast<int32_t>(Below(15)));
   const uint64_t feats = Below(5);
-  for (uint64_t i = 0; i < feats; ++i) c.combatFeats.emplace_back(Pick(*this, kFeats));
-  c.participationCount = static_cast<int32_t>(Below(60));
-  c.playerName = std::string(Pick(*this, kPlayers));
+  for (uint64_t i = 0; i < feats; ++i) c.AddFeat(Pick(*this, kFeats));
+  c.ParticipationCount(static_cast<int32_t>(Below(60)));
+  c.PlayerName(Pick(*this, kPlayers));
+  std::string remarks;
   if (Below(3) == 0) {
-    c.remarks = std::string(Pick(*this, kRemarks));
-    if (Below(2) == 0) c.remarks.append(" ").append(Pick(*this, kRemarks));
+    remarks = std::string(Pick(*this, kRemarks));
+    if (Below(2) == 0) remarks.append(" ").append(Pick(*this, kRemarks));
   }
-  return c;
+  if (earlierNames != nullptr && !earlierNames->empty()) name = (*earlierNames)[Below(earlierNames->size())];
+  return c.Name(name).Remarks(remarks).Build();
 }
 
 std::string RosterGenerator::NextRoster(std::size_t lines) {
@@ -79,10 +89,10 @@ std::string RosterGenerator::NextRoster(std::size_t lines) {
       text.append("回 セッション --");
       continue;
     }
-    CharacterFields c = NextCharacter();
-    if (roll < 24 && !names.empty()) c.name = names[Below(names.size())];
-    names.push_back(c.name);
-    CharacterDataTestPeer::Make(c).AppendReportRow(text);
+    std::string name;
+    const CharacterData c = Draw(roll < 24 ? &names : nullptr, name);
+    names.push_back(name);
+    AppendReportRow(text, c);
   }
   return text;
 }

@@ -5,8 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "support/character_peer.h"
+#include "character/character_data.h"
 
 namespace roster {
 
@@ -17,7 +18,7 @@ class RosterGenerator {
   // A character that meets the report's round-trip conditions: a name of
   // 2 to 5 double-byte characters (some with trail bytes "|" or "\"), a
   // 4-byte race, three skill cells of levels 0 to 99, a non-empty player.
-  CharacterFields NextCharacter();
+  CharacterData NextCharacter();
 
   // A text of `lines` lines joined by "\r\n": mostly character rows, about
   // a fifth repeating an earlier name, with a few blank and junk lines.
@@ -27,6 +28,7 @@ class RosterGenerator {
 
  private:
   std::string NextName();
+  CharacterData Draw(const std::vector<std::string>* earlierNames, std::string& name);
   uint64_t state_;
 };
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/win32/wide_text.h"
+#include "platform/platform.h"
 #include "roster_window.h"
 
 namespace roster {
@@ -23,7 +23,7 @@ class GuiTest : public testing::Test {
   // Puts `text` into the report box, picks the key, the direction, presses
   // 「抽出」 and returns the box's text.
   std::string Extract(const std::string& text, const std::string& key, bool typed, bool descending) {
-    window_->SetText(window_->Control(1001), text);
+    window_->SetText(window_->Control(kReportEdit), text);
     if (typed) {
       window_->TypeKey(key);
     } else {
@@ -32,10 +32,10 @@ class GuiTest : public testing::Test {
       EXPECT_NE(entry, entries.end()) << key;
       window_->SelectKey(static_cast<int>(entry - entries.begin()));
     }
-    window_->Click(descending ? 1008 : 1007);
-    EXPECT_EQ(window_->Send(window_->Control(1008), BM_GETCHECK, 0, 0), descending ? BST_CHECKED : BST_UNCHECKED);
-    window_->Click(1002);
-    return window_->Text(window_->Control(1001));
+    window_->Click(descending ? kDescendingRadio : kAscendingRadio);
+    EXPECT_EQ(window_->Send(window_->Control(kDescendingRadio), BM_GETCHECK, 0, 0), descending ? BST_CHECKED : BST_UNCHECKED);
+    window_->Click(kExtractButton);
+    return window_->Text(window_->Control(kReportEdit));
   }
 
   std::string Headless(const std::string& text, const std::string& key, bool descending) {
@@ -97,16 +97,16 @@ TEST_F(GuiTest, StartState) {
   const RosterWindow& w = *window_;
   EXPECT_EQ(w.WideText(w.main()), L"");
   EXPECT_EQ(w.WideText(w.statusBar()), L"ステータスバー");
-  EXPECT_EQ(w.Send(w.Control(1005), CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(w.Text(w.Control(1005)), "");
-  EXPECT_EQ(w.Send(w.Control(1007), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(w.Send(w.Control(1008), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(w.Text(w.Control(1001)), "");
-  EXPECT_EQ(w.Text(w.Control(1003)), "");
-  EXPECT_FALSE(IsWindowVisible(w.Control(1009)));
-  EXPECT_EQ(w.Send(w.Control(1009), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(w.Send(w.Control(kSortKeyCombo), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(w.Text(w.Control(kSortKeyCombo)), "");
+  EXPECT_EQ(w.Send(w.Control(kAscendingRadio), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(w.Send(w.Control(kDescendingRadio), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(w.Text(w.Control(kReportEdit)), "");
+  EXPECT_EQ(w.Text(w.Control(kMemoEdit)), "");
+  EXPECT_FALSE(IsWindowVisible(w.Control(kHiddenCheckBox)));
+  EXPECT_EQ(w.Send(w.Control(kHiddenCheckBox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   // A dialog trades an edit control's WS_BORDER for WS_EX_CLIENTEDGE.
-  for (int id : {1001, 1003}) {
+  for (int id : {kReportEdit, kMemoEdit}) {
     const auto editStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_STYLE));
     const auto editExStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_EXSTYLE));
     EXPECT_EQ(editStyle | WS_BORDER, 0x50B10084u) << id;
@@ -200,20 +200,20 @@ TEST_F(GuiTest, EveryListedKeyOnTheSample) {
 
 TEST_F(GuiTest, ExtractCanBeUndoneAndLeavesMemoAndKeyAlone) {
   const std::string sample = SampleRoster();
-  window_->SetText(window_->Control(1003), Cp932("メモ: 次回は第13回"));
+  window_->SetText(window_->Control(kMemoEdit), Cp932("メモ: 次回は第13回"));
   const std::string report = Extract(sample, Cp932("参加回数"), true, false);
   EXPECT_EQ(report, Headless(sample, Cp932("参加回数"), false));
-  EXPECT_EQ(window_->Text(window_->Control(1003)), Cp932("メモ: 次回は第13回"));
-  EXPECT_EQ(window_->Text(window_->Control(1005)), Cp932("参加回数"));
-  EXPECT_EQ(window_->Send(window_->Control(1005), CB_GETCURSEL, 0, 0), CB_ERR);
-  window_->Send(window_->Control(1001), EM_UNDO, 0, 0);
-  EXPECT_EQ(window_->Text(window_->Control(1001)), sample);
+  EXPECT_EQ(window_->Text(window_->Control(kMemoEdit)), Cp932("メモ: 次回は第13回"));
+  EXPECT_EQ(window_->Text(window_->Control(kSortKeyCombo)), Cp932("参加回数"));
+  EXPECT_EQ(window_->Send(window_->Control(kSortKeyCombo), CB_GETCURSEL, 0, 0), CB_ERR);
+  window_->Send(window_->Control(kReportEdit), EM_UNDO, 0, 0);
+  EXPECT_EQ(window_->Text(window_->Control(kReportEdit)), sample);
 }
 
 TEST_F(GuiTest, ExtractRunsWhateverTheNotificationCode) {
-  window_->SetText(window_->Control(1001), SampleRoster());
-  window_->Send(window_->dialog(), WM_COMMAND, MAKEWPARAM(1002, 0x1234), 0);
-  EXPECT_EQ(window_->Text(window_->Control(1001)), Headless(SampleRoster(), "", false));
+  window_->SetText(window_->Control(kReportEdit), SampleRoster());
+  window_->Send(window_->dialog(), WM_COMMAND, MAKEWPARAM(kExtractButton, 0x1234), 0);
+  EXPECT_EQ(window_->Text(window_->Control(kReportEdit)), Headless(SampleRoster(), "", false));
 }
 
 // A paste of more than the edit control's default 32,767 characters is kept
@@ -233,11 +233,11 @@ TEST_F(GuiTest, LargePasteIsKeptWhole) {
   GlobalUnlock(memory);
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
-  HWND edit = window_->Control(1001);
+  HWND edit = window_->Control(kReportEdit);
   window_->Send(edit, WM_PASTE, 0, 0);
   ASSERT_EQ(window_->Text(edit), text);
   window_->SelectKey(1);
-  window_->Click(1002);
+  window_->Click(kExtractButton);
   const std::string report = window_->Text(edit);
   EXPECT_EQ(report, Headless(text, Cp932("名前"), false));
   EXPECT_GT(WideFromCp932(report).size(), 100000u);
@@ -246,7 +246,7 @@ TEST_F(GuiTest, LargePasteIsKeptWhole) {
 TEST_F(GuiTest, ExitConfirmation) {
   const std::string sample = SampleRoster();
   const std::string report = Extract(sample, Cp932("名前"), false, false);
-  window_->SetText(window_->Control(1003), "memo");
+  window_->SetText(window_->Control(kMemoEdit), "memo");
 
   HWND box = window_->RequestClose();
   ASSERT_NE(box, nullptr);
@@ -255,8 +255,8 @@ TEST_F(GuiTest, ExitConfirmation) {
   window_->Send(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   EXPECT_TRUE(IsWindow(window_->main()));
-  EXPECT_EQ(window_->Text(window_->Control(1001)), report);
-  EXPECT_EQ(window_->Text(window_->Control(1003)), "memo");
+  EXPECT_EQ(window_->Text(window_->Control(kReportEdit)), report);
+  EXPECT_EQ(window_->Text(window_->Control(kMemoEdit)), "memo");
 
   box = window_->RequestClose();
   ASSERT_NE(box, nullptr);
@@ -275,7 +275,7 @@ TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
   GetEnvironmentVariableW(L"ROSTER_SCREENSHOT_FOLDER", handshake.data(), length);
   handshake.resize(length - 1);
   Extract(SampleRoster(), Cp932("名前"), false, false);
-  window_->SetText(window_->Control(1003), Cp932("次回: 第13回セッション"));
+  window_->SetText(window_->Control(kMemoEdit), Cp932("次回: 第13回セッション"));
   WriteBinaryFile(handshake + L"\\ready", "ready");
   EXPECT_TRUE(WaitFor([&] { return GetFileAttributesW((handshake + L"\\done").c_str()) != INVALID_FILE_ATTRIBUTES; },
                       std::chrono::seconds(60)));

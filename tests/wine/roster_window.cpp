@@ -6,7 +6,7 @@
 #include <sstream>
 #include <thread>
 
-#include "app/win32/wide_text.h"
+#include "platform/platform.h"
 
 namespace roster {
 namespace {
@@ -44,13 +44,7 @@ HWND FindTopLevelWindow(DWORD processId, const wchar_t* className, HWND owner = 
 
 }  // namespace
 
-std::string Cp932(std::string_view utf8) {
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return Cp932FromWide(wide);
-}
+std::string Cp932(std::string_view utf8) { return Cp932FromUtf8(utf8); }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -178,7 +172,7 @@ void RosterWindow::SetText(HWND window, const std::string& cp932) const {
 }
 
 std::vector<std::string> RosterWindow::ComboEntries() const {
-  HWND combo = Control(1005);
+  HWND combo = Control(kSortKeyCombo);
   std::vector<std::string> entries;
   const LRESULT count = Send(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -191,11 +185,11 @@ std::vector<std::string> RosterWindow::ComboEntries() const {
   return entries;
 }
 
-void RosterWindow::SelectKey(int index) const { Send(Control(1005), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+void RosterWindow::SelectKey(int index) const { Send(Control(kSortKeyCombo), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 void RosterWindow::TypeKey(const std::string& cp932) const {
-  Send(Control(1005), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  SetText(Control(1005), cp932);
+  Send(Control(kSortKeyCombo), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetText(Control(kSortKeyCombo), cp932);
 }
 
 void RosterWindow::Click(int id) const { Send(Control(id), BM_CLICK, 0, 0); }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_controls.h"
+
 namespace roster {
 
 // CP932 bytes of UTF-8 text: this test's narrow literals are UTF-8.

@@ -1,0 +1,22 @@
+// What posix.cpp and win32.cpp each give the portable part of the seam
+// (files.cpp); nothing outside platform/ includes this.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace roster::native {
+
+// Opens a file for reading bytes, by a name in the form of platform.h.
+std::FILE* OpenForReading(const std::string& name);
+
+// Makes a standard stream pass bytes unchanged.
+void UseBinaryMode(std::FILE* stream);
+
+// Maps a regular, non-empty file read-only; false when the file is of
+// another kind or the platform maps nothing (the caller then reads it).
+bool MapFile(const std::string& name, void*& mapped, std::size_t& size);
+void UnmapFile(void* mapped, std::size_t size);
+
+}  // namespace roster::native

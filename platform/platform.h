@@ -1,0 +1,94 @@
+// Every operating-system call outside the Win32 shell: files, code-page
+// conversion, the command line and the terminal. posix.cpp and win32.cpp
+// implement it; nothing else in the portable code touches the system.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace roster {
+
+// ---- File names and files -------------------------------------------------
+//
+// A file name is bytes on POSIX systems and UTF-8 on Windows, which the
+// platform turns into the UTF-16 name Windows opens; either way it is the
+// form CommandLineArguments gives.
+
+// The names under which a file named `utf8Name` (with "/" between folders)
+// may be found: on Windows the name itself; elsewhere the UTF-8 name, then
+// the CP932 bytes of it, as a Windows archive unpacks them.
+std::vector<std::string> NativeFileNames(std::string_view utf8Name);
+
+// The file's whole contents; nothing, with `error` (when given) the reason,
+// when it cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const std::string& name, std::string* error = nullptr);
+
+// Standard input read to its end, as bytes.
+std::optional<std::string> ReadStandardInput(std::string* error = nullptr);
+
+// A text to work on: a regular file mapped into memory where the platform
+// allows it (no copy, no zero-filled buffer of the file's size), anything
+// else held in a string. Release gives the memory back at once.
+class InputText {
+ public:
+  static std::optional<InputText> FromFile(const std::string& name, std::string* error = nullptr);
+  static InputText FromString(std::string text);
+
+  InputText(InputText&& other) noexcept;
+  InputText& operator=(InputText&& other) noexcept;
+  InputText(const InputText&) = delete;
+  InputText& operator=(const InputText&) = delete;
+  ~InputText() { Release(); }
+
+  std::string_view View() const { return view_; }
+  void Release();
+
+ private:
+  InputText() = default;
+
+  std::string owned_;
+  void* mapped_ = nullptr;  // a mapping of mappedSize_ bytes, or null
+  std::size_t mappedSize_ = 0;
+  std::string_view view_;
+};
+
+// ---- Code pages -------------------------------------------------------------
+//
+// Code page 932 to and from UTF-16 (the text of Windows controls; wchar_t
+// elsewhere holds UTF-32 and the same functions convert to it) and UTF-8.
+// Nothing is converted silently into something else: a character with no
+// form in the target becomes a replacement ("?" in CP932, U+FFFD in Unicode),
+// never a look-alike, and is counted in `loss` (when given).
+
+struct ConversionLoss {
+  std::size_t count = 0;     // characters replaced
+  std::size_t firstAt = 0;   // offset in the input of the first, in its units
+  std::size_t firstLength = 0;  // its length in those units
+};
+
+std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss = nullptr);
+std::string Cp932FromWide(std::wstring_view wide, ConversionLoss* loss = nullptr);
+std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss = nullptr);
+std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss = nullptr);
+
+// ---- Command line and terminal -------------------------------------------
+
+// The program's arguments after its name: UTF-8 on Windows (read from the
+// wide command line, whatever the console's code page), the bytes as given
+// elsewhere.
+std::vector<std::string> CommandLineArguments(int argc, char** argv);
+bool CommandLineIsUtf8();
+
+// Writes bytes to standard output unchanged; false when they could not all
+// be written.
+bool WriteStandardOutput(std::string_view bytes);
+
+// Writes UTF-8 text meant for a person to standard error: as it is on a
+// POSIX terminal, through the wide console API on a Windows console (so it
+// reads right whatever the console's code page).
+void WriteMessage(std::string_view utf8);
+
+}  // namespace roster

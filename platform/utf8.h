@@ -1,0 +1,53 @@
+// One UTF-8 sequence decoded: how long it is and which character it holds,
+// for the conversions and for messages that name a character.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace roster {
+
+// The length of the well-formed UTF-8 sequence at `pos` (1 to 4), with its
+// code point in `codePoint` (when given); 0 for a byte that starts none
+// (a stray continuation byte, an overlong form, a surrogate, a cut-off end).
+inline std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos, char32_t* codePoint = nullptr) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length;
+  char32_t value;
+  if (lead < 0x80) {
+    length = 1;
+    value = lead;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    value = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    value = lead & 0x0F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    value = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (text.size() - pos < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+    value = (value << 6) | (byte(i) & 0x3F);
+  }
+  const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
+  if (overlong || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  if (codePoint != nullptr) *codePoint = value;
+  return length;
+}
+
+}  // namespace roster
+
+namespace roster {
+
+// The bytes of a u8"" literal, as the byte strings the code passes around.
+inline std::string_view Utf8Bytes(std::u8string_view text) {
+  return {reinterpret_cast<const char*>(text.data()), text.size()};
+}
+
+}  // namespace roster
