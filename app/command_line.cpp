@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::u8string_view kUsage =
     u8"usage: roster-extract [--key LABEL] [--descending] [--catalogue FILE]\n"
-    u8"                      [--encoding cp932|utf-8] [--list-keys] [FILE]\n"
+    u8"                      [--encoding cp932|utf-8] [--list-keys] [--summary] [FILE]\n"
     u8"\n"
     u8"Performs one Extract on the roster in FILE (or standard input when FILE\n"
     u8"is absent or \"-\") and prints the report.\n"
@@ -19,6 +19,8 @@ constexpr std::u8string_view kUsage =
     u8"  --encoding ENC      cp932 (default): input, LABEL and output are Shift_JIS;\n"
     u8"                      utf-8: they are UTF-8, output lines end in \"\\n\"\n"
     u8"  --list-keys         print the sort-key list, one per line, and exit\n"
+    u8"  --summary           after the report, say on standard error how many\n"
+    u8"                      characters were kept and lines merged or skipped\n"
     u8"  --version           print the version and exit\n"
     u8"  --help              print this help and exit\n"
     u8"  --                  what follows is the FILE, even if it starts with \"-\"\n"
@@ -62,6 +64,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       options.descending = true;
     } else if (arg == "--list-keys") {
       options.listKeys = true;
+    } else if (arg == "--summary") {
+      options.summary = true;
     } else if (arg == "--key") {
       if (!value) return UsageError("--key needs a LABEL");
       options.key = *value;

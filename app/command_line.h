@@ -14,6 +14,7 @@ struct ExtractOptions {
   std::optional<std::string> catalogue;  // default: the file below the working directory
   bool utf8 = false;                     // --encoding utf-8
   bool listKeys = false;
+  bool summary = false;                  // the run's counts on standard error
   std::string input = "-";               // "-": standard input
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/control_text.h"
 #include "app/resource_ids.h"
 
 namespace roster {
@@ -24,8 +25,9 @@ class DialogControls {
  public:
   virtual ~DialogControls() = default;
 
-  // The whole text of an edit control, as CP932 bytes.
-  virtual std::string ReadControlText(int id) = 0;
+  // The whole text of an edit control, as CP932 bytes; characters that
+  // CP932 cannot hold are read as "?" and told in `replaced` (when given).
+  virtual std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) = 0;
 
   // What a combo box shows: the selected list entry, else the typed text.
   virtual std::string ReadComboText(int id) = 0;

@@ -19,17 +19,18 @@ std::vector<std::size_t> LineEnds(std::string_view text) {
   return ends;
 }
 
-// Calls `visit` with each line of `text` (cut at "\r\n"), from the last to
-// the first.
+// Calls `visit` with each line of `text` (cut at "\r\n") and its number,
+// counted from 1 at the top, from the last line to the first.
 template <typename Visit>
 void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size_t>& ends, Visit visit) {
   std::size_t end = text.size();
+  std::size_t number = ends.size() + 1;
   for (auto separator = ends.rbegin(); separator != ends.rend(); ++separator) {
     const std::size_t start = *separator + kLineEnd.size();
-    visit(text.substr(start, end - start));
+    visit(text.substr(start, end - start), number--);
     end = *separator;
   }
-  visit(text.substr(0, end));
+  visit(text.substr(0, end), number);
 }
 
 }  // namespace
@@ -61,9 +62,8 @@ class StringSink final : public ReportSink {
   std::string report;
 };
 
-}  // namespace
-
-std::vector<CharacterData> CollectCharacters(std::string_view text) {
+// One character per name, and what became of the other lines.
+std::vector<CharacterData> Collect(std::string_view text, ExtractionSummary& summary) {
   const std::vector<std::size_t> ends = LineEnds(text);
   const std::size_t lineCount = ends.size() + 1;
   NameTable seen(lineCount);
@@ -73,38 +73,57 @@ std::vector<CharacterData> CollectCharacters(std::string_view text) {
   // fetched from memory while the line above is being read.
   LineParser pending{std::string_view()};  // an empty line: no name
   uint64_t pendingHash = 0;
+  std::size_t pendingNumber = 0;
   auto settle = [&] {
-    // Only the name decides whether a line's character is kept, and parsing
-    // has no other effect, so a line whose name is taken is parsed no further.
-    if (!pending.Name().empty() && seen.Insert(pending.Name(), pendingHash)) pending.Fill(collected.emplace_back());
+    if (pending.Name().empty()) {
+      if (pendingNumber == 0 || pending.IsBlankOrHeader()) return;
+      ++summary.skipped;
+      summary.firstSkippedLine = pendingNumber;  // the walk goes up: the last one met is the first
+    } else if (seen.Insert(pending.Name(), pendingHash)) {
+      // Only the name decides whether a line's character is kept, and
+      // parsing has no other effect, so a line whose name is taken is parsed
+      // no further.
+      pending.Fill(collected.emplace_back());
+    } else {
+      ++summary.merged;
+    }
   };
-  ForEachLineFromTheBottom(text, ends, [&](std::string_view line) {
+  ForEachLineFromTheBottom(text, ends, [&](std::string_view line, std::size_t number) {
     LineParser parser(line);
     const uint64_t hash = NameTable::Hash(parser.Name());
     seen.Prefetch(hash);
     settle();
     pending = std::move(parser);
     pendingHash = hash;
+    pendingNumber = number;
   });
   settle();
+  summary.kept = collected.size();
   return collected;
+}
+
+}  // namespace
+
+std::vector<CharacterData> CollectCharacters(std::string_view text) {
+  ExtractionSummary summary;
+  return Collect(text, summary);
 }
 
 ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
                           const SkillCatalogue& catalogue, ReportSink& sink) {
-  std::vector<CharacterData> characters = CollectCharacters(text);
+  ExtractionSummary summary;
+  std::vector<CharacterData> characters = Collect(text, summary);
   sink.TextRead();
   SortCharacters(characters, ResolveSortKey(settings.key, catalogue), settings.descending);
   WriteReport(ReportHeader(catalogue), characters, settings.lineEnd, sink);
-  ExtractionSummary summary;
-  summary.kept = characters.size();
   return summary;
 }
 
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
-                          const SkillCatalogue& catalogue) {
+                          const SkillCatalogue& catalogue, ExtractionSummary* summary) {
   StringSink sink;
-  Extract(text, {key, descending}, catalogue, sink);
+  const ExtractionSummary done = Extract(text, {key, descending}, catalogue, sink);
+  if (summary) *summary = done;
   return std::move(sink.report);
 }
 

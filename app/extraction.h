@@ -26,9 +26,13 @@ struct ExtractionSettings {
   std::string_view lineEnd = kLineEnd;  // after the header and every row
 };
 
-// What one run did.
+// What one run did with the lines of the text. Every line is one of: kept,
+// merged, skipped, blank or a header line.
 struct ExtractionSummary {
-  std::size_t kept = 0;  // characters in the report
+  std::size_t kept = 0;     // lines whose characters are in the report
+  std::size_t merged = 0;   // lines dropped because a lower line bears the same name
+  std::size_t skipped = 0;  // lines that gave no character, though neither blank nor a header
+  std::size_t firstSkippedLine = 0;  // counted from 1 at the top; 0 when none was skipped
 };
 
 // Where the report goes.
@@ -50,7 +54,7 @@ ExtractionSummary Extract(std::string_view text, const ExtractionSettings& setti
 
 // Extract with the report gathered into one string.
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
-                          const SkillCatalogue& catalogue);
+                          const SkillCatalogue& catalogue, ExtractionSummary* summary = nullptr);
 
 // The first and the last stage on their own, for the tests and the
 // benchmark. CollectCharacters gives one character per non-empty name, from

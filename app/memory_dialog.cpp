@@ -1,12 +1,16 @@
 #include "app/memory_dialog.h"
 
+#include "platform/platform.h"
+
 namespace roster {
 
-void MemoryDialog::Paste(int id, std::string text) {
+void MemoryDialog::Paste(int id, std::wstring text) {
   Edit& e = edits_.at(id);
   e.text = std::move(text);
   e.caret = e.text.size();
 }
+
+void MemoryDialog::Paste(int id, std::string_view cp932) { Paste(id, WideFromCp932(cp932)); }
 
 void MemoryDialog::TypeComboText(int id, std::string text) {
   Combo& c = combos_.at(id);
@@ -22,13 +26,15 @@ void MemoryDialog::ClickRadio(int id) {
 void MemoryDialog::Undo(int id) {
   Edit& e = edits_.at(id);
   if (!e.undo) return;
-  std::string previous = std::move(*e.undo);
+  std::wstring previous = std::move(*e.undo);
   e.undo = std::move(e.text);  // undoing again redoes, as an edit control does
   e.text = std::move(previous);
   e.caret = e.text.size();
 }
 
-std::string MemoryDialog::ReadControlText(int id) { return edits_.at(id).text; }
+std::string MemoryDialog::ReadControlText(int id, ReplacedCharacters* replaced) {
+  return Cp932OfControlText(edits_.at(id).text, replaced);
+}
 
 std::string MemoryDialog::ReadComboText(int id) {
   const Combo& c = combos_.at(id);
@@ -39,7 +45,7 @@ std::string MemoryDialog::ReadComboText(int id) {
 void MemoryDialog::ReplaceTextUndoably(int id, std::string_view text) {
   Edit& e = edits_.at(id);
   e.undo = std::move(e.text);
-  e.text = std::string(text);
+  e.text = WideFromCp932(text);
   e.caret = e.text.size();
 }
 

@@ -1,5 +1,6 @@
 // The main dialog's controls held in memory, with the effects that the real
 // controls have, so that the Extract command can be tested without a window.
+// Like a real edit control, an edit holds wide text.
 #pragma once
 
 #include <map>
@@ -14,9 +15,9 @@ namespace roster {
 class MemoryDialog final : public DialogControls {
  public:
   struct Edit {
-    std::string text;
+    std::wstring text;
     std::size_t caret = 0;
-    std::optional<std::string> undo;  // the text before the last undoable edit
+    std::optional<std::wstring> undo;  // the text before the last undoable edit
     bool unlimited = false;
   };
   struct Combo {
@@ -26,7 +27,8 @@ class MemoryDialog final : public DialogControls {
   };
 
   // What a user does.
-  void Paste(int id, std::string text);
+  void Paste(int id, std::wstring text);
+  void Paste(int id, std::string_view cp932);
   void TypeComboText(int id, std::string text);  // leaves no entry selected
   void ClickRadio(int id);                       // 1007 and 1008 form a group
   void Undo(int id);
@@ -35,7 +37,7 @@ class MemoryDialog final : public DialogControls {
   Combo& combo(int id) { return combos_[id]; }
   bool checked(int id) { return checks_[id]; }
 
-  std::string ReadControlText(int id) override;
+  std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) override;
   std::string ReadComboText(int id) override;
   void ReplaceTextUndoably(int id, std::string_view text) override;
   bool IsButtonChecked(int id) override;

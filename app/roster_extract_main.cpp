@@ -74,6 +74,23 @@ class OutputSink final : public ReportSink {
   bool written_ = true;
 };
 
+std::string Counted(std::size_t count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// --summary: what the window's status bar says, in one English line.
+std::string SummaryLine(const ExtractionSummary& s) {
+  std::string line = Counted(s.kept, "character", "characters");
+  if (s.merged > 0) {
+    line += "; " + Counted(s.merged, "line with a name taken by a lower line", "lines with a name taken by a lower line");
+  }
+  if (s.skipped > 0) {
+    line += "; " + Counted(s.skipped, "other line skipped, at line ", "other lines skipped, the first at line ") +
+            std::to_string(s.firstSkippedLine);
+  }
+  return line + "\n";
+}
+
 // A bare "\n" ends a line like "\r\n" does.
 std::string CrLfLineEnds(std::string_view text) {
   std::string out;
@@ -181,8 +198,10 @@ int Run(const std::vector<std::string>& arguments) {
   std::string_view lineEnd;
   if (const std::optional<int> stop = ReadInput(options, input, lineEnd)) return *stop;
   OutputSink sink(*input, options.utf8);
-  Extract(input->View(), {key, options.descending, lineEnd}, catalogue, sink);
-  return sink.written() ? kExitOk : Fail(kExitUsage, "cannot write standard output");
+  const ExtractionSummary summary = Extract(input->View(), {key, options.descending, lineEnd}, catalogue, sink);
+  if (!sink.written()) return Fail(kExitUsage, "cannot write standard output");
+  if (options.summary) WriteMessage(SummaryLine(summary));
+  return kExitOk;
 }
 
 }  // namespace

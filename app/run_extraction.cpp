@@ -27,16 +27,36 @@ void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& cata
   dialog.CheckButton(kAscendingRadio);
 }
 
-ExtractionSummary RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue) {
-  std::string text = dialog.ReadControlText(kReportEdit);
+RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue) {
+  RunResult result;
+  std::string text = dialog.ReadControlText(kReportEdit, &result.replaced);
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
   const std::string key = dialog.ReadComboText(kSortKeyCombo);
   const ExtractionSettings settings{key, dialog.IsButtonChecked(kDescendingRadio)};
   ReplacementSink sink(text);
-  const ExtractionSummary summary = Extract(text, settings, catalogue, sink);
+  result.summary = Extract(text, settings, catalogue, sink);
   dialog.ReplaceTextUndoably(kReportEdit, sink.report);
-  return summary;
+  return result;
+}
+
+std::wstring StatusText(const RunResult& result) {
+  const ExtractionSummary& s = result.summary;
+  std::wstring text = std::to_wstring(s.kept) + L" 人を抽出しました";
+  std::wstring details;
+  if (s.merged > 0) details += L"同名の上の行 " + std::to_wstring(s.merged);
+  if (s.skipped > 0) {
+    if (!details.empty()) details += L"、";
+    details += L"読めなかった行 " + std::to_wstring(s.skipped) + L"：最初は " + std::to_wstring(s.firstSkippedLine) +
+               L" 行目";
+  }
+  if (!details.empty()) text += L"（" + details + L"）";
+  const ReplacedCharacters& r = result.replaced;
+  if (r.count > 0) {
+    text += L"。変換できない文字 " + std::to_wstring(r.count) + L" 個を「?」にしました（最初は " +
+            std::to_wstring(r.firstLine) + L" 行目の「" + r.first + L"」）。Ctrl+Z で元に戻せます";
+  }
+  return text;
 }
 
 }  // namespace roster

@@ -24,6 +24,12 @@ class LineParser {
   // rejected line leaves it unchanged.
   void Fill(CharacterData& character);
 
+  // Whether a line without a name was never meant as a character: it is
+  // blank (spaces and tabs at most) or a header (its name cell holds
+  // 「名前」, whatever follows). Any other line without a name is one that
+  // could not be read.
+  bool IsBlankOrHeader() const;
+
  private:
   static constexpr std::size_t kFirstCells = 6;
 

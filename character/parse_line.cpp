@@ -21,11 +21,17 @@ constexpr std::size_t kRaceBytes = 4;
 constexpr std::size_t kLevelBytes = 2;
 constexpr std::size_t kFeatBytes = 4;
 
-// The name that a name cell gives: its last 10 bytes (cut on a character
-// boundary) without spaces; nothing for a header line.
+// The part of a name cell that the name comes from: its last 10 bytes, cut
+// on a character boundary.
+std::string_view NamePart(std::string_view cell) { return cell.substr(SuffixStartOnBoundary(cell, kNameBytes)); }
+
+bool IsHeaderCell(std::string_view cell) { return ContainsChars(NamePart(cell), kHeaderMarker); }
+
+// The name that a name cell gives: its name part without spaces; nothing for
+// a header line.
 std::optional<std::string> NameOfCell(std::string_view cell) {
-  cell.remove_prefix(SuffixStartOnBoundary(cell, kNameBytes));
-  if (ContainsChars(cell, kHeaderMarker)) return std::nullopt;
+  if (IsHeaderCell(cell)) return std::nullopt;
+  cell = NamePart(cell);
   std::string name = RemoveSpaces(cell);
   // A name is one line: where dropping spaces joins "\r" and "\n", the
   // "\n" goes too, or the report's row would break in two.
@@ -86,6 +92,15 @@ std::optional<std::string_view> LineParser::NextCell() {
   const std::string_view cell = line_.substr(pos_, bar - pos_);
   pos_ = bar + 1;
   return cell;
+}
+
+bool LineParser::IsBlankOrHeader() const {
+  if (IsHeaderCell(first_[0])) return true;
+  for (std::size_t pos = 0; pos < line_.size(); pos += CharLength(line_, pos)) {
+    const std::string_view c = line_.substr(pos, CharLength(line_, pos));
+    if (c != " " && c != "\t" && c != "　") return false;
+  }
+  return true;
 }
 
 std::string ParseName(std::string_view line) { return LineParser(line).Name(); }

@@ -11,31 +11,32 @@ using Action = CommandLine::Action;
 struct OptionCase {
   std::vector<std::string> arguments;
   Action action;
-  // For a run: the options as "key|descending|catalogue|utf8|listKeys|input";
+  // For a run: the options as "key|descending|catalogue|utf8|listKeys|summary|input";
   // for a usage error: a part of its message.
   std::string expected;
 };
 
 std::string Describe(const ExtractOptions& o) {
   return o.key + "|" + (o.descending ? "desc" : "") + "|" + o.catalogue.value_or("(none)") + "|" +
-         (o.utf8 ? "utf8" : "") + "|" + (o.listKeys ? "list" : "") + "|" + o.input;
+         (o.utf8 ? "utf8" : "") + "|" + (o.listKeys ? "list" : "") + "|" + (o.summary ? "sum" : "") + "|" + o.input;
 }
 
 TEST(ParseCommandLine, ReadsEveryOption) {
   const std::vector<OptionCase> cases = {
-      {{}, Action::kRun, "||(none)|||-"},
-      {{"--key", "名前"}, Action::kRun, "名前||(none)|||-"},
-      {{"--key", ""}, Action::kRun, "||(none)|||-"},
-      {{"--key", "--descending"}, Action::kRun, "--descending||(none)|||-"},
-      {{"--descending", "--list-keys"}, Action::kRun, "|desc|(none)||list|-"},
-      {{"--catalogue", "skills.txt", "roster.txt"}, Action::kRun, "||skills.txt|||roster.txt"},
-      {{"--encoding", "utf-8"}, Action::kRun, "||(none)|utf8||-"},
-      {{"--encoding", "utf-8", "--encoding", "cp932"}, Action::kRun, "||(none)|||-"},
-      {{"--key", "a", "--key", "b"}, Action::kRun, "b||(none)|||-"},
-      {{"-"}, Action::kRun, "||(none)|||-"},
-      {{"--", "-x"}, Action::kRun, "||(none)|||-x"},
-      {{"--", "--key"}, Action::kRun, "||(none)|||--key"},
-      {{"roster.txt", "--descending"}, Action::kRun, "|desc|(none)|||roster.txt"},
+      {{}, Action::kRun, "||(none)||||-"},
+      {{"--key", "名前"}, Action::kRun, "名前||(none)||||-"},
+      {{"--key", ""}, Action::kRun, "||(none)||||-"},
+      {{"--key", "--descending"}, Action::kRun, "--descending||(none)||||-"},
+      {{"--descending", "--list-keys"}, Action::kRun, "|desc|(none)||list||-"},
+      {{"--summary", "roster.txt"}, Action::kRun, "||(none)|||sum|roster.txt"},
+      {{"--catalogue", "skills.txt", "roster.txt"}, Action::kRun, "||skills.txt||||roster.txt"},
+      {{"--encoding", "utf-8"}, Action::kRun, "||(none)|utf8|||-"},
+      {{"--encoding", "utf-8", "--encoding", "cp932"}, Action::kRun, "||(none)||||-"},
+      {{"--key", "a", "--key", "b"}, Action::kRun, "b||(none)||||-"},
+      {{"-"}, Action::kRun, "||(none)||||-"},
+      {{"--", "-x"}, Action::kRun, "||(none)||||-x"},
+      {{"--", "--key"}, Action::kRun, "||(none)||||--key"},
+      {{"roster.txt", "--descending"}, Action::kRun, "|desc|(none)||||roster.txt"},
       {{"--help"}, Action::kHelp, ""},
       {{"-h"}, Action::kHelp, ""},
       {{"roster.txt", "--help", "--sideways"}, Action::kHelp, ""},

@@ -47,6 +47,40 @@ TEST(ExtractReport, KeepsLowestLinePerNameAndSorts) {
   }
 }
 
+struct CountCase {
+  const char* what;
+  std::string text;
+  ExtractionSummary expected;  // kept, merged, skipped, first skipped line
+};
+
+TEST(ExtractReport, CountsKeptMergedAndSkippedLines) {
+  const std::string a = "A|人間||10/1|1| 1 p", b = "B|人間||20/2|2| 2 q";
+  const std::string report = ExtractReport(a + "\r\n" + b, "", false, SkillCatalogue());
+  const std::vector<CountCase> cases = {
+      {"empty box", "", {0, 0, 0, 0}},
+      {"two characters", a + "\r\n" + b + "\r\n", {2, 0, 0, 0}},
+      {"a name on two lines", a + "\r\n" + b + "\r\n" + a, {2, 1, 0, 0}},
+      {"a name on three lines", a + "\r\n" + a + "\r\n" + b + "\r\n" + a, {2, 2, 0, 0}},
+      {"a note line", "-- 第3回 --\r\n" + a, {1, 0, 1, 1}},
+      {"a header line", kHeader + "\r\n" + a, {1, 0, 0, 0}},
+      {"a header of fewer than six cells", "名前|種族|HP/MP\r\n" + a, {1, 0, 0, 0}},
+      {"blank lines, spaces and tabs", "\r\n  \t　\r\n" + a + "\r\n", {1, 0, 0, 0}},
+      {"fewer than five bars", a + "\r\nC|人間||1/1|1", {1, 0, 1, 2}},
+      {"a name cell of spaces only", " 　 |人間||1/1|1| 1 p\r\n" + a, {1, 0, 1, 1}},
+      {"a leading bar", "|A|人間||1/1|1| 1 p", {0, 0, 1, 1}},
+      {"the first skipped line from the top", a + "\r\nx\r\n\r\ny\r\n" + b + "\r\nz", {2, 0, 3, 2}},
+      {"a report extracted again", report, {2, 0, 0, 0}},
+  };
+  for (const CountCase& c : cases) {
+    ExtractionSummary summary;
+    ExtractReport(c.text, "", false, SkillCatalogue(), &summary);
+    EXPECT_EQ(summary.kept, c.expected.kept) << c.what;
+    EXPECT_EQ(summary.merged, c.expected.merged) << c.what;
+    EXPECT_EQ(summary.skipped, c.expected.skipped) << c.what;
+    EXPECT_EQ(summary.firstSkippedLine, c.expected.firstSkippedLine) << c.what;
+  }
+}
+
 TEST(ExtractReport, ReportExtractsAgainUnchanged) {
   const std::string text = "ポール|人間男|１２|15/ 無|３/４/０/１|全力 3 ポチ 初参加\r\n"
                            "ソード|森人女|３|20/12|10/-1/２/５| 8 みき\r\n";

@@ -89,9 +89,47 @@ TEST_F(RunExtractionTest, LeavesMemoAndComboAloneAndCanBeUndone) {
   EXPECT_EQ(dialog_.combo(kSortKeyCombo).selected, -1);
   EXPECT_EQ(dialog_.ReadComboText(kSortKeyCombo), "魔力");
   EXPECT_EQ(dialog_.combo(kSortKeyCombo).entries, SortKeyList(catalogue_));
-  EXPECT_EQ(dialog_.edit(kReportEdit).caret, dialog_.ReadControlText(kReportEdit).size());
+  EXPECT_EQ(dialog_.edit(kReportEdit).caret, dialog_.edit(kReportEdit).text.size());
   dialog_.Undo(kReportEdit);
   EXPECT_EQ(dialog_.ReadControlText(kReportEdit), kText);
+}
+
+// Characters without a CP932 form become "?" in the report, never a
+// look-alike; the status bar names them and Undo brings back the paste.
+TEST_F(RunExtractionTest, CharactersWithoutCp932FormAreNamedAndUndoable) {
+  const std::wstring pasted = L"Zoë|人間||10/1|1| 1 p ♥\r\nLéa|森人||20/2|3| 2 q 😀\r\nLea|森人||1/1|1| 3 r\r\n";
+  dialog_.Paste(kReportEdit, pasted);
+  dialog_.TypeComboText(kSortKeyCombo, "名前");
+  const RunResult result = RunExtraction(dialog_, catalogue_);
+  const std::string report = dialog_.ReadControlText(kReportEdit);
+  EXPECT_NE(report.find("Zo?"), std::string::npos) << report;
+  EXPECT_NE(report.find("L?a"), std::string::npos) << report;
+  EXPECT_NE(report.find("Lea"), std::string::npos) << report;  // not merged with "Léa"
+  EXPECT_EQ(result.summary.kept, 3u);
+  EXPECT_EQ(result.replaced.count, 4u);
+  EXPECT_EQ(result.replaced.firstLine, 1u);
+  const std::wstring firstReplaced = L"ë";  // outside the macro, whose text is CP932
+  EXPECT_EQ(result.replaced.first, firstReplaced);
+  dialog_.Undo(kReportEdit);
+  EXPECT_EQ(dialog_.edit(kReportEdit).text, pasted);
+}
+
+struct StatusCase {
+  ExtractionSummary summary;
+  ReplacedCharacters replaced;
+  std::wstring expected;
+};
+
+TEST(StatusText, SaysOnlyWhatIsNotZero) {
+  const std::vector<StatusCase> cases = {
+      {{0, 0, 0, 0}, {}, L"0 人を抽出しました"},
+      {{19, 1, 2, 5}, {}, L"19 人を抽出しました（同名の上の行 1、読めなかった行 2：最初は 5 行目）"},
+      {{3, 2, 0, 0}, {}, L"3 人を抽出しました（同名の上の行 2）"},
+      {{3, 0, 1, 7}, {}, L"3 人を抽出しました（読めなかった行 1：最初は 7 行目）"},
+      {{2, 0, 0, 0}, {3, 7, L"ë"},
+       L"2 人を抽出しました。変換できない文字 3 個を「?」にしました（最初は 7 行目の「ë」）。Ctrl+Z で元に戻せます"},
+  };
+  for (const StatusCase& c : cases) EXPECT_EQ(StatusText({c.summary, c.replaced}), c.expected);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ namespace roster {
 
 HFONT EditFont = nullptr;
 SkillCatalogue Catalogue;
+Win32DialogControls MainDialogControls;
 
 namespace {
 
@@ -21,14 +22,14 @@ void OnInitDialog(HWND dialog) {
   for (int id : {kReportEdit, kMemoEdit}) {
     SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(EditFont), TRUE);
   }
-  Win32DialogControls controls(dialog);
-  InitialiseDialogControls(controls, Catalogue);
+  MainDialogControls = Win32DialogControls(dialog);
+  InitialiseDialogControls(MainDialogControls, Catalogue);
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
+void OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
-  Win32DialogControls controls(dialog);
-  RunExtraction(controls, Catalogue);
+  const std::wstring status = StatusText(RunExtraction(MainDialogControls, Catalogue));
+  SetWindowTextW(StatusBar, status.c_str());
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: OnInitDialog(dialog); break;
-    case WM_COMMAND: OnCommand(dialog, wParam); break;
+    case WM_COMMAND: OnCommand(wParam); break;
     case WM_DESTROY: DeleteObject(EditFont); break;
     default: break;
   }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "app/win32/win32_dialog_controls.h"
 #include "catalogue/skill_catalogue.h"
 
 namespace roster {
@@ -13,9 +14,10 @@ extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
 extern HWND MainWindow;        // set at WM_CREATE
 extern HMENU MainMenu;         // null: there is no "MENU" resource
 extern HWND MainDialog;        // the dialog "MAINDLG"
-extern HWND StatusBar;
+extern HWND StatusBar;         // says what the last 「抽出」 did
 extern HFONT EditFont;         // fixed-pitch font of the two edit boxes
 extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
+extern Win32DialogControls MainDialogControls;  // the dialog's controls, as the logic reads them
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

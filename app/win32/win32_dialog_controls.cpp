@@ -15,17 +15,22 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-std::string Win32DialogControls::ReadControlText(int id) { return Cp932FromWide(WindowText(Control(id))); }
+std::string Win32DialogControls::ReadControlText(int id, ReplacedCharacters* replaced) {
+  return Cp932OfControlText(WindowText(Control(id)), replaced);
+}
 
 std::string Win32DialogControls::ReadComboText(int id) {
   const LRESULT selected = Send(id, CB_GETCURSEL, 0, 0);
   if (selected == CB_ERR) return ReadControlText(id);
+  const std::vector<std::string>& entries = comboEntries_[id];
+  if (static_cast<std::size_t>(selected) < entries.size()) return entries[static_cast<std::size_t>(selected)];
+  // An entry this object did not add: read back from its UTF-16 text.
   const LRESULT length = Send(id, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
   if (length == CB_ERR) return {};
   std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
   Send(id, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(entry.data()));
   entry.resize(static_cast<std::size_t>(length));
-  return Cp932FromWide(entry);
+  return Cp932OfControlText(entry, nullptr);
 }
 
 // Selecting everything and replacing the selection as an undoable edit gives
@@ -38,9 +43,10 @@ void Win32DialogControls::ReplaceTextUndoably(int id, std::string_view text) {
 
 bool Win32DialogControls::IsButtonChecked(int id) { return IsDlgButtonChecked(dialog_, id) != 0; }
 
+// The list is unsorted, so an entry's index is its place in comboEntries_.
 void Win32DialogControls::AddComboEntry(int id, std::string_view text) {
   const std::wstring wide = WideFromCp932(text);
-  Send(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (Send(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())) >= 0) comboEntries_[id].emplace_back(text);
 }
 
 void Win32DialogControls::SelectComboEntry(int id, int index) { Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }

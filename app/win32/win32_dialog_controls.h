@@ -1,7 +1,13 @@
 // The dialog-control operations on the real controls of a Win32 dialog.
+// One object lives as long as the dialog: it keeps the CP932 bytes of every
+// combo-box entry, so a picked entry gives exactly the bytes it was added
+// with (code page 932 has characters with two codes, and UTF-16 keeps one).
 #pragma once
 
 #include <windows.h>
+
+#include <map>
+#include <vector>
 
 #include "app/dialog_controls.h"
 
@@ -9,9 +15,9 @@ namespace roster {
 
 class Win32DialogControls final : public DialogControls {
  public:
-  explicit Win32DialogControls(HWND dialog) : dialog_(dialog) {}
+  explicit Win32DialogControls(HWND dialog = nullptr) : dialog_(dialog) {}
 
-  std::string ReadControlText(int id) override;
+  std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) override;
   std::string ReadComboText(int id) override;
   void ReplaceTextUndoably(int id, std::string_view text) override;
   bool IsButtonChecked(int id) override;
@@ -27,6 +33,7 @@ class Win32DialogControls final : public DialogControls {
   }
 
   HWND dialog_;
+  std::map<int, std::vector<std::string>> comboEntries_;
 };
 
 }  // namespace roster

@@ -82,6 +82,30 @@ TEST_F(RosterExtractTest, SampleRosterInBothEncodings) {
   EXPECT_EQ(bom.out, Data("roster_by_name.utf8.txt"));
 }
 
+struct SummaryCase {
+  std::string args, input, line;
+};
+
+// --summary adds one line on standard error; standard output is unchanged.
+TEST_F(RosterExtractTest, SummaryOnStandardError) {
+  const std::string sample = ReadFile(fs::path(ROSTER_SOURCE_DIR) / "examples/roster.txt");
+  const std::vector<SummaryCase> cases = {
+      {"", sample, "19 characters; 1 line with a name taken by a lower line; 1 other line skipped, at line 5\n"},
+      {"--encoding utf-8", Data("roster.utf8.txt"),
+       "19 characters; 1 line with a name taken by a lower line; 1 other line skipped, at line 5\n"},
+      {"", "", "0 characters\n"},
+      {"", "A|x||1/1|1| 1 p\nx\nA|x||1/1|1| 1 p\nA|x||1/1|1| 1 p\ny\n",
+       "1 character; 2 lines with a name taken by a lower line; 2 other lines skipped, the first at line 2\n"},
+  };
+  for (const SummaryCase& c : cases) {
+    const Result plain = Run(c.args, c.input);
+    const Result summary = Run("--summary " + c.args, c.input);
+    EXPECT_EQ(summary.exitCode, 0) << c.args;
+    EXPECT_EQ(summary.out, plain.out) << c.args;
+    EXPECT_EQ(summary.err, plain.err + c.line) << c.args;
+  }
+}
+
 TEST_F(RosterExtractTest, LineEndsFollowTheInput) {
   const std::string crlf = ReadFile(fs::path(ROSTER_SOURCE_DIR) / "examples/roster.txt");
   const Result lf = Run("--key " + kNameKeyCp932, ToLf(crlf));

@@ -210,6 +210,41 @@ TEST_F(GuiTest, ExtractCanBeUndoneAndLeavesMemoAndKeyAlone) {
   EXPECT_EQ(window_->Text(window_->Control(kReportEdit)), sample);
 }
 
+struct StatusCase {
+  const char* what;
+  std::wstring pasted;
+  std::wstring status;
+};
+
+// After 「抽出」 the status bar says what it did; a character without a
+// CP932 form is read as "?", never as a look-alike, and Ctrl+Z brings the
+// pasted text back exactly.
+TEST_F(GuiTest, StatusBarSaysWhatExtractDid) {
+  const std::wstring unconvertible =
+      L"Zoë|人間||10/1|1| 1 p ♥\r\nLéa|森人||20/2|3| 2 q 😀\r\nLea|森人||1/1|1| 3 r\r\n";
+  const std::vector<StatusCase> cases = {
+      {"sample", WideFromCp932(SampleRoster()),
+       L"19 人を抽出しました（同名の上の行 1、読めなかった行 1：最初は 5 行目）"},
+      {"skipped lines", L"A|x||1/1|1| 1 p\r\nメモ\r\n\r\nB|x||1/1|1| 1 q\r\nx|y",
+       L"2 人を抽出しました（読めなかった行 2：最初は 2 行目）"},
+      {"characters without a CP932 form", unconvertible,
+       L"3 人を抽出しました。変換できない文字 4 個を「?」にしました（最初は 1 行目の「ë」）。Ctrl+Z で元に戻せます"},
+  };
+  HWND edit = window_->Control(kReportEdit);
+  for (const StatusCase& c : cases) {
+    window_->SetWideText(edit, c.pasted);
+    window_->SelectKey(1);
+    window_->Click(kExtractButton);
+    EXPECT_EQ(window_->WideText(window_->statusBar()), c.status) << c.what;
+    const std::string report = window_->Text(edit);
+    EXPECT_EQ(report, Headless(Cp932FromWide(c.pasted), Cp932("名前"), false)) << c.what;
+    window_->Send(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(window_->WideText(edit), c.pasted) << c.what;
+  }
+  const std::string report = Headless(Cp932FromWide(unconvertible), Cp932("名前"), false);
+  for (const char* part : {"Zo?", "L?a", "Lea", " p ?", " q ?"}) EXPECT_NE(report.find(part), std::string::npos) << part;
+}
+
 TEST_F(GuiTest, ExtractRunsWhateverTheNotificationCode) {
   window_->SetText(window_->Control(kReportEdit), SampleRoster());
   window_->Send(window_->dialog(), WM_COMMAND, MAKEWPARAM(kExtractButton, 0x1234), 0);

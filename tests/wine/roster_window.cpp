@@ -166,9 +166,10 @@ std::wstring RosterWindow::WideText(HWND window) const {
 
 std::string RosterWindow::Text(HWND window) const { return Cp932FromWide(WideText(window)); }
 
-void RosterWindow::SetText(HWND window, const std::string& cp932) const {
-  const std::wstring wide = WideFromCp932(cp932);
-  Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+void RosterWindow::SetText(HWND window, const std::string& cp932) const { SetWideText(window, WideFromCp932(cp932)); }
+
+void RosterWindow::SetWideText(HWND window, const std::wstring& text) const {
+  Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::vector<std::string> RosterWindow::ComboEntries() const {

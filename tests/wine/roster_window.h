@@ -53,6 +53,7 @@ class RosterWindow {
   std::wstring WideText(HWND window) const;
   std::string Text(HWND window) const;  // as CP932 bytes
   void SetText(HWND window, const std::string& cp932) const;
+  void SetWideText(HWND window, const std::wstring& text) const;
 
   std::vector<std::string> ComboEntries() const;
   void SelectKey(int index) const;
