@@ -4,12 +4,14 @@
 
 #include "app/catalogue_file.h"
 #include "app/run_extraction.h"
+#include "app/win32/fonts.h"
 #include "app/win32/shell.h"
 #include "app/win32/win32_dialog_controls.h"
 
 namespace roster {
 
 HFONT EditFont = nullptr;
+HFONT ControlFont = nullptr;
 SkillCatalogue Catalogue;
 Win32DialogControls MainDialogControls;
 
@@ -18,9 +20,19 @@ namespace {
 void OnInitDialog(HWND dialog) {
   // A missing catalogue leaves only the fixed keys and no skill columns.
   Catalogue = LoadSkillCatalogue().value_or(SkillCatalogue());
-  EditFont = CreateFontW(12, 0, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, L"");
+  EditFont = CreateEditFont(dialog);
   for (int id : {kReportEdit, kMemoEdit}) {
     SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(EditFont), TRUE);
+  }
+  // Where the template's font cannot draw Japanese (a system code page other
+  // than 932 may map it to such a face), the other controls get one that can.
+  ControlFont = CreateFontHoldingJapanese(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+  if (ControlFont != nullptr) {
+    SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont), FALSE);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
+      const int id = GetDlgCtrlID(control);
+      if (id != kReportEdit && id != kMemoEdit) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont), TRUE);
+    }
   }
   MainDialogControls = Win32DialogControls(dialog);
   InitialiseDialogControls(MainDialogControls, Catalogue);
@@ -29,7 +41,7 @@ void OnInitDialog(HWND dialog) {
 void OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
   const std::wstring status = StatusText(RunExtraction(MainDialogControls, Catalogue));
-  SetWindowTextW(StatusBar, status.c_str());
+  if (StatusBar != nullptr) SetWindowTextW(StatusBar, status.c_str());
 }
 
 }  // namespace
@@ -38,7 +50,10 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_INITDIALOG: OnInitDialog(dialog); break;
     case WM_COMMAND: OnCommand(wParam); break;
-    case WM_DESTROY: DeleteObject(EditFont); break;
+    case WM_DESTROY:
+      DeleteObject(EditFont);
+      if (ControlFont != nullptr) DeleteObject(ControlFont);
+      break;
     default: break;
   }
   return FALSE;

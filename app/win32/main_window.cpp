@@ -6,6 +6,7 @@
 #include <clocale>
 
 #include "app/resource_ids.h"
+#include "app/win32/fonts.h"
 #include "app/win32/shell.h"
 
 namespace roster {
@@ -15,6 +16,7 @@ HWND MainWindow = nullptr;
 HMENU MainMenu = nullptr;
 HWND MainDialog = nullptr;
 HWND StatusBar = nullptr;
+HFONT StatusFont = nullptr;
 
 namespace {
 
@@ -30,8 +32,12 @@ LRESULT OnCreate(HWND window) {
   MainMenu = GetMenu(window);
   InitCommonControls();
   MainDialog = CreateDialogParamW(AppInstance, TEXT(ROSTER_DIALOG_NAME), window, MainDialogProc, 0);
-  ShowWindow(MainDialog, SW_SHOW);
+  if (MainDialog != nullptr) ShowWindow(MainDialog, SW_SHOW);
   StatusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, L"ステータスバー", window, ID_STATUS_BAR);
+  if (StatusBar != nullptr) {
+    StatusFont = CreateFontHoldingJapanese(reinterpret_cast<HFONT>(SendMessageW(StatusBar, WM_GETFONT, 0, 0)));
+    if (StatusFont != nullptr) SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(StatusFont), TRUE);
+  }
   return 0;
 }
 
@@ -43,6 +49,7 @@ LRESULT OnClose(HWND window) {
 }
 
 LRESULT OnDestroy() {
+  if (StatusFont != nullptr) DeleteObject(StatusFont);
   PostQuitMessage(0);
   return 0;
 }
@@ -63,20 +70,25 @@ ATOM RegisterMainClass() {
 
 }  // namespace
 
+// Without a dialog there is nothing to fit; without a status bar it takes
+// no room.
 void LayoutMainWindow() {
-  RECT outer;
+  if (MainWindow == nullptr || MainDialog == nullptr) return;
+  RECT outer = {};
   GetWindowRect(MainWindow, &outer);
-  RECT dialog;
+  RECT dialog = {};
   GetClientRect(MainDialog, &dialog);
-  RECT frame;
+  RECT frame = {};
   SetRect(&frame, 0, 0, dialog.right - dialog.left, dialog.bottom - dialog.top);
   AdjustWindowRect(&frame, kMainWindowStyle, MainMenu != nullptr);
-  RECT status;
-  GetClientRect(StatusBar, &status);
+  RECT status = {};
+  if (StatusBar != nullptr) GetClientRect(StatusBar, &status);
   const int statusHeight = status.bottom - status.top;
   MoveWindow(MainWindow, outer.left, outer.top, frame.right - frame.left, frame.bottom - frame.top + statusHeight, TRUE);
   MoveWindow(MainDialog, 0, 0, dialog.right - dialog.left, dialog.bottom - dialog.top, TRUE);
-  SendMessageW(StatusBar, WM_SIZE, 0, MAKELPARAM(outer.right - outer.left, outer.bottom - outer.top));
+  if (StatusBar != nullptr) {
+    SendMessageW(StatusBar, WM_SIZE, 0, MAKELPARAM(outer.right - outer.left, outer.bottom - outer.top));
+  }
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

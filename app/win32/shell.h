@@ -16,6 +16,8 @@ extern HMENU MainMenu;         // null: there is no "MENU" resource
 extern HWND MainDialog;        // the dialog "MAINDLG"
 extern HWND StatusBar;         // says what the last 「抽出」 did
 extern HFONT EditFont;         // fixed-pitch font of the two edit boxes
+extern HFONT ControlFont;      // of the other controls; null: the template's holds Japanese
+extern HFONT StatusFont;       // of the status bar; null: its own holds Japanese
 extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
 extern Win32DialogControls MainDialogControls;  // the dialog's controls, as the logic reads them
 

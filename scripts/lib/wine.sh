@@ -1,6 +1,8 @@
 # Shared by the Wine scripts: a private prefix and X display, quiet and fast.
 # After roster_wine_start, WINEPREFIX and DISPLAY are set; roster_wine_stop
-# ends every process of the prefix and removes it.
+# ends every process of the prefix and removes it. The system code page
+# follows LANG (C.UTF-8: 1252, ja_JP.UTF-8: 932); ROSTER_WINE_DPI (default 96)
+# sets the display's DPI in the fresh prefix.
 
 roster_wait_for() {  # roster_wait_for SECONDS COMMAND...: polls until COMMAND succeeds
   local deadline=$((SECONDS + $1))
@@ -32,6 +34,8 @@ roster_wine_start() {
   wineserver -p < /dev/null > /dev/null 2>&1
   wine wineboot --init < /dev/null > /dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f < /dev/null > /dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${ROSTER_WINE_DPI:-96}" /f \
+    < /dev/null > /dev/null 2>&1
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 

@@ -93,6 +93,106 @@ TEST(VersionResource, NamesTheProductItsVersionAndWhatItDoes) {
   EXPECT_EQ(numbers, version);
 }
 
+// Resource 1 of type RT_MANIFEST: Common Controls 6, system DPI awareness,
+// Windows 10 and 11.
+TEST(Manifest, AsksForCommonControls6AndDpiAwareness) {
+  HMODULE exe = LoadLibraryExW(WindowsPath(ROSTER_EXE).c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(exe, nullptr);
+  HRSRC resource = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(resource, nullptr);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, resource))),
+                             SizeofResource(exe, resource));
+  for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", ">true</dpiAware>",
+                           ">system</dpiAwareness>", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+    EXPECT_NE(manifest.find(part), std::string::npos) << part;
+  }
+  FreeLibrary(exe);
+}
+
+int ExpectedDpi() {
+  wchar_t value[16] = {};
+  return GetEnvironmentVariableW(L"ROSTER_EXPECT_DPI", value, 16) > 0 ? std::stoi(value) : 0;
+}
+
+// Measured inside the program (window_probe.cpp), under this run's code page
+// and DPI: every font draws the report, the captions and the status text
+// with real glyphs; in the edit font a double-byte character is exactly two
+// half-width ones and the cell is 12 pixels at 96 DPI, scaled with the DPI;
+// the status bar runs on Common Controls 6; every visible caption fits.
+TEST_F(GuiTest, LooksRightOnThisCodePageAndDpi) {
+  Extract(SampleRoster(), Cp932("名前"), false, false);
+  window_->SetText(window_->Control(kMemoEdit), Cp932("次回: 第13回セッション"));
+  const std::vector<std::vector<std::string>> answers = window_->Probe();
+  ASSERT_FALSE(answers.empty()) << "the probe gave no answers";
+  int dpi = 0;
+  std::size_t fonts = 0, captions = 0;
+  for (const std::vector<std::string>& a : answers) {
+    const std::string line = testing::PrintToString(a);
+    if (a[0] == "dpi") {
+      dpi = std::stoi(a[1]);
+    } else if (a[0] == "comctl32") {
+      std::string path = a[1];
+      std::transform(path.begin(), path.end(), path.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+      EXPECT_NE(path.find("common-controls_6595b64144ccf1df_6."), std::string::npos) << line;
+    } else if (a[0] == "font") {
+      ++fonts;
+      EXPECT_EQ(a[4], "0") << "characters without a glyph: " << line;
+      if (a[1] == "report" || a[1] == "memo") {
+        EXPECT_EQ(std::stoi(a[3]), MulDiv(12, dpi, 96)) << line;
+      }
+    } else if (a[0] == "columns") {
+      EXPECT_EQ(a[3], "0") << "characters off the columns: " << line;
+    } else if (a[0] == "caption") {
+      ++captions;
+      EXPECT_LE(std::stoi(a[2]), std::stoi(a[3])) << "caption cut: " << line;
+    }
+  }
+  if (ExpectedDpi() != 0) {
+    EXPECT_EQ(dpi, ExpectedDpi());
+  }
+  EXPECT_EQ(fonts, 5u);
+  EXPECT_EQ(captions, 5u);  // 抽出, メモ, ソート:, 昇順, 降順
+  EXPECT_EQ(std::count_if(answers.begin(), answers.end(), [](const auto& a) { return a[0] == "comctl32"; }), 1);
+  if (HasFailure()) {
+    for (const std::vector<std::string>& a : answers) std::printf("probe: %s\n", testing::PrintToString(a).c_str());
+  }
+}
+
+// Code page 932 gives some characters two codes: 「≒」 is 0x8790 (NEC row 13)
+// and 0x81E0, 「纊」 0xED40 (NEC-selected IBM) and 0xFA5C (IBM). UTF-16 keeps
+// one of each, so a picked entry of the key list must give the bytes it was
+// added with, or it matches no catalogue row.
+TEST(KeyList, PickedEntriesGiveTheCatalogueBytes) {
+  const std::wstring folder = MakeWorkFolder();
+  const std::vector<std::string> names = {"\x87\x90", "\x81\xE0", "\xED\x40", "\xFA\x5C"};
+  std::string catalogue = "g,|\r\n", renamed = "g,|\r\n";
+  std::vector<std::string> keys;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    keys.push_back(std::string(1, 'k') += std::to_string(i));
+    catalogue += names[i] + Cp932(",Ａ\r\n");
+    renamed += keys[i] + Cp932(",Ａ\r\n");
+  }
+  WriteBinaryFile(folder + L"\\Database\\技能.txt", catalogue);
+  WriteBinaryFile(folder + L"\\renamed.txt", renamed);
+  // Each skill orders the four characters differently.
+  const std::string roster = Cp932("A|人間|１２３４|1/1|1| 1 a\r\nB|人間|２３４１|1/1|1| 1 b\r\n"
+                                   "C|人間|３４１２|1/1|1| 1 c\r\nD|人間|４１２３|1/1|1| 1 d\r\n");
+  WriteBinaryFile(folder + L"\\input.txt", roster);
+  const std::unique_ptr<RosterWindow> window = RosterWindow::Start(folder);
+  ASSERT_NE(window, nullptr);
+  constexpr int kFirstSkillEntry = 6;  // "", 名前, 種族, 性別, 冒険者レベル, g
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    window->SetText(window->Control(kReportEdit), roster);
+    window->SelectKey(kFirstSkillEntry + static_cast<int>(i));
+    window->Click(kExtractButton);
+    const ProcessResult expected =
+        RunRosterExtract(folder, {"--catalogue", "renamed.txt", "--key", keys[i], "input.txt"});
+    ASSERT_EQ(expected.exitCode, 0u);
+    EXPECT_EQ(window->Text(window->Control(kReportEdit)), expected.out) << "entry " << i;
+  }
+}
+
 TEST_F(GuiTest, StartState) {
   const RosterWindow& w = *window_;
   EXPECT_EQ(w.WideText(w.main()), L"");
@@ -261,13 +361,7 @@ TEST_F(GuiTest, LargePasteIsKeptWhole) {
   }
   const std::wstring wide = WideFromCp932(text);
   ASSERT_GT(wide.size(), 100000u);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(wide));
   HWND edit = window_->Control(kReportEdit);
   window_->Send(edit, WM_PASTE, 0, 0);
   ASSERT_EQ(window_->Text(edit), text);
@@ -299,6 +393,54 @@ TEST_F(GuiTest, ExitConfirmation) {
   DWORD exitCode = 1;
   ASSERT_TRUE(window_->WaitForExit(exitCode));
   EXPECT_EQ(exitCode, 0u);
+}
+
+std::wstring Environment(const wchar_t* name) {
+  const DWORD length = GetEnvironmentVariableW(name, nullptr, 0);
+  if (length == 0) return L"";
+  std::wstring value(length, L'\0');
+  GetEnvironmentVariableW(name, value.data(), length);
+  value.resize(length - 1);
+  return value;
+}
+
+// How long a paste of a large roster and its 「抽出」 take in the window:
+// runs only when bench/window-latency asks for it (ROSTER_LATENCY_ROSTER, a
+// CP932 file; ROSTER_LATENCY_EXE, another build to time instead).
+TEST(WindowLatency, PasteAndExtract) {
+  const std::wstring rosterFile = Environment(L"ROSTER_LATENCY_ROSTER");
+  if (rosterFile.empty()) GTEST_SKIP() << "only for bench/window-latency";
+  const std::wstring folder = MakeWorkFolder();
+  const std::unique_ptr<RosterWindow> window = RosterWindow::Start(folder, Environment(L"ROSTER_LATENCY_EXE"));
+  ASSERT_NE(window, nullptr);
+  const std::wstring text = WideFromCp932(ReadBinaryFile(rosterFile));
+  HWND edit = window->Control(kReportEdit);
+  window->SelectKey(1);
+  std::vector<double> paste, extract, set;
+  for (int run = 0; run < 5; ++run) {
+    window->SetWideText(edit, L"");
+    const auto before = std::chrono::steady_clock::now();
+    window->SetWideText(edit, text);
+    set.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count());
+    window->SetWideText(edit, L"");
+    ASSERT_TRUE(PutOnClipboard(text));
+    const auto start = std::chrono::steady_clock::now();
+    window->Send(edit, WM_PASTE, 0, 0);
+    window->Send(edit, WM_NULL, 0, 0);
+    const auto pasted = std::chrono::steady_clock::now();
+    window->Click(kExtractButton);
+    window->Send(edit, WM_NULL, 0, 0);
+    const auto extracted = std::chrono::steady_clock::now();
+    paste.push_back(std::chrono::duration<double>(pasted - start).count());
+    extract.push_back(std::chrono::duration<double>(extracted - pasted).count());
+  }
+  std::sort(paste.begin(), paste.end());
+  std::sort(extract.begin(), extract.end());
+  std::sort(set.begin(), set.end());
+  std::printf(
+      "latency: code page %u, %zu characters: paste %.3f s, extract %.3f s; the edit box alone (WM_SETTEXT) %.3f s "
+      "(medians of 5)\n",
+      GetACP(), text.size(), paste[2], extract[2], set[2]);
 }
 
 // Holds the extracted sample on screen while scripts/screenshot takes its

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/platform.h"
+#include "top_level_window.h"
 
 namespace roster {
 namespace {
@@ -14,33 +15,6 @@ namespace {
 constexpr UINT kSendTimeoutMs = 30000;
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
-struct FindByClass {
-  DWORD processId;
-  const wchar_t* className;
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM context) {
-  auto* find = reinterpret_cast<FindByClass*>(context);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  if (processId == find->processId && std::wstring_view(className) == find->className &&
-      (find->owner == nullptr || GetWindow(window, GW_OWNER) == find->owner)) {
-    find->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindTopLevelWindow(DWORD processId, const wchar_t* className, HWND owner = nullptr) {
-  FindByClass find = {processId, className, owner, nullptr};
-  EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&find));
-  return find.found;
-}
 
 }  // namespace
 
@@ -70,6 +44,18 @@ std::string ReadBinaryFile(const std::wstring& path) {
   while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
   CloseHandle(file);
   return bytes;
+}
+
+bool PutOnClipboard(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return put;
 }
 
 void WriteBinaryFile(const std::wstring& path, const std::string& bytes) {
@@ -119,9 +105,9 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
   return result;
 }
 
-std::unique_ptr<RosterWindow> RosterWindow::Start(const std::wstring& folder) {
+std::unique_ptr<RosterWindow> RosterWindow::Start(const std::wstring& folder, const std::wstring& exe) {
   auto window = std::unique_ptr<RosterWindow>(new RosterWindow());
-  std::wstring commandLine = Quoted(WindowsPath(ROSTER_EXE));
+  std::wstring commandLine = Quoted(exe.empty() ? WindowsPath(ROSTER_EXE) : exe);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
@@ -194,6 +180,35 @@ void RosterWindow::TypeKey(const std::string& cp932) const {
 }
 
 void RosterWindow::Click(int id) const { Send(Control(id), BM_CLICK, 0, 0); }
+
+// The probe is loaded into the program by a thread of its own that calls
+// LoadLibraryW, which stands at the same address in every process.
+std::vector<std::vector<std::string>> RosterWindow::Probe() const {
+  const std::wstring dll = WindowsPath(WINDOW_PROBE_DLL);
+  const std::wstring answers = dll + L"." + std::to_wstring(process_.dwProcessId) + L".txt";
+  DeleteFileW(answers.c_str());
+  const SIZE_T bytes = (dll.size() + 1) * sizeof(wchar_t);
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  std::vector<std::vector<std::string>> lines;
+  if (remote == nullptr || !WriteProcessMemory(process_.hProcess, remote, dll.c_str(), bytes, nullptr)) return lines;
+  auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+  if (HANDLE thread = CreateRemoteThread(process_.hProcess, nullptr, 0, load, remote, 0, nullptr)) {
+    WaitForSingleObject(thread, 20000);
+    CloseHandle(thread);
+  }
+  const bool answered = WaitFor([&] { return GetFileAttributesW(answers.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  if (!answered) return lines;
+  std::istringstream text(ReadBinaryFile(answers));
+  for (std::string line; std::getline(text, line);) {
+    std::vector<std::string>& words = lines.emplace_back();
+    std::istringstream fields(line);
+    for (std::string word; std::getline(fields, word, '\t');) words.push_back(word);
+  }
+  DeleteFileW(answers.c_str());
+  return lines;
+}
 
 HWND RosterWindow::RequestClose() const {
   PostMessageW(main_, WM_CLOSE, 0, 0);

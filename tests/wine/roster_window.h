@@ -24,6 +24,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
 std::wstring WindowsPath(const std::string& unixPath);
 
 std::string ReadBinaryFile(const std::wstring& path);
+bool PutOnClipboard(const std::wstring& text);
 void WriteBinaryFile(const std::wstring& path, const std::string& bytes);
 
 // A fresh working folder holding Database\技能.txt from the sample.
@@ -40,8 +41,9 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
 
 class RosterWindow {
  public:
-  // Starts roster.exe in `folder` and waits for its window; null on failure.
-  static std::unique_ptr<RosterWindow> Start(const std::wstring& folder);
+  // Starts roster.exe (or the program `exe`, a Windows path) in `folder`
+  // and waits for its window; null on failure.
+  static std::unique_ptr<RosterWindow> Start(const std::wstring& folder, const std::wstring& exe = L"");
   ~RosterWindow();
 
   HWND main() const { return main_; }
@@ -59,6 +61,10 @@ class RosterWindow {
   void SelectKey(int index) const;
   void TypeKey(const std::string& cp932) const;  // no entry selected, text typed
   void Click(int id) const;                     // BM_CLICK on a dialog button
+
+  // What the program measures of itself (window_probe.cpp): a line per
+  // answer, words separated by tabs; empty when the probe gave none.
+  std::vector<std::vector<std::string>> Probe() const;
 
   // Asks to close and returns the confirmation box, or null.
   HWND RequestClose() const;
