@@ -1,18 +1,30 @@
 #include "app/extraction.h"
 
+#include <algorithm>
+#include <optional>
+#include <semaphore>
+#include <thread>
+
 #include "app/name_table.h"
 #include "character/line_parser.h"
+#include "platform/platform.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 
 namespace roster {
 namespace {
 
-constexpr std::size_t kReportPiece = 1 << 20;
+// Below this size a text is handled on one thread: a second one would cost
+// more than it saves.
+constexpr std::size_t kTwoThreadBytes = 1 << 20;
 
 // The positions of the "\r\n" that end the lines of `text`, in order.
 std::vector<std::size_t> LineEnds(std::string_view text) {
   std::vector<std::size_t> ends;
+  // Room for lines of 16 bytes on average: the list never grows by copying,
+  // and pages of the room it does not use are never touched.
+  ends.reserve(text.size() / 16 + 1);
+  PreferLargePages(ends.data(), ends.capacity() * sizeof(std::size_t));
   for (std::size_t lf = text.find('\n', 1); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
     if (text[lf - 1] == '\r') ends.push_back(lf - 1);
   }
@@ -35,23 +47,66 @@ void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size
 
 }  // namespace
 
-void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
-                 ReportSink& sink) {
-  std::string piece(header);
-  piece.append(lineEnd);
+namespace {
+
+// Rows `first` to `last` of the report, each followed by `lineEnd`, appended
+// to `out`.
+void RenderRows(const std::vector<CharacterData>& characters, std::size_t first, std::size_t last,
+                std::string_view lineEnd, std::string& out) {
   // The rows come in sorted order, so their field blocks lie anywhere in
   // memory: each is fetched a few rows ahead.
   constexpr std::size_t kAhead = 4;
-  for (std::size_t i = 0; i < characters.size(); ++i) {
-    if (i + kAhead < characters.size()) characters[i + kAhead].Prefetch();
-    AppendReportRow(piece, characters[i]);
-    piece.append(lineEnd);
-    if (piece.size() >= kReportPiece) {
-      sink.Write(piece);
-      piece.clear();
+  for (std::size_t i = first; i < last; ++i) {
+    if (i + kAhead < last) characters[i + kAhead].Prefetch();
+    AppendReportRow(out, characters[i]);
+    out.append(lineEnd);
+  }
+}
+
+// Rows a piece of the report holds: some half a megabyte at the most, and
+// an eighth of a short report, so that both threads have pieces to render.
+std::size_t BlockRows(std::size_t rows) { return std::clamp<std::size_t>(rows / 8, 1, 8192); }
+
+}  // namespace
+
+// Each thread fills one piece over and over, so the pages of the report are
+// touched once; only the calling thread writes to the sink, in row order.
+void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
+                 ReportSink& sink, bool twoThreads) {
+  const std::size_t rows = characters.size();
+  const std::size_t kBlockRows = BlockRows(rows);
+  std::string mine(header);
+  mine.append(lineEnd);
+  if (!twoThreads) {
+    for (std::size_t first = 0; first < rows; first += kBlockRows) {
+      RenderRows(characters, first, std::min(rows, first + kBlockRows), lineEnd, mine);
+      sink.Write(mine);
+      mine.clear();
+    }
+    if (rows == 0) sink.Write(mine);
+    return;
+  }
+  // The calling thread renders the even blocks, a worker the odd ones.
+  std::string theirs;
+  std::binary_semaphore theirsReady(0), theirsWritten(0);
+  std::jthread worker([&] {
+    for (std::size_t first = kBlockRows; first < rows; first += 2 * kBlockRows) {
+      RenderRows(characters, first, std::min(rows, first + kBlockRows), lineEnd, theirs);
+      theirsReady.release();
+      theirsWritten.acquire();
+      theirs.clear();
+    }
+  });
+  for (std::size_t first = 0; first == 0 || first < rows; first += 2 * kBlockRows) {
+    RenderRows(characters, first, std::min(rows, first + kBlockRows), lineEnd, mine);
+    sink.Write(mine);
+    mine.clear();
+    if (first + kBlockRows < rows) {
+      theirsReady.acquire();
+      sink.Write(theirs);
+      theirsWritten.release();
     }
   }
-  if (!piece.empty()) sink.Write(piece);
 }
 
 namespace {
@@ -62,28 +117,53 @@ class StringSink final : public ReportSink {
   std::string report;
 };
 
-// One character per name, and what became of the other lines.
-std::vector<CharacterData> Collect(std::string_view text, ExtractionSummary& summary) {
+// The characters of one stretch of lines, one per name, with the table of
+// those names and what became of the other lines.
+struct Collected {
+  // `room`: how many characters the list takes without growing.
+  Collected(std::size_t lines, std::size_t room) : names(lines) {
+    characters.reserve(room);
+    PreferLargePages(characters.data(), room * sizeof(CharacterData));
+  }
+
+  std::vector<CharacterData> characters;
+  NameTable names;
+  ExtractionSummary summary;
+  std::size_t lines = 0;
+};
+
+// Lines read from the bottom are handed back to the sink in steps of this
+// many bytes.
+constexpr std::size_t kPartRead = 4 << 20;
+
+Collected CollectLines(std::string_view text, ReportSink* sink, std::size_t extraRoom = 0) {
   const std::vector<std::size_t> ends = LineEnds(text);
-  const std::size_t lineCount = ends.size() + 1;
-  NameTable seen(lineCount);
-  std::vector<CharacterData> collected;
-  collected.reserve(lineCount);
+  Collected out(ends.size() + 1, ends.size() + 1 + extraRoom);
+  out.lines = ends.size() + 1;
+  ExtractionSummary& summary = out.summary;
   // Each line's name is looked up one line late: its slot in the table is
   // fetched from memory while the line above is being read.
   LineParser pending{std::string_view()};  // an empty line: no name
   uint64_t pendingHash = 0;
   std::size_t pendingNumber = 0;
+  std::size_t pendingStart = text.size();
+  std::size_t unreturned = text.size();  // lines from here down are not yet handed back
+  auto handBack = [&] {
+    if (sink != nullptr && unreturned - pendingStart >= kPartRead) {
+      sink->PartRead(text.substr(pendingStart, unreturned - pendingStart));
+      unreturned = pendingStart;
+    }
+  };
   auto settle = [&] {
     if (pending.Name().empty()) {
       if (pendingNumber == 0 || pending.IsBlankOrHeader()) return;
       ++summary.skipped;
       summary.firstSkippedLine = pendingNumber;  // the walk goes up: the last one met is the first
-    } else if (seen.Insert(pending.Name(), pendingHash)) {
+    } else if (out.names.Insert(pending.Name(), pendingHash)) {
       // Only the name decides whether a line's character is kept, and
       // parsing has no other effect, so a line whose name is taken is parsed
       // no further.
-      pending.Fill(collected.emplace_back());
+      pending.Fill(out.characters.emplace_back());
     } else {
       ++summary.merged;
     }
@@ -91,38 +171,103 @@ std::vector<CharacterData> Collect(std::string_view text, ExtractionSummary& sum
   ForEachLineFromTheBottom(text, ends, [&](std::string_view line, std::size_t number) {
     LineParser parser(line);
     const uint64_t hash = NameTable::Hash(parser.Name());
-    seen.Prefetch(hash);
+    out.names.Prefetch(hash);
     settle();
+    handBack();
     pending = std::move(parser);
     pendingHash = hash;
     pendingNumber = number;
+    pendingStart = static_cast<std::size_t>(line.data() - text.data());
   });
   settle();
-  summary.kept = collected.size();
-  return collected;
+  summary.kept = out.characters.size();
+  return out;
+}
+
+// Where the text is cut in two for the two cores: the start of a line
+// (after a "\r\n"); nothing to run on one thread.
+std::optional<std::size_t> SplitPoint(std::string_view text, const ExtractionSettings& settings) {
+  if (settings.splitAt) {
+    const std::size_t at = *settings.splitAt;
+    const bool lineStart = at >= kLineEnd.size() && at <= text.size() && text.substr(at - kLineEnd.size(), kLineEnd.size()) == kLineEnd;
+    return lineStart ? settings.splitAt : std::nullopt;
+  }
+  if (text.size() < kTwoThreadBytes) return std::nullopt;
+  std::size_t end = text.find(kLineEnd, text.size() / 2);
+  if (end == std::string_view::npos) end = text.rfind(kLineEnd, text.size() / 2);
+  if (end == std::string_view::npos) return std::nullopt;
+  return end + kLineEnd.size();
+}
+
+// Both halves are collected at once, each on its own. The lower half's
+// names win, as the lowest line of a name does: an upper character whose
+// name the lower half holds is dropped, and the upper survivors follow the
+// lower characters, as the walk from the bottom would have met them.
+std::vector<CharacterData> Collect(std::string_view text, std::optional<std::size_t> split, ReportSink* sink,
+                                   ExtractionSummary& summary) {
+  if (!split) {
+    Collected all = CollectLines(text, sink);
+    summary = all.summary;
+    return std::move(all.characters);
+  }
+  std::optional<Collected> lower;
+  {
+    // The lower list has room for the upper survivors from the start (as
+    // many as lines of 16 bytes): only the pages they fill are touched, and
+    // nothing is copied to grow.
+    const std::size_t upperRoom = *split / 16 + 1;
+    std::jthread worker([&] { lower.emplace(CollectLines(text.substr(*split), sink, upperRoom)); });
+    Collected upper = CollectLines(text.substr(0, *split - kLineEnd.size()), sink);
+    worker.join();
+    summary = lower->summary;
+    summary.merged += upper.summary.merged;
+    summary.skipped += upper.summary.skipped;
+    if (upper.summary.skipped > 0) {
+      summary.firstSkippedLine = upper.summary.firstSkippedLine;
+    } else if (summary.skipped > 0) {
+      summary.firstSkippedLine += upper.lines;
+    }
+    std::vector<CharacterData>& characters = lower->characters;
+    for (CharacterData& c : upper.characters) {
+      if (lower->names.Contains(c.GetName())) {
+        ++summary.merged;
+      } else {
+        characters.push_back(std::move(c));
+      }
+    }
+  }
+  summary.kept = lower->characters.size();
+  return std::move(lower->characters);
 }
 
 }  // namespace
 
 std::vector<CharacterData> CollectCharacters(std::string_view text) {
   ExtractionSummary summary;
-  return Collect(text, summary);
+  return Collect(text, std::nullopt, nullptr, summary);
 }
 
 ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
                           const SkillCatalogue& catalogue, ReportSink& sink) {
   ExtractionSummary summary;
-  std::vector<CharacterData> characters = Collect(text, summary);
+  const std::optional<std::size_t> split = SplitPoint(text, settings);
+  std::vector<CharacterData> characters = Collect(text, split, &sink, summary);
   sink.TextRead();
-  SortCharacters(characters, ResolveSortKey(settings.key, catalogue), settings.descending);
-  WriteReport(ReportHeader(catalogue), characters, settings.lineEnd, sink);
+  SortWork work;
+  work.twoThreads = split.has_value();
+  work.largeBuffer = PreferLargePages;
+  SortCharacters(characters, ResolveSortKey(settings.key, catalogue), settings.descending, work);
+  WriteReport(ReportHeader(catalogue), characters, settings.lineEnd, sink, split.has_value());
   return summary;
 }
 
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
                           const SkillCatalogue& catalogue, ExtractionSummary* summary) {
   StringSink sink;
-  const ExtractionSummary done = Extract(text, {key, descending}, catalogue, sink);
+  ExtractionSettings settings;
+  settings.key = key;
+  settings.descending = descending;
+  const ExtractionSummary done = Extract(text, settings, catalogue, sink);
   if (summary) *summary = done;
   return std::move(sink.report);
 }

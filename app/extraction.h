@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,11 @@ struct ExtractionSettings {
   std::string_view key;        // the sort key as the combo box shows it
   bool descending = false;     // 「降順」
   std::string_view lineEnd = kLineEnd;  // after the header and every row
+  // A large text is worked on by two threads, its halves meeting at the
+  // start of a line near the middle; a small one by one. A test may name
+  // the start of the line where the halves meet instead (not the start of
+  // a line: one thread).
+  std::optional<std::size_t> splitAt;
 };
 
 // What one run did with the lines of the text. Every line is one of: kept,
@@ -33,16 +39,22 @@ struct ExtractionSummary {
   std::size_t merged = 0;   // lines dropped because a lower line bears the same name
   std::size_t skipped = 0;  // lines that gave no character, though neither blank nor a header
   std::size_t firstSkippedLine = 0;  // counted from 1 at the top; 0 when none was skipped
+
+  friend bool operator==(const ExtractionSummary&, const ExtractionSummary&) = default;
 };
 
 // Where the report goes.
 class ReportSink {
  public:
   virtual ~ReportSink() = default;
+  // A part of the text, whole lines, that the run has read and will not
+  // look at again: whoever owns the text may give its memory back. Called
+  // as the run goes, from two threads at once when it uses two.
+  virtual void PartRead(std::string_view) {}
   // The text has been read whole and is not looked at again, so whoever
   // owns it may free it before the report is written.
   virtual void TextRead() {}
-  // The next piece of the report: about a megabyte of whole lines.
+  // The next piece of the report: some half a megabyte of whole lines.
   virtual void Write(std::string_view piece) = 0;
 };
 
@@ -60,10 +72,10 @@ std::string ExtractReport(std::string_view text, std::string_view key, bool desc
 // benchmark. CollectCharacters gives one character per non-empty name, from
 // the lowest line bearing it, in the bottom-to-top order of those lines;
 // WriteReport hands the header and the rows, each followed by `lineEnd`, to
-// the sink in pieces of about a megabyte, so that a large report needs no
+// the sink in pieces of about half a megabyte, so that a large report needs no
 // second copy.
 std::vector<CharacterData> CollectCharacters(std::string_view text);
 void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
-                 ReportSink& sink);
+                 ReportSink& sink, bool twoThreads = false);
 
 }  // namespace roster

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/platform.h"
+
 namespace roster {
 uint64_t NameTable::Hash(std::string_view name) {
   // FNV-1a with a final mix, so that the slot depends on every byte.
@@ -18,23 +20,39 @@ uint64_t NameTable::Hash(std::string_view name) {
 NameTable::NameTable(std::size_t capacity) {
   // At most half full, so that probes stay short.
   const std::size_t size = std::bit_ceil(std::max<std::size_t>(16, capacity * 2));
+  slots_.reserve(size);
+  PreferLargePages(slots_.data(), size * sizeof(Slot));
   slots_.assign(size, Slot{});
   mask_ = size - 1;
 }
 
-bool NameTable::Insert(std::string_view name, uint64_t hash) {
-  if (name.empty() || name.size() > kInlineBytes) return longNames_.emplace(name).second;
+NameTable::Slot NameTable::SlotOf(std::string_view name) {
   Slot key{};
   std::memcpy(key.bytes, name.data(), name.size());
   key.bytes[kInlineBytes] = static_cast<char>(name.size());
+  return key;
+}
+
+std::size_t NameTable::Find(const Slot& key, uint64_t hash) const {
   for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
-    Slot& slot = slots_[i];
-    if (slot.bytes[kInlineBytes] == 0) {
-      slot = key;
-      return true;
-    }
-    if (std::memcmp(slot.bytes, key.bytes, sizeof key.bytes) == 0) return false;
+    const Slot& slot = slots_[i];
+    if (slot.bytes[kInlineBytes] == 0 || std::memcmp(slot.bytes, key.bytes, sizeof key.bytes) == 0) return i;
   }
+}
+
+bool NameTable::Insert(std::string_view name, uint64_t hash) {
+  if (name.empty() || name.size() > kInlineBytes) return longNames_.emplace(name).second;
+  const Slot key = SlotOf(name);
+  Slot& slot = slots_[Find(key, hash)];
+  if (slot.bytes[kInlineBytes] != 0) return false;
+  slot = key;
+  return true;
+}
+
+bool NameTable::Contains(std::string_view name) const {
+  if (name.empty() || name.size() > kInlineBytes) return longNames_.count(std::string(name)) != 0;
+  const Slot key = SlotOf(name);
+  return slots_[Find(key, Hash(name))].bytes[kInlineBytes] != 0;
 }
 
 }  // namespace roster

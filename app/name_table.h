@@ -26,6 +26,8 @@ class NameTable {
   bool Insert(std::string_view name, uint64_t hash);
   bool Insert(std::string_view name) { return Insert(name, Hash(name)); }
 
+  bool Contains(std::string_view name) const;
+
  private:
   static constexpr std::size_t kInlineBytes = 15;
 
@@ -34,6 +36,9 @@ class NameTable {
   struct Slot {
     char bytes[kInlineBytes + 1];
   };
+  static Slot SlotOf(std::string_view name);
+  // The slot that holds `key`, or the empty one where it would go.
+  std::size_t Find(const Slot& key, uint64_t hash) const;
   std::vector<Slot> slots_;
   std::size_t mask_;
   std::unordered_set<std::string> longNames_;  // any name longer than a slot holds

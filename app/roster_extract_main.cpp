@@ -51,6 +51,7 @@ class OutputSink final : public ReportSink {
  public:
   OutputSink(InputText& input, bool utf8) : input_(input), utf8_(utf8) {}
 
+  void PartRead(std::string_view part) override { input_.ReleasePart(part); }
   void TextRead() override { input_.Release(); }
 
   void Write(std::string_view piece) override {
@@ -198,7 +199,11 @@ int Run(const std::vector<std::string>& arguments) {
   std::string_view lineEnd;
   if (const std::optional<int> stop = ReadInput(options, input, lineEnd)) return *stop;
   OutputSink sink(*input, options.utf8);
-  const ExtractionSummary summary = Extract(input->View(), {key, options.descending, lineEnd}, catalogue, sink);
+  ExtractionSettings settings;
+  settings.key = key;
+  settings.descending = options.descending;
+  settings.lineEnd = lineEnd;
+  const ExtractionSummary summary = Extract(input->View(), settings, catalogue, sink);
   if (!sink.written()) return Fail(kExitUsage, "cannot write standard output");
   if (options.summary) WriteMessage(SummaryLine(summary));
   return kExitOk;

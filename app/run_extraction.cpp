@@ -33,7 +33,9 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue)
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
   const std::string key = dialog.ReadComboText(kSortKeyCombo);
-  const ExtractionSettings settings{key, dialog.IsButtonChecked(kDescendingRadio)};
+  ExtractionSettings settings;
+  settings.key = key;
+  settings.descending = dialog.IsButtonChecked(kDescendingRadio);
   ReplacementSink sink(text);
   result.summary = Extract(text, settings, catalogue, sink);
   dialog.ReplaceTextUndoably(kReportEdit, sink.report);

@@ -1,5 +1,6 @@
 // Each stage of the extraction timed on its own, and the whole, on generated
-// rosters of 10,000 and 1,000,000 lines.
+// rosters of 10,000 and 1,000,000 lines; and the whole on every roster shape
+// (BM_Shape/SHAPE/LINES), for the time per line at both sizes.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -9,6 +10,7 @@
 #include "character/line_parser.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
+#include "roster_shapes.h"
 #include "support/roster_generator.h"
 #include "text/strings.h"
 
@@ -107,6 +109,15 @@ void BM_Whole(benchmark::State& state, const char* key) {
   SetLines(state);
 }
 
+// The whole extraction by name on a roster of one shape; each roster is made
+// when its benchmark first runs and dropped when it ends.
+void BM_Shape(benchmark::State& state, std::string_view shape) {
+  const std::string text = ShapedRoster(shape, static_cast<std::size_t>(state.range(0)), 42);
+  for (auto _ : state) benchmark::DoNotOptimize(ExtractReport(text, "名前", false, Catalogue()));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
   b->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
@@ -126,4 +137,13 @@ BENCHMARK_CAPTURE(BM_Whole, adventurer_level, "冒険者レベル")->Apply(Sizes
 }  // namespace
 }  // namespace roster
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  for (const roster::RosterShape& shape : roster::RosterShapes()) {
+    benchmark::RegisterBenchmark(("BM_Shape/" + std::string(shape.name)).c_str(), roster::BM_Shape, shape.name)
+        ->Apply(roster::Sizes);
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -97,6 +97,10 @@ InputText& InputText::operator=(InputText&& other) noexcept {
   return *this;
 }
 
+void InputText::ReleasePart(std::string_view part) const {
+  if (mapped_ != nullptr && !part.empty()) native::ReleaseMappedPages(part.data(), part.size());
+}
+
 void InputText::Release() {
   if (mapped_ != nullptr) native::UnmapFile(mapped_, mappedSize_);
   mapped_ = nullptr;

@@ -18,5 +18,7 @@ void UseBinaryMode(std::FILE* stream);
 // another kind or the platform maps nothing (the caller then reads it).
 bool MapFile(const std::string& name, void*& mapped, std::size_t& size);
 void UnmapFile(void* mapped, std::size_t size);
+// Drops the pages that lie wholly inside `bytes` of a mapping from memory.
+void ReleaseMappedPages(const void* data, std::size_t bytes);
 
 }  // namespace roster::native

@@ -45,6 +45,10 @@ class InputText {
 
   std::string_view View() const { return view_; }
   void Release();
+  // Gives back the memory of a part of a mapped file that will not be read
+  // again (read again, it comes back from the file); nothing for a string.
+  // Safe to call from several threads at once.
+  void ReleasePart(std::string_view part) const;
 
  private:
   InputText() = default;
@@ -54,6 +58,13 @@ class InputText {
   std::size_t mappedSize_ = 0;
   std::string_view view_;
 };
+
+// ---- Memory ---------------------------------------------------------------
+
+// Memory that a run is about to fill whole (a table, a long list): the
+// system may back it with large pages, which take far fewer page faults
+// than small ones. Only a hint; nothing changes where the system has none.
+void PreferLargePages(void* data, std::size_t bytes);
 
 // ---- Code pages -------------------------------------------------------------
 //

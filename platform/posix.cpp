@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/native.h"
@@ -38,6 +39,13 @@ bool MapFile(const std::string& name, void*& mapped, std::size_t& size) {
 }
 
 void UnmapFile(void* mapped, std::size_t size) { munmap(mapped, size); }
+
+void ReleaseMappedPages(const void* data, std::size_t bytes) {
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}
 
 }  // namespace native
 
@@ -133,6 +141,13 @@ std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
 
 std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
   return Convert("CP932", "UTF-8", utf8, 1, kCp932Replacement, Utf8Length, loss);
+}
+
+void PreferLargePages(void* data, std::size_t bytes) {
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
 std::vector<std::string> NativeFileNames(std::string_view utf8Name) {

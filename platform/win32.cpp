@@ -135,6 +135,9 @@ std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
       '?', loss);
 }
 
+// Large pages on Windows need a privilege that users seldom have.
+void PreferLargePages(void*, std::size_t) {}
+
 std::vector<std::string> NativeFileNames(std::string_view utf8Name) {
   std::string name(utf8Name);
   std::replace(name.begin(), name.end(), '/', '\\');
@@ -186,6 +189,7 @@ void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
 // Windows reads the file instead: a roster is read once and released.
 bool MapFile(const std::string&, void*&, std::size_t&) { return false; }
 void UnmapFile(void*, std::size_t) {}
+void ReleaseMappedPages(const void*, std::size_t) {}
 
 }  // namespace native
 }  // namespace roster

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <thread>
 #include <utility>
 
 namespace roster {
@@ -73,11 +74,37 @@ int64_t NumberOf(const CharacterData& c, const SortKey& key) {
   }
 }
 
+// Sorts `items` by `less`; with two threads, each half on its own, then
+// the halves merged. `less` is a strict total order, so both give the same.
+template <typename Item, typename Less>
+void SortItems(std::vector<Item>& items, Less less, const SortWork& work) {
+  if (!work.twoThreads || items.size() < 2) {
+    std::sort(items.begin(), items.end(), less);
+    return;
+  }
+  const auto middle = items.begin() + static_cast<std::ptrdiff_t>(items.size() / 2);
+  {
+    std::jthread worker([&] { std::sort(middle, items.end(), less); });
+    std::sort(items.begin(), middle, less);
+  }
+  std::inplace_merge(items.begin(), middle, items.end(), less);
+}
+
+template <typename Item>
+std::vector<Item> WorkBuffer(std::size_t size, const SortWork& work) {
+  std::vector<Item> items;
+  items.reserve(size);
+  if (work.largeBuffer != nullptr) work.largeBuffer(items.data(), size * sizeof(Item));
+  return items;
+}
+
 // The positions of `characters` in ascending order. Sorting (key, position)
 // pairs with an unstable sort gives the stable order and touches the records
 // only once each.
-std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& characters, const SortKey& key) {
-  std::vector<uint32_t> order(characters.size());
+std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& characters, const SortKey& key,
+                                     const SortWork& work) {
+  std::vector<uint32_t> order = WorkBuffer<uint32_t>(characters.size(), work);
+  order.resize(characters.size());
   std::iota(order.begin(), order.end(), 0u);
   if (key.field == SortField::kNone) return order;
   if (IsTextField(key.field)) {
@@ -88,13 +115,12 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
       uint64_t high, low;
       uint32_t length, index;
     };
-    std::vector<Keyed> keyed;
-    keyed.reserve(characters.size());
+    std::vector<Keyed> keyed = WorkBuffer<Keyed>(characters.size(), work);
     for (uint32_t i : order) {
       const std::string_view text = TextOf(characters[i], key.field);
       keyed.push_back({BigEndian(text, 0), BigEndian(text, 8), static_cast<uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX)), i});
     }
-    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    SortItems(keyed, [&](const Keyed& a, const Keyed& b) {
       if (a.high != b.high) return a.high < b.high;
       if (a.low != b.low) return a.low < b.low;
       if (a.length <= kKeyBytes || b.length <= kKeyBytes) {
@@ -104,13 +130,12 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
         if (byText != 0) return byText < 0;
       }
       return a.index < b.index;
-    });
+    }, work);
     for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].index;
   } else {
-    std::vector<std::pair<int64_t, uint32_t>> keyed;
-    keyed.reserve(characters.size());
+    std::vector<std::pair<int64_t, uint32_t>> keyed = WorkBuffer<std::pair<int64_t, uint32_t>>(characters.size(), work);
     for (uint32_t i : order) keyed.emplace_back(NumberOf(characters[i], key), i);
-    std::sort(keyed.begin(), keyed.end());
+    SortItems(keyed, std::less<>(), work);
     for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
   }
   return order;
@@ -149,14 +174,26 @@ bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortK
   return NumberOf(a, key) < NumberOf(b, key);
 }
 
-void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending) {
+void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,
+                    const SortWork& work) {
   if (characters.size() < 2) return;
-  std::vector<uint32_t> order = AscendingOrder(characters, key);
+  std::vector<uint32_t> order = AscendingOrder(characters, key, work);
   if (descending) std::reverse(order.begin(), order.end());
-  std::vector<CharacterData> sorted;
-  sorted.reserve(characters.size());
-  for (uint32_t i : order) sorted.push_back(std::move(characters[i]));
-  characters = std::move(sorted);
+  // The records move into place along the cycles of the permutation, so no
+  // second list of them is made; a placed position points at itself.
+  for (uint32_t start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    CharacterData held = std::move(characters[start]);
+    uint32_t at = start;
+    while (order[at] != start) {
+      const uint32_t from = order[at];
+      characters[at] = std::move(characters[from]);
+      order[at] = at;
+      at = from;
+    }
+    characters[at] = std::move(held);
+    order[at] = at;
+  }
 }
 
 }  // namespace roster

@@ -51,8 +51,17 @@ SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue);
 // key: under a skill key a character without that level goes first.
 bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortKey& key);
 
+// What a sort may spend: a second thread, and a hint to give each large
+// working buffer before it is filled (the extraction passes the platform's
+// large-page hint).
+struct SortWork {
+  bool twoThreads = false;
+  void (*largeBuffer)(void* data, std::size_t bytes) = nullptr;
+};
+
 // Orders `characters` stably by `key`, ascending, then reverses the whole
 // list when `descending`.
-void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending);
+void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,
+                    const SortWork& work = {});
 
 }  // namespace roster

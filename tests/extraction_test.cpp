@@ -3,6 +3,7 @@
 
 #include "app/extraction.h"
 #include "report/report_layout.h"
+#include "support/roster_generator.h"
 
 namespace roster {
 namespace {
@@ -78,6 +79,37 @@ TEST(ExtractReport, CountsKeptMergedAndSkippedLines) {
     EXPECT_EQ(summary.merged, c.expected.merged) << c.what;
     EXPECT_EQ(summary.skipped, c.expected.skipped) << c.what;
     EXPECT_EQ(summary.firstSkippedLine, c.expected.firstSkippedLine) << c.what;
+  }
+}
+
+class StringSink final : public ReportSink {
+ public:
+  void Write(std::string_view piece) override { report.append(piece); }
+  std::string report;
+};
+
+// Two threads give exactly the one-thread report and counts, wherever the
+// halves meet: at every line of a roster whose names repeat across lines,
+// with blank, note and header lines among them.
+TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
+  const std::string text = "-- 第1回 --\r\n" + RosterGenerator(21).NextRoster(90) + "\r\n" + kHeader + "\r\nx|y\r\n" +
+                           RosterGenerator(21).NextRoster(30);
+  SkillCatalogue catalogue;
+  catalogue.LoadText("g,|\n剣,ｹﾝ\n");
+  for (const char* key : {"", "名前", "命中力", "剣"}) {
+    for (bool descending : {false, true}) {
+      ExtractionSettings settings;
+      settings.key = key;
+      settings.descending = descending;
+      StringSink one;
+      const ExtractionSummary oneSummary = Extract(text, settings, catalogue, one);
+      for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1)) {
+        settings.splitAt = at + 2;
+        StringSink two;
+        ASSERT_EQ(Extract(text, settings, catalogue, two), oneSummary) << key << " split at " << at + 2;
+        ASSERT_EQ(two.report, one.report) << key << (descending ? " descending" : "") << " split at " << at + 2;
+      }
+    }
   }
 }
 
