@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "roster_shapes.h"
+#include "support/roster_shapes.h"
 
 int main(int argc, char** argv) {
   std::string_view shape = "default";

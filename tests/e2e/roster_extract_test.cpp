@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/utf8.h"
 #include "support/roster_generator.h"
+#include "support/roster_shapes.h"
 
 namespace roster {
 namespace {
@@ -271,6 +272,60 @@ TEST_F(RosterExtractTest, ReportsAreThoseOfTheFirstImplementation) {
     const Result r = Run("--key '" + c.key + "' " + (c.descending ? "--descending " : "") + "'" + file + "'");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(Fnv1a(r.out), c.digest) << c.roster << " " << c.key << (c.descending ? " descending" : "");
+  }
+}
+
+struct ShapeDigestCase {
+  std::string shape, key;
+  bool descending;
+  uint64_t digest;
+};
+
+// Rosters of the benchmark's shapes, large enough to run on two threads:
+// the reports are those of the one-thread implementation that came before.
+TEST_F(RosterExtractTest, ShapedReportsAreThoseOfTheOneThreadImplementation) {
+  const std::vector<ShapeDigestCase> cases = {
+      {"levels", "名前", false, 0xc6c2a284cde353baull},
+      {"levels", "剣士", true, 0x92cf7cef7835dd9eull},
+      {"levels", "冒険者レベル", false, 0x54b65f37bfd8b7caull},
+      {"levels", "命中力", true, 0xb7f22b26cbba5bacull},
+      {"repeats", "名前", false, 0x19bcb73f4ed9488bull},
+      {"repeats", "剣士", true, 0xbd634ee5dda627a9ull},
+      {"repeats", "冒険者レベル", false, 0x567af971477f2743ull},
+      {"repeats", "命中力", true, 0x5e29e7ba6ed1840dull},
+      {"distinct", "名前", false, 0xd68dc45ba1635d73ull},
+      {"distinct", "剣士", true, 0x469af7d634c327c1ull},
+      {"distinct", "冒険者レベル", false, 0x36c960be7e9d28d9ull},
+      {"distinct", "命中力", true, 0x56c43b3041e06187ull},
+      {"remarks", "名前", false, 0x2883b9482815a06dull},
+      {"remarks", "剣士", true, 0x1e430bae9f9cd40full},
+      {"remarks", "冒険者レベル", false, 0xe52b2467ab2ca7cfull},
+      {"remarks", "命中力", true, 0x25e6ba8b24230b6dull},
+      {"short-names", "名前", false, 0x2dd1b84fb5d9cc37ull},
+      {"short-names", "剣士", true, 0x622ef94ccbd24a5dull},
+      {"short-names", "冒険者レベル", false, 0x7572f47b44fdb701ull},
+      {"short-names", "命中力", true, 0x65e65720843e3931ull},
+      {"full-width", "名前", false, 0x14ffe4506e5de265ull},
+      {"full-width", "剣士", true, 0x815354336059d1cbull},
+      {"full-width", "冒険者レベル", false, 0xff8b707d2a29e6b1ull},
+      {"full-width", "命中力", true, 0xb98207db913266a1ull},
+      {"padded", "名前", false, 0x2bb44b80fef6e8d5ull},
+      {"padded", "剣士", true, 0x56e73f6a47009b2bull},
+      {"padded", "冒険者レベル", false, 0xe90e2cf69c16ad01ull},
+      {"padded", "命中力", true, 0x4730a8054177edd1ull},
+  };
+  std::string shape;
+  const std::string file = (dir_ / "shaped").string();
+  for (const ShapeDigestCase& c : cases) {
+    if (c.shape != shape) {
+      shape = c.shape;
+      const std::string text = ShapedRoster(shape, 20000, 5);
+      ASSERT_GT(text.size(), 1u << 20) << shape << " is too small for two threads";
+      std::ofstream(file, std::ios::binary) << text;
+    }
+    const Result r = Run("--key '" + c.key + "' " + (c.descending ? "--descending " : "") + "'" + file + "'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Fnv1a(r.out), c.digest) << c.shape << " " << c.key << (c.descending ? " descending" : "");
   }
 }
 

@@ -1,4 +1,4 @@
-#include "roster_shapes.h"
+#include "support/roster_shapes.h"
 
 #include <cstdint>
 
