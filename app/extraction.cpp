@@ -45,10 +45,6 @@ void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size
   visit(text.substr(0, end), number);
 }
 
-}  // namespace
-
-namespace {
-
 // Rows `first` to `last` of the report, each followed by `lineEnd`, appended
 // to `out`.
 void RenderRows(const std::vector<CharacterData>& characters, std::size_t first, std::size_t last,
@@ -74,34 +70,34 @@ std::size_t BlockRows(std::size_t rows) { return std::clamp<std::size_t>(rows / 
 void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
                  ReportSink& sink, bool twoThreads) {
   const std::size_t rows = characters.size();
-  const std::size_t kBlockRows = BlockRows(rows);
+  const std::size_t blockRows = BlockRows(rows);
   std::string mine(header);
   mine.append(lineEnd);
+  // The first block holds the header, even when there are no rows.
   if (!twoThreads) {
-    for (std::size_t first = 0; first < rows; first += kBlockRows) {
-      RenderRows(characters, first, std::min(rows, first + kBlockRows), lineEnd, mine);
+    for (std::size_t first = 0; first == 0 || first < rows; first += blockRows) {
+      RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, mine);
       sink.Write(mine);
       mine.clear();
     }
-    if (rows == 0) sink.Write(mine);
     return;
   }
   // The calling thread renders the even blocks, a worker the odd ones.
   std::string theirs;
   std::binary_semaphore theirsReady(0), theirsWritten(0);
   std::jthread worker([&] {
-    for (std::size_t first = kBlockRows; first < rows; first += 2 * kBlockRows) {
-      RenderRows(characters, first, std::min(rows, first + kBlockRows), lineEnd, theirs);
+    for (std::size_t first = blockRows; first < rows; first += 2 * blockRows) {
+      RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, theirs);
       theirsReady.release();
       theirsWritten.acquire();
       theirs.clear();
     }
   });
-  for (std::size_t first = 0; first == 0 || first < rows; first += 2 * kBlockRows) {
-    RenderRows(characters, first, std::min(rows, first + kBlockRows), lineEnd, mine);
+  for (std::size_t first = 0; first == 0 || first < rows; first += 2 * blockRows) {
+    RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, mine);
     sink.Write(mine);
     mine.clear();
-    if (first + kBlockRows < rows) {
+    if (first + blockRows < rows) {
       theirsReady.acquire();
       sink.Write(theirs);
       theirsWritten.release();
@@ -121,7 +117,7 @@ class StringSink final : public ReportSink {
 // those names and what became of the other lines.
 struct Collected {
   // `room`: how many characters the list takes without growing.
-  Collected(std::size_t lines, std::size_t room) : names(lines) {
+  Collected(std::size_t lineCount, std::size_t room) : names(lineCount), lines(lineCount) {
     characters.reserve(room);
     PreferLargePages(characters.data(), room * sizeof(CharacterData));
   }
@@ -129,7 +125,7 @@ struct Collected {
   std::vector<CharacterData> characters;
   NameTable names;
   ExtractionSummary summary;
-  std::size_t lines = 0;
+  std::size_t lines;
 };
 
 // Lines read from the bottom are handed back to the sink in steps of this
@@ -139,7 +135,6 @@ constexpr std::size_t kPartRead = 4 << 20;
 Collected CollectLines(std::string_view text, ReportSink* sink, std::size_t extraRoom = 0) {
   const std::vector<std::size_t> ends = LineEnds(text);
   Collected out(ends.size() + 1, ends.size() + 1 + extraRoom);
-  out.lines = ends.size() + 1;
   ExtractionSummary& summary = out.summary;
   // Each line's name is looked up one line late: its slot in the table is
   // fetched from memory while the line above is being read.

@@ -40,26 +40,22 @@ bool MapFile(const std::string& name, void*& mapped, std::size_t& size) {
 
 void UnmapFile(void* mapped, std::size_t size) { munmap(mapped, size); }
 
-void ReleaseMappedPages(const void* data, std::size_t bytes) {
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
-  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
-}
-
 }  // namespace native
 
 namespace {
+
+// Gives `advice` for the pages that lie wholly inside `bytes` at `data`.
+void AdvisePagesWithin(const void* data, std::size_t bytes, int advice) {
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, advice);
+}
 
 // The length in bytes of the input character at `pos` that did not convert.
 using CharacterLength = std::size_t (*)(std::string_view in, std::size_t pos);
 
 std::size_t Cp932Length(std::string_view in, std::size_t pos) { return CharLength(in, pos); }
-
-std::size_t Utf8Length(std::string_view in, std::size_t pos) {
-  const std::size_t length = Utf8SequenceLength(in, pos);
-  return length == 0 ? 1 : length;
-}
 
 std::size_t WideLength(std::string_view, std::size_t) { return sizeof(wchar_t); }
 
@@ -140,14 +136,13 @@ std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
 }
 
 std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
-  return Convert("CP932", "UTF-8", utf8, 1, kCp932Replacement, Utf8Length, loss);
+  return Convert("CP932", "UTF-8", utf8, 1, kCp932Replacement, Utf8StepLength, loss);
 }
 
-void PreferLargePages(void* data, std::size_t bytes) {
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
-  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+void PreferLargePages(void* data, std::size_t bytes) { AdvisePagesWithin(data, bytes, MADV_HUGEPAGE); }
+
+void native::ReleaseMappedPages(const void* data, std::size_t bytes) {
+  AdvisePagesWithin(data, bytes, MADV_DONTNEED);
 }
 
 std::vector<std::string> NativeFileNames(std::string_view utf8Name) {

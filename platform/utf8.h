@@ -41,9 +41,12 @@ inline std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos, ch
   return length;
 }
 
-}  // namespace roster
-
-namespace roster {
+// How far to step over the character at `pos`: its sequence, or one byte
+// that starts none.
+inline std::size_t Utf8StepLength(std::string_view text, std::size_t pos) {
+  const std::size_t length = Utf8SequenceLength(text, pos);
+  return length == 0 ? 1 : length;
+}
 
 // The bytes of a u8"" literal, as the byte strings the code passes around.
 inline std::string_view Utf8Bytes(std::u8string_view text) {

@@ -65,11 +65,6 @@ std::size_t WideCharLength(std::wstring_view in, std::size_t pos) {
   return pos + 1 < in.size() && IS_HIGH_SURROGATE(in[pos]) && IS_LOW_SURROGATE(in[pos + 1]) ? 2 : 1;
 }
 
-std::size_t Utf8CharLength(std::string_view in, std::size_t pos) {
-  const std::size_t length = Utf8SequenceLength(in, pos);
-  return length == 0 ? 1 : length;
-}
-
 // Converts `in` piece by piece with `convert` (false: something in the piece
 // has no form in the target). Such a piece is done again one character at a
 // time, and each character that does not go becomes `replacement`.
@@ -127,7 +122,7 @@ std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
 std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
   std::wstring wide;
   return ConvertInPieces<std::string_view, std::string>(
-      utf8, Utf8CharLength,
+      utf8, Utf8StepLength,
       [&](std::string_view piece, std::string& out) {
         wide.clear();
         return WidePiece(CP_UTF8, piece, wide) && Cp932Piece(wide, out);

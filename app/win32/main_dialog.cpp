@@ -28,7 +28,6 @@ void OnInitDialog(HWND dialog) {
   // than 932 may map it to such a face), the other controls get one that can.
   ControlFont = CreateFontHoldingJapanese(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
   if (ControlFont != nullptr) {
-    SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont), FALSE);
     for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
       const int id = GetDlgCtrlID(control);
       if (id != kReportEdit && id != kMemoEdit) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont), TRUE);
