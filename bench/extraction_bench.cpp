@@ -10,7 +10,7 @@
 #include "character/line_parser.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
-#include "support/roster_shapes.h"
+#include "bench/roster_shapes.h"
 #include "support/roster_generator.h"
 #include "text/strings.h"
 

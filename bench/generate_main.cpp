@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/roster_shapes.h"
+#include "bench/roster_shapes.h"
 
 int main(int argc, char** argv) {
   std::string_view shape = "default";

@@ -11,7 +11,7 @@
 #include "platform/platform.h"
 #include "platform/utf8.h"
 #include "support/roster_generator.h"
-#include "support/roster_shapes.h"
+#include "bench/roster_shapes.h"
 
 namespace roster {
 namespace {

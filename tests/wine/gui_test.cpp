@@ -56,8 +56,8 @@ std::string SampleRoster() { return ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR
 
 // Whatever the system code page, Japanese text looks and behaves the same.
 TEST(SystemCodePage, IsTheOneThisRunIsFor) {
-  wchar_t expected[16] = {};
-  if (GetEnvironmentVariableW(L"ROSTER_EXPECT_CODE_PAGE", expected, 16) == 0) GTEST_SKIP();
+  const std::wstring expected = Environment(L"ROSTER_EXPECT_CODE_PAGE");
+  if (expected.empty()) GTEST_SKIP();
   EXPECT_EQ(std::to_wstring(GetACP()), expected);
 }
 
@@ -111,8 +111,8 @@ TEST(Manifest, AsksForCommonControls6AndDpiAwareness) {
 }
 
 int ExpectedDpi() {
-  wchar_t value[16] = {};
-  return GetEnvironmentVariableW(L"ROSTER_EXPECT_DPI", value, 16) > 0 ? std::stoi(value) : 0;
+  const std::wstring value = Environment(L"ROSTER_EXPECT_DPI");
+  return value.empty() ? 0 : std::stoi(value);
 }
 
 // Measured inside the program (window_probe.cpp), under this run's code page
@@ -395,62 +395,11 @@ TEST_F(GuiTest, ExitConfirmation) {
   EXPECT_EQ(exitCode, 0u);
 }
 
-std::wstring Environment(const wchar_t* name) {
-  const DWORD length = GetEnvironmentVariableW(name, nullptr, 0);
-  if (length == 0) return L"";
-  std::wstring value(length, L'\0');
-  GetEnvironmentVariableW(name, value.data(), length);
-  value.resize(length - 1);
-  return value;
-}
-
-// How long a paste of a large roster and its 「抽出」 take in the window:
-// runs only when bench/window-latency asks for it (ROSTER_LATENCY_ROSTER, a
-// CP932 file; ROSTER_LATENCY_EXE, another build to time instead).
-TEST(WindowLatency, PasteAndExtract) {
-  const std::wstring rosterFile = Environment(L"ROSTER_LATENCY_ROSTER");
-  if (rosterFile.empty()) GTEST_SKIP() << "only for bench/window-latency";
-  const std::wstring folder = MakeWorkFolder();
-  const std::unique_ptr<RosterWindow> window = RosterWindow::Start(folder, Environment(L"ROSTER_LATENCY_EXE"));
-  ASSERT_NE(window, nullptr);
-  const std::wstring text = WideFromCp932(ReadBinaryFile(rosterFile));
-  HWND edit = window->Control(kReportEdit);
-  window->SelectKey(1);
-  std::vector<double> paste, extract, set;
-  for (int run = 0; run < 5; ++run) {
-    window->SetWideText(edit, L"");
-    const auto before = std::chrono::steady_clock::now();
-    window->SetWideText(edit, text);
-    set.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count());
-    window->SetWideText(edit, L"");
-    ASSERT_TRUE(PutOnClipboard(text));
-    const auto start = std::chrono::steady_clock::now();
-    window->Send(edit, WM_PASTE, 0, 0);
-    window->Send(edit, WM_NULL, 0, 0);
-    const auto pasted = std::chrono::steady_clock::now();
-    window->Click(kExtractButton);
-    window->Send(edit, WM_NULL, 0, 0);
-    const auto extracted = std::chrono::steady_clock::now();
-    paste.push_back(std::chrono::duration<double>(pasted - start).count());
-    extract.push_back(std::chrono::duration<double>(extracted - pasted).count());
-  }
-  std::sort(paste.begin(), paste.end());
-  std::sort(extract.begin(), extract.end());
-  std::sort(set.begin(), set.end());
-  std::printf(
-      "latency: code page %u, %zu characters: paste %.3f s, extract %.3f s; the edit box alone (WM_SETTEXT) %.3f s "
-      "(medians of 5)\n",
-      GetACP(), text.size(), paste[2], extract[2], set[2]);
-}
-
 // Holds the extracted sample on screen while scripts/screenshot takes its
 // picture; runs only when that script asks for it.
 TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
-  const DWORD length = GetEnvironmentVariableW(L"ROSTER_SCREENSHOT_FOLDER", nullptr, 0);
-  if (length == 0) GTEST_SKIP() << "only for scripts/screenshot";
-  std::wstring handshake(length, L'\0');
-  GetEnvironmentVariableW(L"ROSTER_SCREENSHOT_FOLDER", handshake.data(), length);
-  handshake.resize(length - 1);
+  const std::wstring handshake = Environment(L"ROSTER_SCREENSHOT_FOLDER");
+  if (handshake.empty()) GTEST_SKIP() << "only for scripts/screenshot";
   Extract(SampleRoster(), Cp932("名前"), false, false);
   window_->SetText(window_->Control(kMemoEdit), Cp932("次回: 第13回セッション"));
   WriteBinaryFile(handshake + L"\\ready", "ready");

@@ -46,6 +46,15 @@ std::string ReadBinaryFile(const std::wstring& path) {
   return bytes;
 }
 
+std::wstring Environment(const wchar_t* name) {
+  const DWORD length = GetEnvironmentVariableW(name, nullptr, 0);
+  if (length == 0) return L"";
+  std::wstring value(length, L'\0');
+  GetEnvironmentVariableW(name, value.data(), length);
+  value.resize(length - 1);
+  return value;
+}
+
 bool PutOnClipboard(const std::wstring& text) {
   if (!OpenClipboard(nullptr)) return false;
   EmptyClipboard();

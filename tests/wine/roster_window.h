@@ -24,6 +24,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
 std::wstring WindowsPath(const std::string& unixPath);
 
 std::string ReadBinaryFile(const std::wstring& path);
+std::wstring Environment(const wchar_t* name);  // empty when unset
 bool PutOnClipboard(const std::wstring& text);
 void WriteBinaryFile(const std::wstring& path, const std::string& bytes);
 

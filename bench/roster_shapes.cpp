@@ -1,4 +1,4 @@
-#include "support/roster_shapes.h"
+#include "bench/roster_shapes.h"
 
 #include <cstdint>
 

@@ -1,0 +1,66 @@
+// window_latency ROSTER [OTHER-ROSTER.EXE] (Windows paths): how long a paste
+// of a large roster into roster.exe and its 「抽出」 take, and how long the
+// edit box alone takes to take the same text; medians of five. Run by
+// bench/window-latency under Wine with each system code page.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "platform/platform.h"
+#include "roster_window.h"
+
+namespace roster {
+namespace {
+
+double Seconds(std::chrono::steady_clock::time_point from) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+int Measure(const std::wstring& rosterFile, const std::wstring& exe) {
+  const std::unique_ptr<RosterWindow> window = RosterWindow::Start(MakeWorkFolder(), exe);
+  if (window == nullptr) return 1;
+  const std::wstring text = WideFromCp932(ReadBinaryFile(rosterFile));
+  HWND edit = window->Control(kReportEdit);
+  window->SelectKey(1);
+  std::vector<double> paste, extract, alone;
+  for (int run = 0; run < 5; ++run) {
+    window->SetWideText(edit, L"");
+    auto start = std::chrono::steady_clock::now();
+    window->SetWideText(edit, text);
+    alone.push_back(Seconds(start));
+    window->SetWideText(edit, L"");
+    if (!PutOnClipboard(text)) return 1;
+    start = std::chrono::steady_clock::now();
+    window->Send(edit, WM_PASTE, 0, 0);
+    window->Send(edit, WM_NULL, 0, 0);
+    paste.push_back(Seconds(start));
+    start = std::chrono::steady_clock::now();
+    window->Click(kExtractButton);
+    window->Send(edit, WM_NULL, 0, 0);
+    extract.push_back(Seconds(start));
+  }
+  std::printf(
+      "latency: code page %u, %zu characters: paste %.3f s, extract %.3f s; the edit box alone (WM_SETTEXT) %.3f s "
+      "(medians of 5)\n",
+      GetACP(), text.size(), Median(paste), Median(extract), Median(alone));
+  return 0;
+}
+
+}  // namespace
+}  // namespace roster
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: window_latency ROSTER [OTHER-ROSTER.EXE]\n");
+    return 2;
+  }
+  return roster::Measure(argv[1], argc == 3 ? argv[2] : L"");
+}
