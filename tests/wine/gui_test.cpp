@@ -44,7 +44,7 @@ class GuiTest : public testing::Test {
     if (descending) arguments.push_back("--descending");
     arguments.push_back("input.txt");
     const ProcessResult result = RunRosterExtract(folder_, arguments);
-    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_EQ(result.exitCode, 0u) << "start error " << result.startError;
     return result.out;
   }
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -91,25 +92,37 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
   std::wstring commandLine = Quoted(WindowsPath(ROSTER_EXTRACT_EXE));
   for (const std::string& argument : arguments) commandLine += L" " + Quoted(WideFromCp932(argument));
   const std::wstring outPath = folder + L"\\extract-out.txt";
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = out;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process = {};
   ProcessResult result;
   result.exitCode = 999;
-  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
-                     &process)) {
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+  // Under Wine a process start now and then fails for a moment (seen about
+  // once in a few thousand starts): the reference run is tried again, each
+  // failure is told on standard error, and the last error is kept.
+  constexpr int kTries = 5;
+  for (int attempt = 1; attempt <= kTries; ++attempt) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process = {};
+    const bool started = out != INVALID_HANDLE_VALUE &&
+                         CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                                        &startup, &process);
+    result.startError = started ? 0 : GetLastError();
+    if (started) {
+      WaitForSingleObject(process.hProcess, 60000);
+      GetExitCodeProcess(process.hProcess, &result.exitCode);
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+    }
+    if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+    if (started) break;
+    fprintf(stderr, "roster-extract.exe did not start (try %d, error %lu)\n", attempt, result.startError);
+    Sleep(200);
   }
-  CloseHandle(out);
   result.out = ReadBinaryFile(outPath);
   return result;
 }

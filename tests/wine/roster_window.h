@@ -33,6 +33,7 @@ std::wstring MakeWorkFolder();
 
 struct ProcessResult {
   DWORD exitCode = 0;
+  DWORD startError = 0;  // GetLastError() when the process could not start
   std::string out;
 };
 
