@@ -117,11 +117,14 @@ class StringSink final : public ReportSink {
 // those names and what became of the other lines.
 struct Collected {
   // `room`: how many characters the list takes without growing.
-  Collected(std::size_t lineCount, std::size_t room) : names(lineCount), lines(lineCount) {
+  Collected(std::size_t lineCount, std::size_t room) : arena(PreferLargePages), names(lineCount), lines(lineCount) {
     characters.reserve(room);
     PreferLargePages(characters.data(), room * sizeof(CharacterData));
   }
 
+  // The characters' fields: a million records cost a few hundred chunks,
+  // not a million allocations, and are given back at once.
+  FieldArena arena;
   std::vector<CharacterData> characters;
   NameTable names;
   ExtractionSummary summary;
@@ -158,7 +161,7 @@ Collected CollectLines(std::string_view text, ReportSink* sink, std::size_t extr
       // Only the name decides whether a line's character is kept, and
       // parsing has no other effect, so a line whose name is taken is parsed
       // no further.
-      pending.Fill(out.characters.emplace_back());
+      pending.Fill(out.characters.emplace_back(), &out.arena);
     } else {
       ++summary.merged;
     }
@@ -198,12 +201,12 @@ std::optional<std::size_t> SplitPoint(std::string_view text, const ExtractionSet
 // names win, as the lowest line of a name does: an upper character whose
 // name the lower half holds is dropped, and the upper survivors follow the
 // lower characters, as the walk from the bottom would have met them.
-std::vector<CharacterData> Collect(std::string_view text, std::optional<std::size_t> split, ReportSink* sink,
-                                   ExtractionSummary& summary) {
+Collected Collect(std::string_view text, std::optional<std::size_t> split, ReportSink* sink,
+                  ExtractionSummary& summary) {
   if (!split) {
     Collected all = CollectLines(text, sink);
     summary = all.summary;
-    return std::move(all.characters);
+    return all;
   }
   std::optional<Collected> lower;
   {
@@ -230,36 +233,33 @@ std::vector<CharacterData> Collect(std::string_view text, std::optional<std::siz
         characters.push_back(std::move(c));
       }
     }
+    lower->arena.Adopt(std::move(upper.arena));
   }
   summary.kept = lower->characters.size();
-  return std::move(lower->characters);
+  return std::move(*lower);
 }
 
 }  // namespace
 
 std::vector<CharacterData> CollectCharacters(std::string_view text) {
   ExtractionSummary summary;
-  return Collect(text, std::nullopt, nullptr, summary);
+  const Collected collected = Collect(text, std::nullopt, nullptr, summary);
+  // Copies: the records leave the run's arena.
+  return collected.characters;
 }
 
 ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
                           const SkillCatalogue& catalogue, ReportSink& sink) {
   ExtractionSummary summary;
   const std::optional<std::size_t> split = SplitPoint(text, settings);
-  std::vector<CharacterData> characters = Collect(text, split, &sink, summary);
+  Collected collected = Collect(text, split, &sink, summary);
+  std::vector<CharacterData>& characters = collected.characters;
   sink.TextRead();
   SortWork work;
   work.twoThreads = split.has_value();
   work.largeBuffer = PreferLargePages;
   SortCharacters(characters, ResolveSortKey(settings.key, catalogue), settings.descending, work);
   WriteReport(ReportHeader(catalogue), characters, settings.lineEnd, sink, split.has_value());
-  if (split) {
-    // A million records are a million blocks to free: half of them on the
-    // second thread.
-    const auto middle = characters.begin() + static_cast<std::ptrdiff_t>(characters.size() / 2);
-    std::jthread worker([&] { std::for_each(middle, characters.end(), [](CharacterData& c) { c = CharacterData(); }); });
-    std::for_each(characters.begin(), middle, [](CharacterData& c) { c = CharacterData(); });
-  }
   return summary;
 }
 

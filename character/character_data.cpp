@@ -57,12 +57,12 @@ CharacterData::Builder& CharacterData::Builder::AddFeat(std::string_view feat) {
   return *this;
 }
 
-CharacterData CharacterData::Builder::Build() const {
+CharacterData CharacterData::Builder::Build(FieldArena* arena) const {
   CharacterData character = record_;
   std::array<std::string_view, kFieldCount> texts = texts_;
   texts[kFeats] = feats_;
   texts[kLevels] = levels_;
-  character.fields_ = FieldBlock<kFieldCount>(texts);
+  character.fields_ = FieldBlock<kFieldCount>(texts, arena);
   return character;
 }
 

@@ -102,7 +102,8 @@ class CharacterData::Builder {
   // A feat is at most 255 bytes (the parser's are at most 4).
   Builder& AddFeat(std::string_view feat);
 
-  CharacterData Build() const;
+  // The fields go into `arena` when one is given.
+  CharacterData Build(FieldArena* arena = nullptr) const;
 
  private:
   Builder& Set(Field field, std::string_view text) {

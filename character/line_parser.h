@@ -20,9 +20,9 @@ class LineParser {
   // header line, or a name cell of spaces only.
   const std::string& Name() const { return name_; }
 
-  // Fills `character` from the line, as CharacterData::ParseLine does; a
-  // rejected line leaves it unchanged.
-  void Fill(CharacterData& character);
+  // Fills `character` from the line, as CharacterData::ParseLine does, its
+  // fields in `arena` when one is given; a rejected line leaves it unchanged.
+  void Fill(CharacterData& character, FieldArena* arena = nullptr);
 
   // Whether a line without a name was never meant as a character: it is
   // blank (spaces and tabs at most) or a header (its name cell holds

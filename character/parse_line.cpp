@@ -107,7 +107,7 @@ std::string ParseName(std::string_view line) { return LineParser(line).Name(); }
 
 void CharacterData::ParseLine(std::string_view line) { LineParser(line).Fill(*this); }
 
-void LineParser::Fill(CharacterData& character) {
+void LineParser::Fill(CharacterData& character, FieldArena* arena) {
   if (!accepted_) return;
   CharacterData::Builder record;
   record.Name(name_);
@@ -145,7 +145,7 @@ void LineParser::Fill(CharacterData& character) {
   ForEachPiece(tail.first[0], kFeatBytes, [&](std::string_view piece) { record.AddFeat(piece); });
   record.ParticipationCount(FullWidthToInt(tail.first[1])).PlayerName(tail.first[2]).Remarks(tail.rest);
 
-  character = record.Build();
+  character = record.Build(arena);
 }
 
 }  // namespace roster
