@@ -64,5 +64,28 @@ TEST(FieldBlock, EmptyViewsHoldNothing) {
   EXPECT_TRUE(copy == mixed);
 }
 
+// Blocks in a run's arena, one of them larger than a chunk: a copy (and a
+// copy of a copy) outlives the arena with every byte, and a borrowed block
+// is never freed on its own (AddressSanitizer would see either fault).
+TEST(FieldBlock, CopiesLeaveTheArena) {
+  const std::string big(5 << 20, 'x');
+  std::vector<FieldBlock<7>> copies;
+  {
+    FieldArena arena;
+    std::vector<FieldBlock<7>> borrowed;
+    for (std::string_view text : {std::string_view("ab"), std::string_view(big), std::string_view("c")}) {
+      borrowed.emplace_back(std::array<std::string_view, 7>{text, {}, text}, &arena);
+      copies.push_back(borrowed.back());
+    }
+    FieldBlock<7> moved = std::move(borrowed[0]);
+    borrowed[2] = std::move(moved);
+    copies.push_back(copies[1]);
+  }
+  EXPECT_EQ(copies[0].Get(2), "ab");
+  EXPECT_EQ(copies[1].Get(0), big);
+  EXPECT_EQ(copies[2].Get(2), "c");
+  EXPECT_EQ(copies[3].Get(2), big);
+}
+
 }  // namespace
 }  // namespace roster
