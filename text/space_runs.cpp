@@ -30,28 +30,39 @@ std::string WithoutCharacters(std::string_view text, Drop drop) {
 }
 
 // Fills TailItems one item at a time: the first three, then the rest joined
-// by single " "; Finish empties the first three that never came.
+// by single " "; Finish empties the first three that never came. Remarks
+// are mostly words apart by one " ", so the rest is a view of the tail
+// until an item comes that is not, and only then copied.
 class TailCollector {
  public:
-  explicit TailCollector(TailItems& out) : out_(out) { out_.rest.clear(); }
+  explicit TailCollector(TailItems& out) : out_(out) { out_.rest = {}; }
 
   void Take(std::string_view item) {
     if (count_ < 3) {
       out_.first[count_] = item;
+    } else if (count_ == 3) {
+      out_.rest = item;
+    } else if (!copying_ && item.data() == out_.rest.data() + out_.rest.size() + 1 &&
+               out_.rest.data()[out_.rest.size()] == ' ') {
+      out_.rest = std::string_view(out_.rest.data(), out_.rest.size() + 1 + item.size());
     } else {
-      if (count_ > 3) out_.rest.append(kHalfSpace);
-      out_.rest.append(item);
+      if (!copying_) out_.joined.assign(out_.rest);
+      copying_ = true;
+      out_.joined.append(kHalfSpace);
+      out_.joined.append(item);
     }
     ++count_;
   }
 
   void Finish() {
     for (; count_ < 3; ++count_) out_.first[count_] = {};
+    if (copying_) out_.rest = out_.joined;
   }
 
  private:
   TailItems& out_;
   std::size_t count_ = 0;
+  bool copying_ = false;
 };
 
 }  // namespace
@@ -94,9 +105,9 @@ void SplitTail(std::string_view tail, TailItems& out) {
     const std::size_t length = CharLength(tail, pos);
     const char c = tail[pos];
     if (length == 1 && (c == '|' || IsLeadByte(static_cast<unsigned char>(c)))) {
-      out.storage = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
+      out.rewritten = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
       TailCollector ruled(out);
-      for (std::string_view item : SplitViews(out.storage, "|")) ruled.Take(item);
+      for (std::string_view item : SplitViews(out.rewritten, "|")) ruled.Take(item);
       ruled.Finish();
       return;
     }

@@ -22,11 +22,13 @@ std::string RemoveFullWidthSpaces(std::string_view text);
 
 // The items of a tail cell: every " " and "　" replaced by "|", runs of "|"
 // made one, then cut at "|". Gives the first three items (missing ones
-// empty) and the rest joined by single " ".
+// empty) and the rest joined by single " ". The views point into the tail,
+// or into the items' own strings, valid while the items live unchanged.
 struct TailItems {
   std::string_view first[3];
-  std::string rest;
-  std::string storage;  // the rewritten tail, when the slow path made one
+  std::string_view rest;
+  std::string rewritten;  // the tail as the rules rewrite it, when the slow path made one
+  std::string joined;     // the rest, when its items were not already apart by single " "
 };
 void SplitTail(std::string_view tail, TailItems& items);
 
