@@ -50,16 +50,6 @@ std::size_t FindChars(std::string_view text, std::string_view pattern, std::size
   return std::string_view::npos;
 }
 
-std::size_t PrefixOnBoundary(std::string_view text, std::size_t maxBytes) {
-  std::size_t end = 0;
-  while (end < text.size()) {
-    const std::size_t next = end + CharLength(text, end);
-    if (next > maxBytes) break;
-    end = next;
-  }
-  return end;
-}
-
 std::size_t SuffixStartOnBoundary(std::string_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes) return 0;
   const std::size_t earliest = text.size() - maxBytes;

@@ -39,7 +39,16 @@ inline bool ContainsChars(std::string_view text, std::string_view pattern) {
 
 // The longest prefix of `text` of at most `maxBytes` that ends on a boundary;
 // at least one character when the text is not empty and maxBytes >= 2.
-std::size_t PrefixOnBoundary(std::string_view text, std::size_t maxBytes);
+// Inline: the parser cuts every skill level and feat with it.
+inline std::size_t PrefixOnBoundary(std::string_view text, std::size_t maxBytes) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t next = end + CharLength(text, end);
+    if (next > maxBytes) break;
+    end = next;
+  }
+  return end;
+}
 
 // Start of the longest suffix of `text` of at most `maxBytes` that starts on
 // a boundary.
