@@ -29,7 +29,7 @@ bool MapFile(const std::string& name, void*& mapped, std::size_t& size) {
   void* mapping = MAP_FAILED;
   if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
     size = static_cast<std::size_t>(info.st_size);
-    mapping = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    mapping = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
   }
   close(fd);
   if (mapping == MAP_FAILED) return false;
