@@ -24,7 +24,8 @@ void AppendLevel(std::string& out, int32_t level) {
   } else if (level == 0) {
     out.append("　");
   } else if (level <= 9) {
-    AppendFullWidthInt(out, level);
+    const char digit[] = {'\x82', static_cast<char>(0x4F + level)};  // "１" to "９"
+    out.append(digit, sizeof digit);
   } else {
     AppendInt(out, level);
   }
