@@ -5,8 +5,9 @@
 // Its fourteen fields are name, race, gender, skillLevels, hp, mp, hit,
 // evasion, protection, magicPower, combatFeats, participationCount,
 // playerName and remarks. The seven numbers are held directly; the strings,
-// the feats and the levels share one heap block (FieldBlock), so a roster of
-// a million lines stays small and a copy is one allocation.
+// the feats and the levels share one block (FieldBlock), so a roster of a
+// million lines stays small and a copy is one allocation. The extraction
+// puts the blocks of its records in an arena of its own (FieldArena).
 #pragma once
 
 #include <cstdint>
