@@ -6,20 +6,25 @@
 namespace roster {
 namespace {
 
-// Chunks start on a 2 MiB boundary, so that a large page can back each half.
-constexpr std::size_t kChunkBytes = std::size_t{4} << 20;
-constexpr std::align_val_t kChunkAlignment{std::size_t{2} << 20};
+// Chunks grow from 64 KiB, so that a pasted roster of a few lines takes
+// little, to 4 MiB; a chunk of 2 MiB or more starts on a 2 MiB boundary, so
+// that large pages can back it.
+constexpr std::size_t kFirstChunkBytes = std::size_t{64} << 10;
+constexpr std::size_t kLastChunkBytes = std::size_t{4} << 20;
+constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
 
 }  // namespace
 
-void FieldArena::ChunkDelete::operator()(char* chunk) const { ::operator delete(chunk, kChunkAlignment); }
+void FieldArena::ChunkDelete::operator()(char* chunk) const { ::operator delete(chunk, alignment); }
 
 char* FieldArena::Allocate(std::size_t bytes) {
   bytes += bytes & 1;
   if (bytes > left_) {
+    chunkBytes_ = std::clamp(chunkBytes_ * 2, kFirstChunkBytes, kLastChunkBytes);
     // A block larger than a chunk gets a chunk of its own.
-    const std::size_t size = std::max(bytes, kChunkBytes);
-    chunks_.emplace_back(static_cast<char*>(::operator new(size, kChunkAlignment)));
+    const std::size_t size = std::max(bytes, chunkBytes_);
+    const std::align_val_t alignment{size >= kLargePageBytes ? kLargePageBytes : alignof(std::max_align_t)};
+    chunks_.emplace_back(static_cast<char*>(::operator new(size, alignment)), ChunkDelete{alignment});
     if (largeBuffer_ != nullptr) largeBuffer_(chunks_.back().get(), size);
     next_ = chunks_.back().get();
     left_ = size;

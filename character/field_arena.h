@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace roster {
@@ -26,6 +27,7 @@ class FieldArena {
  private:
   struct ChunkDelete {
     void operator()(char* chunk) const;
+    std::align_val_t alignment;
   };
   using Chunk = std::unique_ptr<char, ChunkDelete>;
 
@@ -33,6 +35,7 @@ class FieldArena {
   std::vector<Chunk> chunks_;
   char* next_ = nullptr;
   std::size_t left_ = 0;
+  std::size_t chunkBytes_ = 0;  // the size of the last chunk taken
 };
 
 }  // namespace roster
