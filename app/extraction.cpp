@@ -18,29 +18,38 @@ namespace {
 // more than it saves.
 constexpr std::size_t kTwoThreadBytes = 1 << 20;
 
-// The positions of the "\r\n" that end the lines of `text`, in order.
-std::vector<std::size_t> LineEnds(std::string_view text) {
+// Whether the "\n" at `lf` ends a line.
+bool EndsLine(std::string_view text, std::size_t lf, bool bareLf) {
+  return bareLf || (lf > 0 && text[lf - 1] == '\r');
+}
+
+// Where the line that the "\n" at `lf` ends stops: before its "\r", if any.
+std::size_t ContentEnd(std::string_view text, std::size_t lf) {
+  return lf > 0 && text[lf - 1] == '\r' ? lf - 1 : lf;
+}
+
+// The positions of the "\n" that end the lines of `text`, in order.
+std::vector<std::size_t> LineEnds(std::string_view text, bool bareLf) {
   std::vector<std::size_t> ends;
   // Room for lines of 16 bytes on average: the list never grows by copying,
   // and pages of the room it does not use are never touched.
   ends.reserve(text.size() / 16 + 1);
   PreferLargePages(ends.data(), ends.capacity() * sizeof(std::size_t));
-  for (std::size_t lf = text.find('\n', 1); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
-    if (text[lf - 1] == '\r') ends.push_back(lf - 1);
+  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+    if (EndsLine(text, lf, bareLf)) ends.push_back(lf);
   }
   return ends;
 }
 
-// Calls `visit` with each line of `text` (cut at "\r\n") and its number,
-// counted from 1 at the top, from the last line to the first.
+// Calls `visit` with each line of `text` (without its line end) and its
+// number, counted from 1 at the top, from the last line to the first.
 template <typename Visit>
 void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size_t>& ends, Visit visit) {
   std::size_t end = text.size();
   std::size_t number = ends.size() + 1;
-  for (auto separator = ends.rbegin(); separator != ends.rend(); ++separator) {
-    const std::size_t start = *separator + kLineEnd.size();
-    visit(text.substr(start, end - start), number--);
-    end = *separator;
+  for (auto lf = ends.rbegin(); lf != ends.rend(); ++lf) {
+    visit(text.substr(*lf + 1, end - *lf - 1), number--);
+    end = ContentEnd(text, *lf);
   }
   visit(text.substr(0, end), number);
 }
@@ -135,8 +144,8 @@ struct Collected {
 // many bytes.
 constexpr std::size_t kPartRead = 4 << 20;
 
-Collected CollectLines(std::string_view text, ReportSink* sink, std::size_t extraRoom = 0) {
-  const std::vector<std::size_t> ends = LineEnds(text);
+Collected CollectLines(std::string_view text, bool bareLf, ReportSink* sink, std::size_t extraRoom = 0) {
+  const std::vector<std::size_t> ends = LineEnds(text, bareLf);
   Collected out(ends.size() + 1, ends.size() + 1 + extraRoom);
   ExtractionSummary& summary = out.summary;
   // Each line's name is looked up one line late: its slot in the table is
@@ -183,28 +192,33 @@ Collected CollectLines(std::string_view text, ReportSink* sink, std::size_t extr
 }
 
 // Where the text is cut in two for the two cores: the start of a line
-// (after a "\r\n"); nothing to run on one thread.
+// (just after the "\n" that ends the line before); nothing to run on one
+// thread.
 std::optional<std::size_t> SplitPoint(std::string_view text, const ExtractionSettings& settings) {
+  const bool bareLf = settings.bareLfEndsLine;
   if (settings.splitAt) {
     const std::size_t at = *settings.splitAt;
-    const bool lineStart = at >= kLineEnd.size() && at <= text.size() && text.substr(at - kLineEnd.size(), kLineEnd.size()) == kLineEnd;
+    const bool lineStart = at >= 1 && at <= text.size() && text[at - 1] == '\n' && EndsLine(text, at - 1, bareLf);
     return lineStart ? settings.splitAt : std::nullopt;
   }
   if (text.size() < kTwoThreadBytes) return std::nullopt;
-  std::size_t end = text.find(kLineEnd, text.size() / 2);
-  if (end == std::string_view::npos) end = text.rfind(kLineEnd, text.size() / 2);
-  if (end == std::string_view::npos) return std::nullopt;
-  return end + kLineEnd.size();
+  for (std::size_t lf = text.find('\n', text.size() / 2); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+    if (EndsLine(text, lf, bareLf)) return lf + 1;
+  }
+  for (std::size_t lf = text.rfind('\n', text.size() / 2); lf != std::string_view::npos && lf > 0; lf = text.rfind('\n', lf - 1)) {
+    if (EndsLine(text, lf, bareLf)) return lf + 1;
+  }
+  return std::nullopt;
 }
 
 // Both halves are collected at once, each on its own. The lower half's
 // names win, as the lowest line of a name does: an upper character whose
 // name the lower half holds is dropped, and the upper survivors follow the
 // lower characters, as the walk from the bottom would have met them.
-Collected Collect(std::string_view text, std::optional<std::size_t> split, ReportSink* sink,
+Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t> split, ReportSink* sink,
                   ExtractionSummary& summary) {
   if (!split) {
-    Collected all = CollectLines(text, sink);
+    Collected all = CollectLines(text, bareLf, sink);
     summary = all.summary;
     return all;
   }
@@ -214,8 +228,8 @@ Collected Collect(std::string_view text, std::optional<std::size_t> split, Repor
     // many as lines of 16 bytes): only the pages they fill are touched, and
     // nothing is copied to grow.
     const std::size_t upperRoom = *split / 16 + 1;
-    std::jthread worker([&] { lower.emplace(CollectLines(text.substr(*split), sink, upperRoom)); });
-    Collected upper = CollectLines(text.substr(0, *split - kLineEnd.size()), sink);
+    std::jthread worker([&] { lower.emplace(CollectLines(text.substr(*split), bareLf, sink, upperRoom)); });
+    Collected upper = CollectLines(text.substr(0, ContentEnd(text, *split - 1)), bareLf, sink);
     worker.join();
     summary = lower->summary;
     summary.merged += upper.summary.merged;
@@ -243,7 +257,7 @@ Collected Collect(std::string_view text, std::optional<std::size_t> split, Repor
 
 std::vector<CharacterData> CollectCharacters(std::string_view text) {
   ExtractionSummary summary;
-  const Collected collected = Collect(text, std::nullopt, nullptr, summary);
+  const Collected collected = Collect(text, false, std::nullopt, nullptr, summary);
   // Copies: the records leave the run's arena.
   return collected.characters;
 }
@@ -252,7 +266,7 @@ ExtractionSummary Extract(std::string_view text, const ExtractionSettings& setti
                           const SkillCatalogue& catalogue, ReportSink& sink) {
   ExtractionSummary summary;
   const std::optional<std::size_t> split = SplitPoint(text, settings);
-  Collected collected = Collect(text, split, &sink, summary);
+  Collected collected = Collect(text, settings.bareLfEndsLine, split, &sink, summary);
   std::vector<CharacterData>& characters = collected.characters;
   sink.TextRead();
   SortWork work;

@@ -25,6 +25,9 @@ struct ExtractionSettings {
   std::string_view key;        // the sort key as the combo box shows it
   bool descending = false;     // 「降順」
   std::string_view lineEnd = kLineEnd;  // after the header and every row
+  // A bare "\n" ends a line too, as in a file saved on Unix; the window's
+  // text ends its lines at "\r\n" only, and a bare "\n" is a byte of a cell.
+  bool bareLfEndsLine = false;
   // A large text is worked on by two threads, its halves meeting at the
   // start of a line near the middle; a small one by one. A test may name
   // the start of the line where the halves meet instead (not the start of

@@ -92,33 +92,6 @@ std::string SummaryLine(const ExtractionSummary& s) {
   return line + "\n";
 }
 
-// A bare "\n" ends a line like "\r\n" does.
-std::string CrLfLineEnds(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 32);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out.push_back('\r');
-    out.push_back(text[i]);
-  }
-  return out;
-}
-
-bool HasBareLf(std::string_view text) {
-  if (text.empty()) return false;
-  if (text[0] == '\n') return true;
-  // Whole blocks with no branch inside, which the compiler turns into
-  // vector code: this runs over every input before the two threads start.
-  constexpr std::size_t kBlock = 4096;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (std::size_t start = 1; start < text.size(); start += kBlock) {
-    const std::size_t end = std::min(text.size(), start + kBlock);
-    unsigned bare = 0;
-    for (std::size_t i = start; i < end; ++i) bare |= static_cast<unsigned>(bytes[i] == '\n') & static_cast<unsigned>(bytes[i - 1] != '\r');
-    if (bare != 0) return true;
-  }
-  return false;
-}
-
 bool FirstLineEndIsBareLf(std::string_view text) {
   const std::size_t lf = text.find('\n');
   return lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r');
@@ -142,9 +115,10 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
   return std::nullopt;
 }
 
-// The input text as CP932 with "\r\n" line ends, and the line end of the
-// output: "\n" in utf-8 mode and where the input's first line ends in a bare
-// "\n", else "\r\n". An exit code when the input cannot be read or converted.
+// The input text as CP932 (its lines end in "\r\n" or a bare "\n"), and
+// the line end of the output: "\n" in utf-8 mode and where the input's first
+// line ends in a bare "\n", else "\r\n". An exit code when the input cannot
+// be read or converted.
 std::optional<int> ReadInput(const ExtractOptions& options, std::optional<InputText>& input,
                              std::string_view& outputLineEnd) {
   std::string reason;
@@ -166,7 +140,6 @@ std::optional<int> ReadInput(const ExtractOptions& options, std::optional<InputT
     if (loss.count > 0) return Fail(kExitBadText, options.input + ": " + DescribeUtf8Failure(utf8, loss));
     input = InputText::FromString(std::move(cp932));
   }
-  if (HasBareLf(input->View())) input = InputText::FromString(CrLfLineEnds(input->View()));
   return std::nullopt;
 }
 
@@ -212,6 +185,7 @@ int Run(const std::vector<std::string>& arguments) {
   settings.key = key;
   settings.descending = options.descending;
   settings.lineEnd = lineEnd;
+  settings.bareLfEndsLine = true;  // a file saved on Unix reads as one saved on Windows
   const ExtractionSummary summary = Extract(input->View(), settings, catalogue, sink);
   if (!sink.written()) return Fail(kExitUsage, "cannot write standard output");
   if (options.summary) WriteMessage(SummaryLine(summary));

@@ -90,10 +90,19 @@ class StringSink final : public ReportSink {
 
 // Two threads give exactly the one-thread report and counts, wherever the
 // halves meet: at every line of a roster whose names repeat across lines,
-// with blank, note and header lines among them.
+// with blank, note and header lines among them. With bare "\n" taken as line
+// ends, the roster with every other "\r\n" made "\n" gives the same.
 TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
   const std::string text = "-- 第1回 --\r\n" + RosterGenerator(21).NextRoster(90) + "\r\n" + kHeader + "\r\nx|y\r\n" +
                            RosterGenerator(21).NextRoster(30);
+  std::string mixed;
+  for (std::size_t start = 0, count = 0;; ++count) {
+    const std::size_t end = text.find("\r\n", start);
+    mixed.append(text, start, end == std::string::npos ? std::string::npos : end - start);
+    if (end == std::string::npos) break;
+    mixed.append(count % 2 == 0 ? "\n" : "\r\n");
+    start = end + 2;
+  }
   SkillCatalogue catalogue;
   catalogue.LoadText("g,|\n剣,ｹﾝ\n");
   for (const char* key : {"", "名前", "命中力", "剣"}) {
@@ -103,11 +112,16 @@ TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
       settings.descending = descending;
       StringSink one;
       const ExtractionSummary oneSummary = Extract(text, settings, catalogue, one);
-      for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1)) {
-        settings.splitAt = at + 2;
-        StringSink two;
-        ASSERT_EQ(Extract(text, settings, catalogue, two), oneSummary) << key << " split at " << at + 2;
-        ASSERT_EQ(two.report, one.report) << key << (descending ? " descending" : "") << " split at " << at + 2;
+      for (bool bareLf : {false, true}) {
+        settings.bareLfEndsLine = bareLf;
+        const std::string input = bareLf ? mixed : text;
+        for (std::size_t at = input.find('\n'); at != std::string::npos; at = input.find('\n', at + 1)) {
+          settings.splitAt = at + 1;
+          StringSink two;
+          ASSERT_EQ(Extract(input, settings, catalogue, two), oneSummary) << key << " split at " << at + 1;
+          ASSERT_EQ(two.report, one.report) << key << (descending ? " descending" : "") << (bareLf ? " bare LF" : "")
+                                            << " split at " << at + 1;
+        }
       }
     }
   }
