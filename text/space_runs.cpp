@@ -35,34 +35,47 @@ std::string WithoutCharacters(std::string_view text, Drop drop) {
 // until an item comes that is not, and only then copied.
 class TailCollector {
  public:
-  explicit TailCollector(TailItems& out) : out_(out) { out_.rest = {}; }
+  explicit TailCollector(TailItems& out) : out_(out) {}
 
+  // Kept small so that the walk inlines it: most items are words one " "
+  // after the rest so far, which then only grows.
   void Take(std::string_view item) {
-    if (count_ < 3) {
-      out_.first[count_] = item;
-    } else if (count_ == 3) {
-      out_.rest = item;
-    } else if (!copying_ && item.data() == out_.rest.data() + out_.rest.size() + 1 &&
-               out_.rest.data()[out_.rest.size()] == ' ') {
-      out_.rest = std::string_view(out_.rest.data(), out_.rest.size() + 1 + item.size());
+    if (viewing_ && item.data() == restEnd_ + 1 && *restEnd_ == ' ') {
+      restEnd_ = item.data() + item.size();
     } else {
-      if (!copying_) out_.joined.assign(out_.rest);
-      copying_ = true;
-      out_.joined.append(kHalfSpace);
-      out_.joined.append(item);
+      TakeOther(item);
     }
-    ++count_;
   }
 
   void Finish() {
     for (; count_ < 3; ++count_) out_.first[count_] = {};
-    if (copying_) out_.rest = out_.joined;
+    out_.rest = copying_ ? std::string_view(out_.joined) : std::string_view(restBegin_, restEnd_ - restBegin_);
   }
 
  private:
+  void TakeOther(std::string_view item) {
+    if (count_ < 3) {
+      out_.first[count_++] = item;
+    } else if (count_ == 3) {
+      restBegin_ = item.data();
+      restEnd_ = item.data() + item.size();
+      viewing_ = item.data() != nullptr;
+      ++count_;
+    } else {
+      if (!copying_) out_.joined.assign(restBegin_, restEnd_);
+      copying_ = true;
+      viewing_ = false;
+      out_.joined.append(kHalfSpace);
+      out_.joined.append(item);
+    }
+  }
+
   TailItems& out_;
-  std::size_t count_ = 0;
-  bool copying_ = false;
+  std::size_t count_ = 0;  // up to 4: the first three, then the rest
+  const char* restBegin_ = nullptr;
+  const char* restEnd_ = nullptr;
+  bool viewing_ = false;  // the rest is the view restBegin_..restEnd_ and may grow
+  bool copying_ = false;  // the rest is `joined`
 };
 
 }  // namespace
@@ -94,34 +107,60 @@ std::string RemoveFullWidthSpaces(std::string_view text) {
   });
 }
 
+namespace {
+
+// The tail as the rules rewrite it, cut at "|": for a tail with a "|" of its
+// own or a stray lead byte, whose boundaries a replacement can shift.
+void SplitByTheRules(std::string_view tail, TailItems& out) {
+  out.rewritten = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
+  TailCollector ruled(out);
+  for (std::string_view item : SplitViews(out.rewritten, "|")) ruled.Take(item);
+  ruled.Finish();
+}
+
+}  // namespace
+
 void SplitTail(std::string_view tail, TailItems& out) {
   // One pass over a tail with no "|" of its own and no stray lead byte: the
-  // items are then the runs between runs of spaces. Any other tail takes
-  // the rules' own path.
+  // items are then the runs between runs of spaces. Remarks make the tail
+  // long, so each item is walked in a tight loop of its own.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(tail.data());
+  const std::size_t size = tail.size();
   TailCollector items(out);
-  std::size_t itemStart = 0;
-  bool inRun = false;
-  for (std::size_t pos = 0; pos < tail.size();) {
-    const std::size_t length = CharLength(tail, pos);
-    const char c = tail[pos];
-    if (length == 1 && (c == '|' || IsLeadByte(static_cast<unsigned char>(c)))) {
-      out.rewritten = ReplaceAll(ReplaceAll(ReplaceAll(tail, kHalfSpace, "|"), kFullSpace, "|"), "||", "|");
-      TailCollector ruled(out);
-      for (std::string_view item : SplitViews(out.rewritten, "|")) ruled.Take(item);
-      ruled.Finish();
-      return;
+  std::size_t pos = 0;
+  for (;;) {
+    const std::size_t itemStart = pos;
+    std::size_t spaceLength = 0;
+    while (pos < size) {
+      const unsigned char c = bytes[pos];
+      if (IsLeadByte(c)) {
+        if (pos + 1 == size || !IsTrailByte(bytes[pos + 1])) return SplitByTheRules(tail, out);
+        if (c == 0x81 && bytes[pos + 1] == 0x40) {
+          spaceLength = 2;  // "　"
+          break;
+        }
+        pos += 2;
+      } else if (c == ' ') {
+        spaceLength = 1;
+        break;
+      } else if (c == '|') {
+        return SplitByTheRules(tail, out);
+      } else {
+        ++pos;
+      }
     }
-    const bool space = length == 1 ? c == ' ' : IsFullSpaceAt(tail, pos);
-    if (space && !inRun) {
-      items.Take(tail.substr(itemStart, pos - itemStart));
-      inRun = true;
-    } else if (!space && inRun) {
-      itemStart = pos;
-      inRun = false;
+    items.Take(tail.substr(itemStart, pos - itemStart));
+    if (pos == size) break;
+    // The run of spaces after the item, which ends it.
+    pos += spaceLength;
+    while (pos < size && (bytes[pos] == ' ' || (pos + 1 < size && IsFullSpaceAt(tail, pos)))) {
+      pos += bytes[pos] == ' ' ? 1 : 2;
     }
-    pos += length;
+    if (pos == size) {
+      items.Take({});
+      break;
+    }
   }
-  items.Take(inRun ? std::string_view() : tail.substr(itemStart));
   items.Finish();
 }
 
