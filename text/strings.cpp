@@ -1,5 +1,6 @@
 #include "text/strings.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "text/cp932.h"
@@ -139,7 +140,13 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 void AppendSpaces(std::string& out, int32_t width) {
   if (width <= 0) return;
   if (width % 2 == 1) out.append(kHalfSpace);
-  for (int32_t i = 0; i < width / 2; ++i) out.append(kFullSpace);
+  // Whole runs of "　" at a time: a name or a number is padded on every row.
+  constexpr std::string_view kFullSpaces = "　　　　　　　　";
+  for (std::size_t left = static_cast<std::size_t>(width / 2) * kFullSpace.size(); left > 0;) {
+    const std::size_t step = std::min(left, kFullSpaces.size());
+    out.append(kFullSpaces.substr(0, step));
+    left -= step;
+  }
 }
 
 namespace {
