@@ -16,23 +16,15 @@ constexpr std::string_view kNoMagicPoints = "無";
 constexpr int32_t kNameWidth = 10;
 constexpr int32_t kPointsWidth = 3;
 
-// "０" to "９" for 0 to 9, byte by byte: most cells of a row are one such
-// digit, and two pushes cost less than a copy.
-void AppendFullWidthDigit(std::string& out, int32_t digit) {
-  out.push_back('\x82');
-  out.push_back(static_cast<char>(0x4F + digit));
-}
-
 // A skill level: a group marker is drawn as "|", 0 is left blank, 1 to 9
 // take one full-width digit and larger levels half-width digits.
 void AppendLevel(std::string& out, int32_t level) {
   if (level < 0) {
     out.push_back('|');
   } else if (level == 0) {
-    out.push_back('\x81');  // "　"
-    out.push_back('\x40');
+    out.append("　");
   } else if (level <= 9) {
-    AppendFullWidthDigit(out, level);
+    AppendFullWidthInt(out, level);
   } else {
     AppendInt(out, level);
   }
@@ -42,7 +34,7 @@ void AppendLevel(std::string& out, int32_t level) {
 // half-width digits with its sign.
 void AppendCombatValue(std::string& out, int32_t value) {
   if (value >= 0 && value <= 9) {
-    AppendFullWidthDigit(out, value);
+    AppendFullWidthInt(out, value);
   } else {
     AppendInt(out, value);
   }
