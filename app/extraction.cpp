@@ -82,31 +82,28 @@ void WriteReport(std::string_view header, const std::vector<CharacterData>& char
   const std::size_t blockRows = BlockRows(rows);
   std::string mine(header);
   mine.append(lineEnd);
-  // The first block holds the header, even when there are no rows.
-  if (!twoThreads) {
-    for (std::size_t first = 0; first == 0 || first < rows; first += blockRows) {
-      RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, mine);
-      sink.Write(mine);
-      mine.clear();
-    }
-    return;
-  }
-  // The calling thread renders the even blocks, a worker the odd ones.
+  // With two threads the calling thread renders the even blocks, a worker
+  // the odd ones; with one, the calling thread renders them all.
+  const std::size_t step = twoThreads ? 2 * blockRows : blockRows;
   std::string theirs;
   std::binary_semaphore theirsReady(0), theirsWritten(0);
-  std::jthread worker([&] {
-    for (std::size_t first = blockRows; first < rows; first += 2 * blockRows) {
-      RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, theirs);
-      theirsReady.release();
-      theirsWritten.acquire();
-      theirs.clear();
-    }
-  });
-  for (std::size_t first = 0; first == 0 || first < rows; first += 2 * blockRows) {
+  std::jthread worker;
+  if (twoThreads) {
+    worker = std::jthread([&] {
+      for (std::size_t first = blockRows; first < rows; first += step) {
+        RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, theirs);
+        theirsReady.release();
+        theirsWritten.acquire();
+        theirs.clear();
+      }
+    });
+  }
+  // The first block holds the header, even when there are no rows.
+  for (std::size_t first = 0; first == 0 || first < rows; first += step) {
     RenderRows(characters, first, std::min(rows, first + blockRows), lineEnd, mine);
     sink.Write(mine);
     mine.clear();
-    if (first + blockRows < rows) {
+    if (twoThreads && first + blockRows < rows) {
       theirsReady.acquire();
       sink.Write(theirs);
       theirsWritten.release();
