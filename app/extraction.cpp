@@ -208,17 +208,13 @@ std::optional<std::size_t> SplitPoint(std::string_view text, const ExtractionSet
   return std::nullopt;
 }
 
-// Both halves are collected at once, each on its own. The lower half's
-// names win, as the lowest line of a name does: an upper character whose
-// name the lower half holds is dropped, and the upper survivors follow the
-// lower characters, as the walk from the bottom would have met them.
-Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t> split, ReportSink* sink,
-                  ExtractionSummary& summary) {
-  if (!split) {
-    Collected all = CollectLines(text, bareLf, sink);
-    summary = all.summary;
-    return all;
-  }
+// The whole text's characters and summary. Both halves are collected at
+// once, each on its own. The lower half's names win, as the lowest line of a
+// name does: an upper character whose name the lower half holds is dropped,
+// and the upper survivors follow the lower characters, as the walk from the
+// bottom would have met them.
+Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t> split, ReportSink* sink) {
+  if (!split) return CollectLines(text, bareLf, sink);
   std::optional<Collected> lower;
   {
     // The lower list has room for the upper survivors from the start (as
@@ -228,7 +224,7 @@ Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t>
     std::jthread worker([&] { lower.emplace(CollectLines(text.substr(*split), bareLf, sink, upperRoom)); });
     Collected upper = CollectLines(text.substr(0, ContentEnd(text, *split - 1)), bareLf, sink);
     worker.join();
-    summary = lower->summary;
+    ExtractionSummary& summary = lower->summary;
     summary.merged += upper.summary.merged;
     summary.skipped += upper.summary.skipped;
     if (upper.summary.skipped > 0) {
@@ -245,25 +241,23 @@ Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t>
       }
     }
     lower->arena.Adopt(std::move(upper.arena));
+    summary.kept = characters.size();
   }
-  summary.kept = lower->characters.size();
   return std::move(*lower);
 }
 
 }  // namespace
 
 std::vector<CharacterData> CollectCharacters(std::string_view text) {
-  ExtractionSummary summary;
-  const Collected collected = Collect(text, false, std::nullopt, nullptr, summary);
+  const Collected collected = Collect(text, false, std::nullopt, nullptr);
   // Copies: the records leave the run's arena.
   return collected.characters;
 }
 
 ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
                           const SkillCatalogue& catalogue, ReportSink& sink) {
-  ExtractionSummary summary;
   const std::optional<std::size_t> split = SplitPoint(text, settings);
-  Collected collected = Collect(text, settings.bareLfEndsLine, split, &sink, summary);
+  Collected collected = Collect(text, settings.bareLfEndsLine, split, &sink);
   std::vector<CharacterData>& characters = collected.characters;
   sink.TextRead();
   SortWork work;
@@ -271,7 +265,7 @@ ExtractionSummary Extract(std::string_view text, const ExtractionSettings& setti
   work.largeBuffer = PreferLargePages;
   SortCharacters(characters, ResolveSortKey(settings.key, catalogue), settings.descending, work);
   WriteReport(ReportHeader(catalogue), characters, settings.lineEnd, sink, split.has_value());
-  return summary;
+  return collected.summary;
 }
 
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
