@@ -40,7 +40,7 @@ class TailCollector {
   // Kept small so that the walk inlines it: most items are words one " "
   // after the rest so far, which then only grows.
   void Take(std::string_view item) {
-    if (viewing_ && item.data() == restEnd_ + 1 && *restEnd_ == ' ') {
+    if (restEnd_ != nullptr && item.data() == restEnd_ + 1 && *restEnd_ == ' ') {
       restEnd_ = item.data() + item.size();
     } else {
       TakeOther(item);
@@ -59,12 +59,11 @@ class TailCollector {
     } else if (count_ == 3) {
       restBegin_ = item.data();
       restEnd_ = item.data() + item.size();
-      viewing_ = item.data() != nullptr;
       ++count_;
     } else {
       if (!copying_) out_.joined.assign(restBegin_, restEnd_);
       copying_ = true;
-      viewing_ = false;
+      restEnd_ = nullptr;  // the view grows no more
       out_.joined.append(kHalfSpace);
       out_.joined.append(item);
     }
@@ -72,9 +71,11 @@ class TailCollector {
 
   TailItems& out_;
   std::size_t count_ = 0;  // up to 4: the first three, then the rest
+  // The rest as a view of the tail while it may still grow: restEnd_ is
+  // null before the rest comes, once it is copied, and when it came empty
+  // at the tail's end.
   const char* restBegin_ = nullptr;
   const char* restEnd_ = nullptr;
-  bool viewing_ = false;  // the rest is the view restBegin_..restEnd_ and may grow
   bool copying_ = false;  // the rest is `joined`
 };
 
