@@ -33,8 +33,7 @@ std::vector<std::size_t> LineEnds(std::string_view text, bool bareLf) {
   std::vector<std::size_t> ends;
   // Room for lines of 16 bytes on average: the list never grows by copying,
   // and pages of the room it does not use are never touched.
-  ends.reserve(text.size() / 16 + 1);
-  PreferLargePages(ends.data(), ends.capacity() * sizeof(std::size_t));
+  ReserveOnLargePages(ends, text.size() / 16 + 1);
   for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
     if (EndsLine(text, lf, bareLf)) ends.push_back(lf);
   }
@@ -124,8 +123,7 @@ class StringSink final : public ReportSink {
 struct Collected {
   // `room`: how many characters the list takes without growing.
   Collected(std::size_t lineCount, std::size_t room) : arena(PreferLargePages), names(lineCount), lines(lineCount) {
-    characters.reserve(room);
-    PreferLargePages(characters.data(), room * sizeof(CharacterData));
+    ReserveOnLargePages(characters, room);
   }
 
   // The characters' fields: a million records cost a few hundred chunks,

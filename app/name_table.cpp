@@ -20,8 +20,7 @@ uint64_t NameTable::Hash(std::string_view name) {
 NameTable::NameTable(std::size_t capacity) {
   // At most half full, so that probes stay short.
   const std::size_t size = std::bit_ceil(std::max<std::size_t>(16, capacity * 2));
-  slots_.reserve(size);
-  PreferLargePages(slots_.data(), size * sizeof(Slot));
+  ReserveOnLargePages(slots_, size);
   slots_.assign(size, Slot{});
   mask_ = size - 1;
 }

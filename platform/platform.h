@@ -66,6 +66,13 @@ class InputText {
 // than small ones. Only a hint; nothing changes where the system has none.
 void PreferLargePages(void* data, std::size_t bytes);
 
+// Room for `count` items in `items`, given that hint before it is filled.
+template <typename T>
+void ReserveOnLargePages(std::vector<T>& items, std::size_t count) {
+  items.reserve(count);
+  PreferLargePages(items.data(), items.capacity() * sizeof(T));
+}
+
 // ---- Code pages -------------------------------------------------------------
 //
 // Code page 932 to and from UTF-16 (the text of Windows controls; wchar_t
