@@ -269,6 +269,9 @@ ExtractionSummary Extract(std::string_view text, const ExtractionSettings& setti
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
                           const SkillCatalogue& catalogue, ExtractionSummary* summary) {
   StringSink sink;
+  // A report is about as long as its text: room for that spares copying a
+  // growing report, and pages of room it does not use are never touched.
+  ReserveOnLargePages(sink.report, text.size());
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = descending;

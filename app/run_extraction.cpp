@@ -5,11 +5,15 @@
 namespace roster {
 namespace {
 
-// Gathers the report, and frees the pasted text as soon as it has been read.
+// Gathers the report in the pasted text's memory once the text has been
+// read: it is about the size the report needs, and its pages are in use.
 class ReplacementSink final : public ReportSink {
  public:
   explicit ReplacementSink(std::string& text) : text_(text) {}
-  void TextRead() override { std::string().swap(text_); }
+  void TextRead() override {
+    report.swap(text_);
+    report.clear();
+  }
   void Write(std::string_view piece) override { report.append(piece); }
   std::string report;
 

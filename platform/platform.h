@@ -66,11 +66,12 @@ class InputText {
 // than small ones. Only a hint; nothing changes where the system has none.
 void PreferLargePages(void* data, std::size_t bytes);
 
-// Room for `count` items in `items`, given that hint before it is filled.
-template <typename T>
-void ReserveOnLargePages(std::vector<T>& items, std::size_t count) {
+// Room for `count` items in `items` (a vector or a string), given that hint
+// before it is filled.
+template <typename Items>
+void ReserveOnLargePages(Items& items, std::size_t count) {
   items.reserve(count);
-  PreferLargePages(items.data(), items.capacity() * sizeof(T));
+  PreferLargePages(items.data(), items.capacity() * sizeof(*items.data()));
 }
 
 // ---- Code pages -------------------------------------------------------------
