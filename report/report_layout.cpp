@@ -1,6 +1,8 @@
 #include "report/report_layout.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "character/character_data.h"
 #include "text/cp932.h"
@@ -28,6 +30,59 @@ void AppendLevel(std::string& out, int32_t level) {
   } else {
     AppendInt(out, level);
   }
+}
+
+// How each level that a byte holds (-128 to 127) reads in a row, as
+// AppendLevel writes it; a row's levels are most of its bytes.
+struct LevelText {
+  char bytes[4];
+  uint8_t length;
+};
+constexpr int32_t kByteLevelMin = -128, kByteLevelMax = 127;
+
+constexpr std::array<LevelText, 256> LevelTexts() {
+  std::array<LevelText, 256> texts{};
+  for (int32_t level = kByteLevelMin; level <= kByteLevelMax; ++level) {
+    LevelText& t = texts[static_cast<std::size_t>(level - kByteLevelMin)];
+    std::string_view text = level < 0 ? "|" : level == 0 ? "　" : "";
+    char digits[3] = {};
+    if (level >= 1 && level <= 9) {
+      digits[0] = '\x82';  // "１" to "９"
+      digits[1] = static_cast<char>(0x4F + level);
+      text = std::string_view(digits, 2);
+    } else if (level >= 10) {
+      const int32_t places = level >= 100 ? 3 : 2;
+      for (int32_t i = places - 1, v = level; i >= 0; --i, v /= 10) digits[i] = static_cast<char>('0' + v % 10);
+      text = std::string_view(digits, static_cast<std::size_t>(places));
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) t.bytes[i] = text[i];
+    t.length = static_cast<uint8_t>(text.size());
+  }
+  return texts;
+}
+constexpr std::array<LevelText, 256> kLevelTexts = LevelTexts();
+
+// The row's levels gathered in a small buffer from the table: one append
+// for the lot instead of a call or two for each level.
+void AppendLevels(std::string& out, const CharacterData& c) {
+  char buffer[256];
+  char* const end = buffer + sizeof buffer;
+  char* p = buffer;
+  c.ForEachSkillLevel([&](int32_t level) {
+    const bool inTable = level >= kByteLevelMin && level <= kByteLevelMax;
+    if (!inTable || end - p < 4) {
+      out.append(buffer, p);
+      p = buffer;
+      if (!inTable) {
+        AppendLevel(out, level);
+        return;
+      }
+    }
+    const LevelText& t = kLevelTexts[static_cast<std::size_t>(level - kByteLevelMin)];
+    std::memcpy(p, t.bytes, sizeof t.bytes);
+    p += t.length;
+  });
+  out.append(buffer, p);
 }
 
 // A combat value: 0 to 9 in one full-width digit, anything else in
@@ -86,7 +141,7 @@ void AppendReportRow(std::string& out, const CharacterData& c) {
   out.push_back('|');
   out.append(c.GetRace());
   out.append(c.GetGender());
-  c.ForEachSkillLevel([&](int32_t level) { AppendLevel(out, level); });
+  AppendLevels(out, c);
   out.push_back('|');
   AppendPoints(out, c.GetHp(), false);
   out.push_back('/');

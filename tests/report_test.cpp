@@ -44,6 +44,8 @@ struct PieceCase {
 };
 
 TEST(ReportRow, Pieces) {
+  std::string fives;
+  for (int i = 0; i < 150; ++i) fives += "５";
   const std::vector<PieceCase> cases = {
       {"empty record", [](CharacterData::Builder&) {}, "　　　　　||　0/ 無|０/０/０/０| 0 "},
       {"9-byte name", [](CharacterData::Builder& f) { f.Name("ABCDEFGHI"); }, "ABCDEFGHI ||　0/ 無|０/０/０/０| 0 "},
@@ -61,6 +63,12 @@ TEST(ReportRow, Pieces) {
        "　　　　　||　0/ 無|９/10/-1/100| 0 "},
       {"levels -1, 0, 1, 9, 10", [](CharacterData::Builder& f) { for (int32_t level : {-1, 0, 1, 9, 10}) f.AddSkillLevel(level); },
        "　　　　　||　１９10|　0/ 無|０/０/０/０| 0 "},
+      {"levels at and beyond a byte's range",
+       [](CharacterData::Builder& f) { for (int32_t level : {-128, -2, 99, 100, 127, 128, -129, 1000}) f.AddSkillLevel(level); },
+       "　　　　　|||99100127128|1000|　0/ 無|０/０/０/０| 0 "},
+      {"150 levels, more than a row gathers at once",
+       [](CharacterData::Builder& f) { for (int i = 0; i < 150; ++i) f.AddSkillLevel(5); },
+       "　　　　　|" + fives + "|　0/ 無|０/０/０/０| 0 "},
       {"player without remarks", [](CharacterData::Builder& f) { f.PlayerName("P"); },
        "　　　　　||　0/ 無|０/０/０/０| 0 P"},
       {"a stray lead byte at the end of the name is filled with \" \"",
