@@ -12,7 +12,7 @@
 namespace roster {
 namespace {
 
-constexpr std::string_view kCellSeparator = "|";
+constexpr char kCellSeparator = '|';
 constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
 constexpr std::string_view kLineBreak = "\r\n";
@@ -84,7 +84,7 @@ LineParser::LineParser(std::string_view line) : line_(line) {
 // list is built.
 std::optional<std::string_view> LineParser::NextCell() {
   if (done_) return std::nullopt;
-  const std::size_t bar = FindChars(line_, kCellSeparator, pos_);
+  const std::size_t bar = FindChar(line_, kCellSeparator, pos_);
   if (bar == std::string_view::npos) {
     done_ = true;
     return line_.substr(pos_);

@@ -15,8 +15,7 @@ bool BelowTrailRange(std::string_view pattern) {
 
 }  // namespace
 
-// Whether `pos` starts a character, given that `from` (<= pos) does. A byte
-// that is not a lead byte ends a character wherever it stands, so only the
+// A byte that is not a lead byte ends a character wherever it stands, so only the
 // run of lead bytes just before `pos` matters: they pair up from the start
 // of the run, and `pos` starts a character when the run has even length.
 bool StartsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
@@ -31,8 +30,11 @@ bool StartsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
 std::size_t FindChars(std::string_view text, std::string_view pattern, std::size_t from) {
   if (pattern.empty() || from > text.size()) return std::string_view::npos;
   if (BelowTrailRange(pattern)) return text.find(pattern, from);
+  if (pattern.size() == 1 && !IsLeadByte(static_cast<unsigned char>(pattern[0]))) {
+    return FindChar(text, pattern[0], from);
+  }
   if (pattern.size() == 1) {
-    // One byte, such as "|": it starts a character exactly when it ends one.
+    // One lead byte: it must start a character and end it too.
     for (std::size_t pos = text.find(pattern[0], from); pos != std::string_view::npos;
          pos = text.find(pattern[0], pos + 1)) {
       if (StartsCharacter(text, from, pos) && CharLength(text, pos) == 1) return pos;

@@ -33,6 +33,22 @@ inline std::size_t CharLength(std::string_view text, std::size_t pos) {
 // is empty.
 std::size_t FindChars(std::string_view text, std::string_view pattern, std::size_t from = 0);
 
+// Whether `pos` starts a character, given that `from` (<= pos) does.
+bool StartsCharacter(std::string_view text, std::size_t from, std::size_t pos);
+
+// FindChars for one byte that is not a lead byte, such as "|", which the
+// parser looks for in every cell. Such a byte starts a character unless it
+// follows a lead byte that it could be the second byte of, which only the
+// run of lead bytes before it tells; most often no lead byte comes before.
+inline std::size_t FindChar(std::string_view text, char c, std::size_t from = 0) {
+  for (std::size_t pos = text.find(c, from); pos != std::string_view::npos; pos = text.find(c, pos + 1)) {
+    if (pos == from || !IsLeadByte(static_cast<unsigned char>(text[pos - 1])) || StartsCharacter(text, from, pos)) {
+      return pos;
+    }
+  }
+  return std::string_view::npos;
+}
+
 inline bool ContainsChars(std::string_view text, std::string_view pattern) {
   return FindChars(text, pattern) != std::string_view::npos;
 }
