@@ -64,14 +64,7 @@ int32_t ToInt(std::string_view text) {
 // The half-width fold and ToInt in one pass: only the folds to white space,
 // signs and digits can change what ToInt reads, and every other double-byte
 // character ends the number just as its folded form would.
-int32_t FullWidthToInt(std::string_view text) {
-  // The pieces that skill levels are made of, read directly.
-  if (text.size() == 2) {
-    const auto lead = static_cast<unsigned char>(text[0]), trail = static_cast<unsigned char>(text[1]);
-    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return trail - 0x4F;  // "０" to "９"
-    if (lead == 0x81 && trail == 0x40) return 0;                                // "　"
-    if (lead >= '0' && lead <= '9' && trail >= '0' && trail <= '9') return (lead - '0') * 10 + (trail - '0');
-  }
+int32_t FullWidthToIntFolded(std::string_view text) {
   DecimalReader reader;
   for (std::size_t pos = 0; pos < text.size();) {
     char c = text[pos];

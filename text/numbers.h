@@ -14,7 +14,19 @@ int32_t ToInt(std::string_view text);
 
 // ToInt of the text folded to half width first, so "１５" reads 15 and "　"
 // is white space. The whole text is folded, whatever its length.
-int32_t FullWidthToInt(std::string_view text);
+int32_t FullWidthToIntFolded(std::string_view text);
+
+// The same, with the two-byte pieces that skill levels are made of read
+// inline: the parser reads one for every level of every line.
+inline int32_t FullWidthToInt(std::string_view text) {
+  if (text.size() == 2) {
+    const auto lead = static_cast<unsigned char>(text[0]), trail = static_cast<unsigned char>(text[1]);
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return trail - 0x4F;  // "０" to "９"
+    if (lead == 0x81 && trail == 0x40) return 0;                                // "　"
+    if (lead >= '0' && lead <= '9' && trail >= '0' && trail <= '9') return (lead - '0') * 10 + (trail - '0');
+  }
+  return FullWidthToIntFolded(text);
+}
 
 // `value` in `radix` (2 to 36), lowercase digits; radix 10 writes a sign,
 // other radixes the 32-bit two's-complement pattern. Another radix gives "".
