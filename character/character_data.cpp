@@ -34,7 +34,7 @@ int32_t CharacterData::HighestSkillLevel() const {
   return highest;
 }
 
-CharacterData::Builder& CharacterData::Builder::AddSkillLevel(int32_t level) {
+CharacterData::Builder& CharacterData::Builder::AddSkillLevelWidening(int32_t level) {
   if (levels_.empty()) levels_.push_back(1);
   const bool fitsByte = level >= INT8_MIN && level <= INT8_MAX;
   if (levels_[0] == 1 && !fitsByte) {

@@ -99,7 +99,14 @@ class CharacterData::Builder {
   Builder& MagicPower(int32_t value) { return Set(record_.magicPower_, value); }
   Builder& ParticipationCount(int32_t value) { return Set(record_.participationCount_, value); }
   // Levels are kept one byte wide while they fit, four bytes otherwise.
-  Builder& AddSkillLevel(int32_t level);
+  // Inline for the common case: one more level of a byte.
+  Builder& AddSkillLevel(int32_t level) {
+    if (!levels_.empty() && levels_[0] == 1 && level >= INT8_MIN && level <= INT8_MAX) {
+      levels_.push_back(static_cast<char>(level));
+      return *this;
+    }
+    return AddSkillLevelWidening(level);
+  }
   // A feat is at most 255 bytes (the parser's are at most 4).
   Builder& AddFeat(std::string_view feat);
 
@@ -107,6 +114,8 @@ class CharacterData::Builder {
   CharacterData Build(FieldArena* arena = nullptr) const;
 
  private:
+  // AddSkillLevel for the first level, or one that needs four bytes.
+  Builder& AddSkillLevelWidening(int32_t level);
   Builder& Set(Field field, std::string_view text) {
     texts_[field] = text;
     return *this;
