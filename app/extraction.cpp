@@ -231,11 +231,24 @@ Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t>
       summary.firstSkippedLine += upper.lines;
     }
     std::vector<CharacterData>& characters = lower->characters;
-    for (CharacterData& c : upper.characters) {
-      if (lower->names.Contains(c.GetName())) {
-        ++summary.merged;
-      } else {
-        characters.push_back(std::move(c));
+    // Each name's slot in the lower table is fetched a few names ahead: the
+    // lookups would otherwise wait on memory one after another.
+    constexpr std::size_t kAhead = 8;
+    std::vector<CharacterData>& upperCharacters = upper.characters;
+    uint64_t hashes[kAhead];
+    for (std::size_t i = 0; i < upperCharacters.size() + kAhead; ++i) {
+      uint64_t& hash = hashes[i % kAhead];  // of name i - kAhead, then of name i
+      if (i >= kAhead) {
+        CharacterData& c = upperCharacters[i - kAhead];
+        if (lower->names.Contains(c.GetName(), hash)) {
+          ++summary.merged;
+        } else {
+          characters.push_back(std::move(c));
+        }
+      }
+      if (i < upperCharacters.size()) {
+        hash = NameTable::Hash(upperCharacters[i].GetName());
+        lower->names.Prefetch(hash);
       }
     }
     lower->arena.Adopt(std::move(upper.arena));

@@ -48,10 +48,10 @@ bool NameTable::Insert(std::string_view name, uint64_t hash) {
   return true;
 }
 
-bool NameTable::Contains(std::string_view name) const {
+bool NameTable::Contains(std::string_view name, uint64_t hash) const {
   if (name.empty() || name.size() > kInlineBytes) return longNames_.count(std::string(name)) != 0;
   const Slot key = SlotOf(name);
-  return slots_[Find(key, Hash(name))].bytes[kInlineBytes] != 0;
+  return slots_[Find(key, hash)].bytes[kInlineBytes] != 0;
 }
 
 }  // namespace roster

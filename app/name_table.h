@@ -26,7 +26,8 @@ class NameTable {
   bool Insert(std::string_view name, uint64_t hash);
   bool Insert(std::string_view name) { return Insert(name, Hash(name)); }
 
-  bool Contains(std::string_view name) const;
+  bool Contains(std::string_view name, uint64_t hash) const;
+  bool Contains(std::string_view name) const { return Contains(name, Hash(name)); }
 
  private:
   static constexpr std::size_t kInlineBytes = 15;
