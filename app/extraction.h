@@ -74,11 +74,13 @@ std::string ExtractReport(std::string_view text, std::string_view key, bool desc
 // The first and the last stage on their own, for the tests and the
 // benchmark. CollectCharacters gives one character per non-empty name, from
 // the lowest line bearing it, in the bottom-to-top order of those lines;
-// WriteReport hands the header and the rows, each followed by `lineEnd`, to
-// the sink in pieces of about half a megabyte, so that a large report needs no
+// WriteReport hands the header and the rows of the characters at the
+// positions `order` lists (SortedOrder), each followed by `lineEnd`, to the
+// sink in pieces of about half a megabyte, so that a large report needs no
 // second copy.
 std::vector<CharacterData> CollectCharacters(std::string_view text);
-void WriteReport(std::string_view header, const std::vector<CharacterData>& characters, std::string_view lineEnd,
-                 ReportSink& sink, bool twoThreads = false);
+void WriteReport(std::string_view header, const std::vector<CharacterData>& characters,
+                 const std::vector<uint32_t>& order, std::string_view lineEnd, ReportSink& sink,
+                 bool twoThreads = false);
 
 }  // namespace roster

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <thread>
 #include <utility>
@@ -74,28 +75,65 @@ int64_t NumberOf(const CharacterData& c, const SortKey& key) {
   }
 }
 
-// Sorts `items` by `less`; with two threads, each half on its own, then
-// the halves merged. `less` is a strict total order, so both give the same.
-template <typename Item, typename Less>
-void SortItems(std::vector<Item>& items, Less less, const SortWork& work) {
-  if (!work.twoThreads || items.size() < 2) {
-    std::sort(items.begin(), items.end(), less);
-    return;
-  }
-  const auto middle = items.begin() + static_cast<std::ptrdiff_t>(items.size() / 2);
-  {
-    std::jthread worker([&] { std::sort(middle, items.end(), less); });
-    std::sort(items.begin(), middle, less);
-  }
-  std::inplace_merge(items.begin(), middle, items.end(), less);
+// Keys made for positions [first, last) by `keyOf` and sorted by `less`.
+template <typename Item, typename KeyOf, typename Less>
+void MakeAndSort(Item* items, uint32_t first, uint32_t last, KeyOf keyOf, Less less) {
+  for (uint32_t i = first; i < last; ++i) items[i] = keyOf(i);
+  std::sort(items + first, items + last, less);
 }
 
-template <typename Item>
-std::vector<Item> WorkBuffer(std::size_t size, const SortWork& work) {
-  std::vector<Item> items;
-  items.reserve(size);
-  if (work.largeBuffer != nullptr) work.largeBuffer(items.data(), size * sizeof(Item));
-  return items;
+// Where the first `k` items of the merge of sorted `a` and `b` end in `a`:
+// a split of the merge that a thread can start from without the items
+// before it.
+template <typename Item, typename Less>
+std::size_t MergeSplit(const Item* a, std::size_t aSize, const Item* b, std::size_t bSize, std::size_t k, Less less) {
+  std::size_t low = k > bSize ? k - bSize : 0, high = std::min(k, aSize);
+  while (low < high) {
+    const std::size_t i = low + (high - low) / 2;
+    if (less(a[i], b[k - i - 1])) {
+      low = i + 1;
+    } else {
+      high = i;
+    }
+  }
+  return low;
+}
+
+// The indices of sorted `a` and `b` merged into `out`.
+template <typename Item, typename Less>
+void MergeIndices(const Item* a, const Item* aEnd, const Item* b, const Item* bEnd, uint32_t* out, Less less) {
+  while (a != aEnd && b != bEnd) *out++ = less(*b, *a) ? (b++)->index : (a++)->index;
+  while (a != aEnd) *out++ = (a++)->index;
+  while (b != bEnd) *out++ = (b++)->index;
+}
+
+// The positions 0 to n-1 ordered by their keys (`keyOf` makes the key of
+// a position, holding it as `index`; `less` is a strict total order). With
+// two threads each half is keyed and sorted on its own, and each writes
+// half of the merge, from a split found by bisection.
+template <typename Item, typename KeyOf, typename Less>
+std::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const SortWork& work) {
+  // Not a vector, which would zero the items first on one thread.
+  std::unique_ptr<Item[]> items(new Item[n]);
+  if (work.largeBuffer != nullptr) work.largeBuffer(items.get(), n * sizeof(Item));
+  std::vector<uint32_t> order(n);
+  Item* const keyed = items.get();
+  if (!work.twoThreads || n < 2) {
+    MakeAndSort(keyed, 0, n, keyOf, less);
+    for (uint32_t i = 0; i < n; ++i) order[i] = keyed[i].index;
+    return order;
+  }
+  const uint32_t middle = n / 2;
+  {
+    std::jthread worker([&] { MakeAndSort(keyed, middle, n, keyOf, less); });
+    MakeAndSort(keyed, 0, middle, keyOf, less);
+  }
+  const Item *a = keyed, *b = keyed + middle;
+  const std::size_t aSize = middle, bSize = n - middle, half = n / 2;
+  const std::size_t ai = MergeSplit(a, aSize, b, bSize, half, less), bi = half - ai;
+  std::jthread worker([&] { MergeIndices(a + ai, a + aSize, b + bi, b + bSize, order.data() + half, less); });
+  MergeIndices(a, a + ai, b, b + bi, order.data(), less);
+  return order;
 }
 
 // The positions of `characters` in ascending order. Sorting (key, position)
@@ -103,10 +141,12 @@ std::vector<Item> WorkBuffer(std::size_t size, const SortWork& work) {
 // only once each.
 std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& characters, const SortKey& key,
                                      const SortWork& work) {
-  std::vector<uint32_t> order = WorkBuffer<uint32_t>(characters.size(), work);
-  order.resize(characters.size());
-  std::iota(order.begin(), order.end(), 0u);
-  if (key.field == SortField::kNone) return order;
+  const auto n = static_cast<uint32_t>(characters.size());
+  if (key.field == SortField::kNone) {
+    std::vector<uint32_t> order(n);
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
+  }
   if (IsTextField(key.field)) {
     // The first sixteen bytes as two big-endian numbers order the pairs
     // without touching the records again; only texts that agree there and
@@ -115,12 +155,12 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
       uint64_t high, low;
       uint32_t length, index;
     };
-    std::vector<Keyed> keyed = WorkBuffer<Keyed>(characters.size(), work);
-    for (uint32_t i : order) {
+    auto keyOf = [&](uint32_t i) {
       const std::string_view text = TextOf(characters[i], key.field);
-      keyed.push_back({BigEndian(text, 0), BigEndian(text, 8), static_cast<uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX)), i});
-    }
-    SortItems(keyed, [&](const Keyed& a, const Keyed& b) {
+      return Keyed{BigEndian(text, 0), BigEndian(text, 8),
+                   static_cast<uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX)), i};
+    };
+    return OrderByKeys<Keyed>(n, keyOf, [&](const Keyed& a, const Keyed& b) {
       if (a.high != b.high) return a.high < b.high;
       if (a.low != b.low) return a.low < b.low;
       if (a.length <= kKeyBytes || b.length <= kKeyBytes) {
@@ -131,14 +171,15 @@ std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& character
       }
       return a.index < b.index;
     }, work);
-    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].index;
-  } else {
-    std::vector<std::pair<int64_t, uint32_t>> keyed = WorkBuffer<std::pair<int64_t, uint32_t>>(characters.size(), work);
-    for (uint32_t i : order) keyed.emplace_back(NumberOf(characters[i], key), i);
-    SortItems(keyed, std::less<>(), work);
-    for (std::size_t i = 0; i < keyed.size(); ++i) order[i] = keyed[i].second;
   }
-  return order;
+  struct Numbered {
+    int64_t number;
+    uint32_t index;
+  };
+  auto keyOf = [&](uint32_t i) { return Numbered{NumberOf(characters[i], key), i}; };
+  return OrderByKeys<Numbered>(n, keyOf, [](const Numbered& a, const Numbered& b) {
+    return a.number != b.number ? a.number < b.number : a.index < b.index;
+  }, work);
 }
 
 }  // namespace
@@ -174,11 +215,17 @@ bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortK
   return NumberOf(a, key) < NumberOf(b, key);
 }
 
+std::vector<uint32_t> SortedOrder(const std::vector<CharacterData>& characters, const SortKey& key, bool descending,
+                                  const SortWork& work) {
+  std::vector<uint32_t> order = AscendingOrder(characters, key, work);
+  if (descending) std::reverse(order.begin(), order.end());
+  return order;
+}
+
 void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,
                     const SortWork& work) {
   if (characters.size() < 2) return;
-  std::vector<uint32_t> order = AscendingOrder(characters, key, work);
-  if (descending) std::reverse(order.begin(), order.end());
+  std::vector<uint32_t> order = SortedOrder(characters, key, descending, work);
   // The records move into place along the cycles of the permutation, so no
   // second list of them is made; a placed position points at itself.
   for (uint32_t start = 0; start < order.size(); ++start) {

@@ -59,8 +59,13 @@ struct SortWork {
   void (*largeBuffer)(void* data, std::size_t bytes) = nullptr;
 };
 
-// Orders `characters` stably by `key`, ascending, then reverses the whole
-// list when `descending`.
+// The positions of `characters` in the order of `key`: stable ascending,
+// the whole list reversed when `descending`. The report's rows are the
+// characters at these positions, so the records need not move.
+std::vector<uint32_t> SortedOrder(const std::vector<CharacterData>& characters, const SortKey& key, bool descending,
+                                  const SortWork& work = {});
+
+// The records themselves moved into SortedOrder.
 void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,
                     const SortWork& work = {});
 
