@@ -16,9 +16,11 @@ int32_t ToInt(std::string_view text);
 // is white space. The whole text is folded, whatever its length.
 int32_t FullWidthToIntFolded(std::string_view text);
 
-// The same, with the two-byte pieces that skill levels are made of read
-// inline: the parser reads one for every level of every line.
+// The same, with the two-byte pieces that skill levels are made of, and
+// one-digit combat values, read inline: the parser reads several on every
+// line.
 inline int32_t FullWidthToInt(std::string_view text) {
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') return text[0] - '0';
   if (text.size() == 2) {
     const auto lead = static_cast<unsigned char>(text[0]), trail = static_cast<unsigned char>(text[1]);
     if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return trail - 0x4F;  // "０" to "９"
