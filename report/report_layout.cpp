@@ -15,25 +15,13 @@ namespace {
 constexpr std::string_view kHeaderStart = "名前　　　|種族　";
 constexpr std::string_view kHeaderEnd = "| HP/ MP|命/回/防/魔|《戦闘特技》";
 constexpr std::string_view kNoMagicPoints = "無";
+constexpr std::string_view kFullSpace = "　";
 constexpr int32_t kNameWidth = 10;
 constexpr int32_t kPointsWidth = 3;
 
-// A skill level: a group marker is drawn as "|", 0 is left blank, 1 to 9
-// take one full-width digit and larger levels half-width digits.
-void AppendLevel(std::string& out, int32_t level) {
-  if (level < 0) {
-    out.push_back('|');
-  } else if (level == 0) {
-    out.append("　");
-  } else if (level <= 9) {
-    AppendFullWidthInt(out, level);
-  } else {
-    AppendInt(out, level);
-  }
-}
-
-// How each level that a byte holds (-128 to 127) reads in a row, as
-// AppendLevel writes it; a row's levels are most of its bytes.
+// How each level that a byte holds (-128 to 127) reads in a row: a group
+// marker (any level below 0) is drawn as "|", 0 is left blank, 1 to 9 take
+// one full-width digit and larger levels half-width digits.
 struct LevelText {
   char bytes[4];
   uint8_t length;
@@ -44,7 +32,7 @@ constexpr std::array<LevelText, 256> LevelTexts() {
   std::array<LevelText, 256> texts{};
   for (int32_t level = kByteLevelMin; level <= kByteLevelMax; ++level) {
     LevelText& t = texts[static_cast<std::size_t>(level - kByteLevelMin)];
-    std::string_view text = level < 0 ? "|" : level == 0 ? "　" : "";
+    std::string_view text = level < 0 ? "|" : level == 0 ? kFullSpace : "";
     char digits[3] = {};
     if (level >= 1 && level <= 9) {
       digits[0] = '\x82';  // "１" to "９"
@@ -62,64 +50,115 @@ constexpr std::array<LevelText, 256> LevelTexts() {
 }
 constexpr std::array<LevelText, 256> kLevelTexts = LevelTexts();
 
-// The row's levels gathered in a small buffer from the table: one append
-// for the lot instead of a call or two for each level.
-void AppendLevels(std::string& out, const CharacterData& c) {
-  char buffer[256];
-  char* const end = buffer + sizeof buffer;
-  char* p = buffer;
-  c.ForEachSkillLevel([&](int32_t level) {
-    const bool inTable = level >= kByteLevelMin && level <= kByteLevelMax;
-    if (!inTable || end - p < 4) {
-      out.append(buffer, p);
-      p = buffer;
-      if (!inTable) {
-        AppendLevel(out, level);
+// A row gathered in a buffer on the stack and appended to the report in a
+// run or two: a row is some forty small pieces, and appending each to the
+// string on its own costs a call and a check of the string's room.
+class RowWriter {
+ public:
+  explicit RowWriter(std::string& out) : out_(out) {}
+  RowWriter(const RowWriter&) = delete;
+  RowWriter& operator=(const RowWriter&) = delete;
+  ~RowWriter() { Flush(); }
+
+  void Byte(char c) {
+    Reserve(1);
+    *next_++ = c;
+  }
+
+  void Text(std::string_view text) {
+    if (text.size() > Left()) {
+      Flush();
+      // A long remark goes straight to the report.
+      if (text.size() > kRoom) {
+        out_.append(text);
         return;
       }
     }
+    std::memcpy(next_, text.data(), text.size());
+    next_ += text.size();
+  }
+
+  // `width` columns of spaces (a row's are at most ten).
+  void Spaces(int32_t width) { Text(width <= kShortSpacesMax ? ShortSpaces(width) : MakeSpaces(width)); }
+
+  // `value` in half-width decimal with its sign, after spaces that fill
+  // `width` columns when it is narrower.
+  void Int(int32_t value, int32_t width = 0) {
+    char digits[kDecimalBytes];
+    char* const end = digits + kDecimalBytes;
+    const char* const start = WriteDecimalBefore(end, value);
+    Spaces(width - static_cast<int32_t>(end - start));
+    Text(std::string_view(start, static_cast<std::size_t>(end - start)));
+  }
+
+  void Level(int32_t level) {
+    if (level < kByteLevelMin || level > kByteLevelMax) {
+      if (level < 0) {
+        Byte('|');
+      } else {
+        Int(level);
+      }
+      return;
+    }
     const LevelText& t = kLevelTexts[static_cast<std::size_t>(level - kByteLevelMin)];
-    std::memcpy(p, t.bytes, sizeof t.bytes);
-    p += t.length;
-  });
-  out.append(buffer, p);
-}
-
-// A combat value: 0 to 9 in one full-width digit, anything else in
-// half-width digits with its sign.
-void AppendCombatValue(std::string& out, int32_t value) {
-  if (value >= 0 && value <= 9) {
-    AppendFullWidthInt(out, value);
-  } else {
-    AppendInt(out, value);
+    Reserve(sizeof t.bytes);
+    std::memcpy(next_, t.bytes, sizeof t.bytes);
+    next_ += t.length;
   }
-}
 
-// HP or MP right-aligned in three columns; an MP of 0 is written "無".
-void AppendPoints(std::string& out, int32_t value, bool zeroIsNone) {
-  if (zeroIsNone && value == 0) {
-    AppendPadLeft(out, kNoMagicPoints, kPointsWidth);
-    return;
+  // A combat value: 0 to 9 in one full-width digit, anything else in
+  // half-width digits with its sign.
+  void CombatValue(int32_t value) {
+    if (value >= 0 && value <= 9) {
+      const char digit[2] = {'\x82', static_cast<char>(0x4F + value)};  // "０" to "９"
+      Text(std::string_view(digit, 2));
+    } else {
+      Int(value);
+    }
   }
-  std::string digits;  // at most 11 bytes: no allocation
-  AppendInt(digits, value);
-  AppendPadLeft(out, digits, kPointsWidth);
-}
 
-// The name filled to ten columns. A name that ends in a stray lead byte is
-// filled with " " alone, and with at least one: a "　" (0x81 0x40) or the
-// "|" after it would pair with that byte and change the row when the report
-// is extracted again. (The parser gives no ten-byte name ending so.)
-void AppendName(std::string& out, std::string_view name) {
-  const bool endsInStrayLead = !name.empty() && IsLeadByte(static_cast<unsigned char>(name.back())) &&
-                               SuffixStartOnBoundary(name, 1) == name.size() - 1;
-  if (!endsInStrayLead) {
-    AppendPadRight(out, name, kNameWidth);
-    return;
+  // HP or MP right-aligned in three columns; an MP of 0 is written "無".
+  void Points(int32_t value, bool zeroIsNone) {
+    if (zeroIsNone && value == 0) {
+      Spaces(kPointsWidth - static_cast<int32_t>(kNoMagicPoints.size()));
+      Text(kNoMagicPoints);
+    } else {
+      Int(value, kPointsWidth);
+    }
   }
-  out.append(name);
-  out.append(std::max<std::size_t>(1, static_cast<std::size_t>(kNameWidth) - std::min<std::size_t>(name.size(), kNameWidth)), ' ');
-}
+
+  // The name filled to ten columns. A name that ends in a stray lead byte
+  // is filled with " " alone, and with at least one: a "　" (0x81 0x40) or
+  // the "|" after it would pair with that byte and change the row when the
+  // report is extracted again. (The parser gives no ten-byte name ending so.)
+  void Name(std::string_view name) {
+    const auto shortfall = static_cast<int32_t>(kNameWidth - std::min<std::size_t>(name.size(), kNameWidth));
+    Text(name);
+    const bool endsInStrayLead = !name.empty() && IsLeadByte(static_cast<unsigned char>(name.back())) &&
+                                 SuffixStartOnBoundary(name, 1) == name.size() - 1;
+    if (!endsInStrayLead) {
+      Spaces(shortfall);
+      return;
+    }
+    for (int32_t i = 0; i < std::max(1, shortfall); ++i) Byte(' ');
+  }
+
+ private:
+  static constexpr std::size_t kRoom = 256;
+
+  std::size_t Left() const { return static_cast<std::size_t>(buffer_ + kRoom - next_); }
+  void Reserve(std::size_t bytes) {
+    if (Left() < bytes) Flush();
+  }
+  void Flush() {
+    out_.append(buffer_, next_);
+    next_ = buffer_;
+  }
+
+  std::string& out_;
+  char buffer_[kRoom];
+  char* next_ = buffer_;
+};
 
 }  // namespace
 
@@ -137,33 +176,34 @@ std::string ReportRow(const CharacterData& c) {
 }
 
 void AppendReportRow(std::string& out, const CharacterData& c) {
-  AppendName(out, c.GetName());
-  out.push_back('|');
-  out.append(c.GetRace());
-  out.append(c.GetGender());
-  AppendLevels(out, c);
-  out.push_back('|');
-  AppendPoints(out, c.GetHp(), false);
-  out.push_back('/');
-  AppendPoints(out, c.GetMp(), true);
-  out.push_back('|');
-  AppendCombatValue(out, c.GetHit());
-  out.push_back('/');
-  AppendCombatValue(out, c.GetEvasion());
-  out.push_back('/');
-  AppendCombatValue(out, c.GetProtection());
-  out.push_back('/');
-  AppendCombatValue(out, c.GetMagicPower());
-  out.push_back('|');
-  c.ForEachFeat([&](std::string_view feat) { out.append(feat); });
-  out.push_back(' ');
-  AppendInt(out, c.GetParticipationCount());
-  out.push_back(' ');
-  out.append(c.GetPlayerName());
+  RowWriter row(out);
+  row.Name(c.GetName());
+  row.Byte('|');
+  row.Text(c.GetRace());
+  row.Text(c.GetGender());
+  c.ForEachSkillLevel([&](int32_t level) { row.Level(level); });
+  row.Byte('|');
+  row.Points(c.GetHp(), false);
+  row.Byte('/');
+  row.Points(c.GetMp(), true);
+  row.Byte('|');
+  row.CombatValue(c.GetHit());
+  row.Byte('/');
+  row.CombatValue(c.GetEvasion());
+  row.Byte('/');
+  row.CombatValue(c.GetProtection());
+  row.Byte('/');
+  row.CombatValue(c.GetMagicPower());
+  row.Byte('|');
+  c.ForEachFeat([&](std::string_view feat) { row.Text(feat); });
+  row.Byte(' ');
+  row.Int(c.GetParticipationCount());
+  row.Byte(' ');
+  row.Text(c.GetPlayerName());
   const std::string_view remarks = c.GetRemarks();
   if (!remarks.empty()) {
-    out.push_back(' ');
-    out.append(remarks);
+    row.Byte(' ');
+    row.Text(remarks);
   }
 }
 

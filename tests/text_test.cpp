@@ -187,8 +187,16 @@ TEST(Pad, FillsWithFullWidthSpacesAndOneHalfWidth) {
     EXPECT_EQ(PadRight(c.text, c.width), c.right) << c.text << c.width;
     EXPECT_EQ(PadLeft(c.text, c.width), c.left) << c.text << c.width;
   }
-  for (int32_t w : {1, 2, 3, 4, 9}) EXPECT_EQ(MakeSpaces(w).size(), static_cast<std::size_t>(w));
-  EXPECT_EQ(MakeSpaces(3), " 　");
+  // An odd width opens with one " ", whatever its size; ShortSpaces gives
+  // the same up to its limit.
+  for (int32_t w : {1, 2, 3, 4, 9, 14, 15, 16, 17, 18, 31, 32, 33, 100}) {
+    std::string expected = w % 2 == 1 ? " " : "";
+    for (int32_t i = 0; i < w / 2; ++i) expected += "　";
+    EXPECT_EQ(MakeSpaces(w), expected) << w;
+    if (w <= kShortSpacesMax) {
+      EXPECT_EQ(ShortSpaces(w), expected) << w;
+    }
+  }
 }
 
 struct BoundaryCase {

@@ -107,6 +107,8 @@ constexpr std::size_t kIntBuffer = 34;  // 32 binary digits and a sign at the mo
 
 }  // namespace
 
+char* WriteDecimalBefore(char* end, int32_t value) { return WriteInt(value, 10, end); }
+
 std::string IntToString(int32_t value, int32_t radix) {
   if (radix < 2 || radix > 36) return {};
   char buffer[kIntBuffer];

@@ -37,6 +37,11 @@ std::string IntToString(int32_t value, int32_t radix);
 // IntToString in radix 10 folded to full width: 7 gives "７".
 std::string IntToFullWidth(int32_t value);
 
+// IntToString(value, 10) written so that it ends at `end`, with room for
+// kDecimalBytes before it; gives where it starts.
+inline constexpr std::size_t kDecimalBytes = 11;  // "-2147483648"
+char* WriteDecimalBefore(char* end, int32_t value);
+
 // IntToString(value, 10) and IntToFullWidth(value), appended to `out`
 // without a string of their own, for the report's rows.
 void AppendInt(std::string& out, int32_t value);

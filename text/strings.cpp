@@ -137,26 +137,19 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return buffer.Take();
 }
 
+namespace {
+
 void AppendSpaces(std::string& out, int32_t width) {
   if (width <= 0) return;
-  if (width % 2 == 1) out.append(kHalfSpace);
-  // Whole runs of "　" at a time: a name or a number is padded on every row.
-  constexpr std::string_view kFullSpaces = "　　　　　　　　";
-  for (std::size_t left = static_cast<std::size_t>(width / 2) * kFullSpace.size(); left > 0;) {
-    const std::size_t step = std::min(left, kFullSpaces.size());
-    out.append(kFullSpaces.substr(0, step));
-    left -= step;
-  }
+  // An odd width takes its " " in the first piece; the rest is even.
+  int32_t step = width % 2 == 1 ? std::min(width, kShortSpacesMax - 1) : std::min(width, kShortSpacesMax);
+  for (; width > 0; width -= step, step = std::min(width, kShortSpacesMax)) out.append(ShortSpaces(step));
 }
-
-namespace {
 
 int32_t Shortfall(std::string_view text, int32_t width) {
   const int64_t shortfall = static_cast<int64_t>(width) - static_cast<int64_t>(text.size());
   return shortfall > 0 ? static_cast<int32_t>(shortfall) : 0;
 }
-
-}  // namespace
 
 void AppendPadRight(std::string& out, std::string_view text, int32_t width) {
   out.append(text);
@@ -167,6 +160,8 @@ void AppendPadLeft(std::string& out, std::string_view text, int32_t width) {
   AppendSpaces(out, Shortfall(text, width));
   out.append(text);
 }
+
+}  // namespace
 
 std::string MakeSpaces(int32_t width) {
   std::string spaces;

@@ -33,10 +33,15 @@ std::string MakeSpaces(int32_t width);
 std::string PadRight(std::string_view text, int32_t width);
 std::string PadLeft(std::string_view text, int32_t width);
 
-// MakeSpaces, PadRight and PadLeft appended to `out` without a string of
-// their own, for the report's rows.
-void AppendSpaces(std::string& out, int32_t width);
-void AppendPadRight(std::string& out, std::string_view text, int32_t width);
-void AppendPadLeft(std::string& out, std::string_view text, int32_t width);
+// MakeSpaces for a width of at most kShortSpacesMax, as a view of a
+// constant: the report pads every row's name and numbers with it. Every
+// such run of spaces is a prefix of one of two constants.
+inline constexpr int32_t kShortSpacesMax = 16;
+inline std::string_view ShortSpaces(int32_t width) {
+  constexpr std::string_view kEven = "　　　　　　　　", kOdd = " 　　　　　　　";
+  if (width <= 0) return {};
+  const auto columns = static_cast<std::size_t>(width < kShortSpacesMax ? width : kShortSpacesMax);
+  return (columns % 2 == 1 ? kOdd : kEven).substr(0, columns);
+}
 
 }  // namespace roster
