@@ -1,6 +1,7 @@
 #include "app/extraction.h"
 
 #include <algorithm>
+#include <memory_resource>
 #include <optional>
 #include <semaphore>
 #include <thread>
@@ -29,11 +30,11 @@ std::size_t ContentEnd(std::string_view text, std::size_t lf) {
 }
 
 // The positions of the "\n" that end the lines of `text`, in order.
-std::vector<std::size_t> LineEnds(std::string_view text, bool bareLf) {
-  std::vector<std::size_t> ends;
+std::pmr::vector<std::size_t> LineEnds(std::string_view text, bool bareLf, std::pmr::memory_resource* memory) {
+  std::pmr::vector<std::size_t> ends(memory);
   // Room for lines of 16 bytes on average: the list never grows by copying,
   // and pages of the room it does not use are never touched.
-  ReserveOnLargePages(ends, text.size() / 16 + 1);
+  ends.reserve(text.size() / 16 + 1);
   for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
     if (EndsLine(text, lf, bareLf)) ends.push_back(lf);
   }
@@ -43,7 +44,7 @@ std::vector<std::size_t> LineEnds(std::string_view text, bool bareLf) {
 // Calls `visit` with each line of `text` (without its line end) and its
 // number, counted from 1 at the top, from the last line to the first.
 template <typename Visit>
-void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size_t>& ends, Visit visit) {
+void ForEachLineFromTheBottom(std::string_view text, std::span<const std::size_t> ends, Visit visit) {
   std::size_t end = text.size();
   std::size_t number = ends.size() + 1;
   for (auto lf = ends.rbegin(); lf != ends.rend(); ++lf) {
@@ -55,8 +56,8 @@ void ForEachLineFromTheBottom(std::string_view text, const std::vector<std::size
 
 // Rows `first` to `last` of the report, each followed by `lineEnd`, appended
 // to `out`.
-void RenderRows(const std::vector<CharacterData>& characters, const std::vector<uint32_t>& order,
-                std::size_t first, std::size_t last, std::string_view lineEnd, std::string& out) {
+void RenderRows(std::span<const CharacterData> characters, std::span<const uint32_t> order, std::size_t first,
+                std::size_t last, std::string_view lineEnd, std::pmr::string& out) {
   // The rows come in sorted order, so their records and field blocks lie
   // anywhere in memory: a record is fetched eight rows ahead, its field
   // block (whose address the record holds) four rows ahead.
@@ -69,27 +70,39 @@ void RenderRows(const std::vector<CharacterData>& characters, const std::vector<
   }
 }
 
-// Rows a piece of the report holds: some half a megabyte at the most, and
-// an eighth of a short report, so that both threads have pieces to render.
+// Rows a piece of the report holds: some one to two megabytes at the most,
+// and an eighth of a short report, so that both threads have pieces to
+// render.
 std::size_t BlockRows(std::size_t rows) { return std::clamp<std::size_t>(rows / 8, 1, 8192); }
+
+// Room for a piece of the report: one step of large pages, the terminating
+// zero included, so that the piece takes one page fault; a short report
+// takes a little.
+std::size_t PieceRoom(std::size_t blockRows) {
+  return std::min(blockRows * 256, LargePageMemory::kStep - 1);
+}
 
 }  // namespace
 
 // Each thread fills one piece over and over, so the pages of the report are
 // touched once; only the calling thread writes to the sink, in row order.
-void WriteReport(std::string_view header, const std::vector<CharacterData>& characters,
-                 const std::vector<uint32_t>& order, std::string_view lineEnd, ReportSink& sink, bool twoThreads) {
+// The pieces lie on large pages.
+void WriteReport(std::string_view header, std::span<const CharacterData> characters, std::span<const uint32_t> order,
+                 std::string_view lineEnd, ReportSink& sink, bool twoThreads) {
   const std::size_t rows = order.size();
   const std::size_t blockRows = BlockRows(rows);
-  std::string mine(header);
+  LargePageMemory memory;
+  std::pmr::string mine(&memory), theirs(&memory);
+  mine.reserve(std::max(PieceRoom(blockRows), header.size() + lineEnd.size()));
+  mine.append(header);
   mine.append(lineEnd);
   // With two threads the calling thread renders the even blocks, a worker
   // the odd ones; with one, the calling thread renders them all.
   const std::size_t step = twoThreads ? 2 * blockRows : blockRows;
-  std::string theirs;
   std::binary_semaphore theirsReady(0), theirsWritten(0);
   std::jthread worker;
   if (twoThreads) {
+    theirs.reserve(PieceRoom(blockRows));
     worker = std::jthread([&] {
       for (std::size_t first = blockRows; first < rows; first += step) {
         RenderRows(characters, order, first, std::min(rows, first + blockRows), lineEnd, theirs);
@@ -124,14 +137,18 @@ class StringSink final : public ReportSink {
 // those names and what became of the other lines.
 struct Collected {
   // `room`: how many characters the list takes without growing.
-  Collected(std::size_t lineCount, std::size_t room) : arena(PreferLargePages), names(lineCount), lines(lineCount) {
-    ReserveOnLargePages(characters, room);
+  Collected(std::size_t textBytes, std::size_t lineCount, std::size_t room, std::pmr::memory_resource* memory)
+      : arena(memory, std::max(kFirstChunkBytes, textBytes / 8)), characters(memory), names(lineCount, memory),
+        lines(lineCount) {
+    characters.reserve(room);
   }
 
   // The characters' fields: a million records cost a few hundred chunks,
-  // not a million allocations, and are given back at once.
+  // not a million allocations, and are given back at once. The first chunk
+  // is sized to the text.
+  static constexpr std::size_t kFirstChunkBytes = std::size_t{64} << 10;
   FieldArena arena;
-  std::vector<CharacterData> characters;
+  std::pmr::vector<CharacterData> characters;
   NameTable names;
   ExtractionSummary summary;
   std::size_t lines;
@@ -141,9 +158,10 @@ struct Collected {
 // many bytes.
 constexpr std::size_t kPartRead = 4 << 20;
 
-Collected CollectLines(std::string_view text, bool bareLf, ReportSink* sink, std::size_t extraRoom = 0) {
-  const std::vector<std::size_t> ends = LineEnds(text, bareLf);
-  Collected out(ends.size() + 1, ends.size() + 1 + extraRoom);
+Collected CollectLines(std::string_view text, bool bareLf, ReportSink* sink, std::pmr::memory_resource* memory,
+                       std::size_t extraRoom = 0) {
+  const std::pmr::vector<std::size_t> ends = LineEnds(text, bareLf, memory);
+  Collected out(text.size(), ends.size() + 1, ends.size() + 1 + extraRoom, memory);
   ExtractionSummary& summary = out.summary;
   // Each line's name is looked up one line late: its slot in the table is
   // fetched from memory while the line above is being read.
@@ -213,16 +231,17 @@ std::optional<std::size_t> SplitPoint(std::string_view text, const ExtractionSet
 // name does: an upper character whose name the lower half holds is dropped,
 // and the upper survivors follow the lower characters, as the walk from the
 // bottom would have met them.
-Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t> split, ReportSink* sink) {
-  if (!split) return CollectLines(text, bareLf, sink);
+Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t> split, ReportSink* sink,
+                  std::pmr::memory_resource* memory) {
+  if (!split) return CollectLines(text, bareLf, sink, memory);
   std::optional<Collected> lower;
   {
     // The lower list has room for the upper survivors from the start (as
     // many as lines of 16 bytes): only the pages they fill are touched, and
     // nothing is copied to grow.
     const std::size_t upperRoom = *split / 16 + 1;
-    std::jthread worker([&] { lower.emplace(CollectLines(text.substr(*split), bareLf, sink, upperRoom)); });
-    Collected upper = CollectLines(text.substr(0, ContentEnd(text, *split - 1)), bareLf, sink);
+    std::jthread worker([&] { lower.emplace(CollectLines(text.substr(*split), bareLf, sink, memory, upperRoom)); });
+    Collected upper = CollectLines(text.substr(0, ContentEnd(text, *split - 1)), bareLf, sink, memory);
     worker.join();
     ExtractionSummary& summary = lower->summary;
     summary.merged += upper.summary.merged;
@@ -232,11 +251,11 @@ Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t>
     } else if (summary.skipped > 0) {
       summary.firstSkippedLine += upper.lines;
     }
-    std::vector<CharacterData>& characters = lower->characters;
+    std::pmr::vector<CharacterData>& characters = lower->characters;
     // Each name's slot in the lower table is fetched a few names ahead: the
     // lookups would otherwise wait on memory one after another.
     constexpr std::size_t kAhead = 8;
-    std::vector<CharacterData>& upperCharacters = upper.characters;
+    std::pmr::vector<CharacterData>& upperCharacters = upper.characters;
     uint64_t hashes[kAhead];
     for (std::size_t i = 0; i < upperCharacters.size() + kAhead; ++i) {
       uint64_t& hash = hashes[i % kAhead];  // of name i - kAhead, then of name i
@@ -262,21 +281,26 @@ Collected Collect(std::string_view text, bool bareLf, std::optional<std::size_t>
 }  // namespace
 
 std::vector<CharacterData> CollectCharacters(std::string_view text) {
-  const Collected collected = Collect(text, false, std::nullopt, nullptr);
+  LargePageMemory memory;
+  const Collected collected = Collect(text, false, std::nullopt, nullptr, &memory);
   // Copies: the records leave the run's arena.
-  return collected.characters;
+  return {collected.characters.begin(), collected.characters.end()};
 }
 
 ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
                           const SkillCatalogue& catalogue, ReportSink& sink) {
+  // The run's long lists and tables, on large pages: the memory outlives
+  // everything made from it below.
+  LargePageMemory memory;
   const std::optional<std::size_t> split = SplitPoint(text, settings);
-  Collected collected = Collect(text, settings.bareLfEndsLine, split, &sink);
-  const std::vector<CharacterData>& characters = collected.characters;
+  const Collected collected = Collect(text, settings.bareLfEndsLine, split, &sink, &memory);
+  const std::span<const CharacterData> characters = collected.characters;
   sink.TextRead();
   SortWork work;
   work.twoThreads = split.has_value();
-  work.largeBuffer = PreferLargePages;
-  const std::vector<uint32_t> order = SortedOrder(characters, ResolveSortKey(settings.key, catalogue), settings.descending, work);
+  work.memory = &memory;
+  const std::pmr::vector<uint32_t> order =
+      SortedOrder(characters, ResolveSortKey(settings.key, catalogue), settings.descending, work);
   WriteReport(ReportHeader(catalogue), characters, order, settings.lineEnd, sink, split.has_value());
   return collected.summary;
 }
@@ -286,7 +310,8 @@ std::string ExtractReport(std::string_view text, std::string_view key, bool desc
   StringSink sink;
   // A report is about as long as its text: room for that spares copying a
   // growing report, and pages of room it does not use are never touched.
-  ReserveOnLargePages(sink.report, text.size());
+  sink.report.reserve(text.size());
+  PreferLargePages(sink.report.data(), sink.report.capacity());
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = descending;

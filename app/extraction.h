@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,8 +81,7 @@ std::string ExtractReport(std::string_view text, std::string_view key, bool desc
 // sink in pieces of about half a megabyte, so that a large report needs no
 // second copy.
 std::vector<CharacterData> CollectCharacters(std::string_view text);
-void WriteReport(std::string_view header, const std::vector<CharacterData>& characters,
-                 const std::vector<uint32_t>& order, std::string_view lineEnd, ReportSink& sink,
-                 bool twoThreads = false);
+void WriteReport(std::string_view header, std::span<const CharacterData> characters, std::span<const uint32_t> order,
+                 std::string_view lineEnd, ReportSink& sink, bool twoThreads = false);
 
 }  // namespace roster

@@ -4,9 +4,8 @@
 #include <bit>
 #include <cstring>
 
-#include "platform/platform.h"
-
 namespace roster {
+
 uint64_t NameTable::Hash(std::string_view name) {
   // FNV-1a with a final mix, so that the slot depends on every byte.
   uint64_t h = 0xCBF29CE484222325ull;
@@ -17,13 +16,9 @@ uint64_t NameTable::Hash(std::string_view name) {
   return h;
 }
 
-NameTable::NameTable(std::size_t capacity) {
-  // At most half full, so that probes stay short.
-  const std::size_t size = std::bit_ceil(std::max<std::size_t>(16, capacity * 2));
-  ReserveOnLargePages(slots_, size);
-  slots_.assign(size, Slot{});
-  mask_ = size - 1;
-}
+// At most half full, so that probes stay short.
+NameTable::NameTable(std::size_t capacity, std::pmr::memory_resource* memory)
+    : slots_(std::bit_ceil(std::max<std::size_t>(16, capacity * 2)), Slot{}, memory), mask_(slots_.size() - 1) {}
 
 NameTable::Slot NameTable::SlotOf(std::string_view name) {
   Slot key{};

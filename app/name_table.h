@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -13,8 +14,8 @@ namespace roster {
 
 class NameTable {
  public:
-  // Room for `capacity` names without growing.
-  explicit NameTable(std::size_t capacity);
+  // Room for `capacity` names without growing, the slots from `memory`.
+  explicit NameTable(std::size_t capacity, std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
   static uint64_t Hash(std::string_view name);
 
@@ -40,7 +41,7 @@ class NameTable {
   static Slot SlotOf(std::string_view name);
   // The slot that holds `key`, or the empty one where it would go.
   std::size_t Find(const Slot& key, uint64_t hash) const;
-  std::vector<Slot> slots_;
+  std::pmr::vector<Slot> slots_;
   std::size_t mask_;
   std::unordered_set<std::string> longNames_;  // any name longer than a slot holds
 };

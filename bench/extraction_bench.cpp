@@ -99,7 +99,7 @@ void BM_Render(benchmark::State& state) {
   struct Discard final : ReportSink {
     void Write(std::string_view piece) override { benchmark::DoNotOptimize(piece.data()); }
   } sink;
-  const std::vector<uint32_t> order = SortedOrder(collected, ResolveSortKey("名前", Catalogue()), false);
+  const std::pmr::vector<uint32_t> order = SortedOrder(collected, ResolveSortKey("名前", Catalogue()), false);
   for (auto _ : state) WriteReport(header, collected, order, kLineEnd, sink);
   SetLines(state);
 }

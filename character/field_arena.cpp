@@ -1,32 +1,40 @@
 #include "character/field_arena.h"
 
 #include <algorithm>
-#include <new>
+#include <utility>
 
 namespace roster {
 namespace {
 
-// Chunks grow from 64 KiB, so that a pasted roster of a few lines takes
-// little, to 4 MiB; a chunk of 2 MiB or more starts on a 2 MiB boundary, so
-// that large pages can back it.
-constexpr std::size_t kFirstChunkBytes = std::size_t{64} << 10;
 constexpr std::size_t kLastChunkBytes = std::size_t{4} << 20;
-constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
+constexpr std::size_t kChunkAlignment = 2;  // blocks lie at even addresses
 
 }  // namespace
 
-void FieldArena::ChunkDelete::operator()(char* chunk) const { ::operator delete(chunk, alignment); }
+FieldArena::FieldArena(std::pmr::memory_resource* memory, std::size_t firstChunkBytes)
+    : memory_(memory), chunkBytes_(std::min(firstChunkBytes, kLastChunkBytes)) {}
+
+FieldArena::FieldArena(FieldArena&& other) noexcept
+    : memory_(other.memory_),
+      chunks_(std::move(other.chunks_)),
+      next_(std::exchange(other.next_, nullptr)),
+      left_(std::exchange(other.left_, 0)),
+      chunkBytes_(other.chunkBytes_) {
+  other.chunks_.clear();
+}
+
+FieldArena::~FieldArena() {
+  for (const Chunk& chunk : chunks_) memory_->deallocate(chunk.data, chunk.bytes, kChunkAlignment);
+}
 
 char* FieldArena::Allocate(std::size_t bytes) {
   bytes += bytes & 1;
   if (bytes > left_) {
-    chunkBytes_ = std::clamp(chunkBytes_ * 2, kFirstChunkBytes, kLastChunkBytes);
     // A block larger than a chunk gets a chunk of its own.
     const std::size_t size = std::max(bytes, chunkBytes_);
-    const std::align_val_t alignment{size >= kLargePageBytes ? kLargePageBytes : alignof(std::max_align_t)};
-    chunks_.emplace_back(static_cast<char*>(::operator new(size, alignment)), ChunkDelete{alignment});
-    if (largeBuffer_ != nullptr) largeBuffer_(chunks_.back().get(), size);
-    next_ = chunks_.back().get();
+    chunks_.push_back({static_cast<char*>(memory_->allocate(size, kChunkAlignment)), size});
+    chunkBytes_ = std::min(chunkBytes_ * 2, kLastChunkBytes);
+    next_ = chunks_.back().data;
     left_ = size;
   }
   char* block = next_;
@@ -36,7 +44,7 @@ char* FieldArena::Allocate(std::size_t bytes) {
 }
 
 void FieldArena::Adopt(FieldArena&& other) {
-  for (Chunk& chunk : other.chunks_) chunks_.push_back(std::move(chunk));
+  chunks_.insert(chunks_.end(), other.chunks_.begin(), other.chunks_.end());
   other.chunks_.clear();
   other.next_ = nullptr;
   other.left_ = 0;

@@ -5,37 +5,41 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
-#include <new>
+#include <memory_resource>
 #include <vector>
 
 namespace roster {
 
 class FieldArena {
  public:
-  // `largeBuffer`, when given, is told of each chunk before it is filled
-  // (the run passes the platform's large-page hint).
-  explicit FieldArena(void (*largeBuffer)(void* data, std::size_t bytes) = nullptr) : largeBuffer_(largeBuffer) {}
+  // Chunks grow from `firstChunkBytes` (a pasted roster of a few lines
+  // takes little) to 4 MiB, taken from `memory` (the run passes memory that
+  // puts large chunks on large pages).
+  explicit FieldArena(std::pmr::memory_resource* memory = std::pmr::get_default_resource(),
+                      std::size_t firstChunkBytes = std::size_t{64} << 10);
+  FieldArena(FieldArena&& other) noexcept;
+  FieldArena& operator=(FieldArena&&) = delete;
+  FieldArena(const FieldArena&) = delete;
+  FieldArena& operator=(const FieldArena&) = delete;
+  ~FieldArena();
 
   // `bytes` of room at an even address, valid while the arena lives.
   char* Allocate(std::size_t bytes);
 
-  // Takes over the chunks of `other`, so that records from both live as
-  // long as this arena.
+  // Takes over the chunks of `other`, which must come from the same memory,
+  // so that records from both live as long as this arena.
   void Adopt(FieldArena&& other);
 
  private:
-  struct ChunkDelete {
-    void operator()(char* chunk) const;
-    std::align_val_t alignment;
+  struct Chunk {
+    char* data;
+    std::size_t bytes;
   };
-  using Chunk = std::unique_ptr<char, ChunkDelete>;
-
-  void (*largeBuffer_)(void*, std::size_t);
+  std::pmr::memory_resource* memory_;
   std::vector<Chunk> chunks_;
   char* next_ = nullptr;
   std::size_t left_ = 0;
-  std::size_t chunkBytes_ = 0;  // the size of the last chunk taken
+  std::size_t chunkBytes_;  // the size of the next chunk
 };
 
 }  // namespace roster

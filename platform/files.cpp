@@ -1,5 +1,6 @@
-// Reading files and standard input, portable over the few calls that
-// native.h names.
+// Reading files and standard input, and a run's memory, portable over the
+// few calls that native.h names.
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -107,6 +108,25 @@ void InputText::Release() {
   mappedSize_ = 0;
   std::string().swap(owned_);
   view_ = {};
+}
+
+namespace {
+
+std::size_t WholeSteps(std::size_t bytes) {
+  return (bytes + LargePageMemory::kStep - 1) / LargePageMemory::kStep * LargePageMemory::kStep;
+}
+
+}  // namespace
+
+void* LargePageMemory::do_allocate(std::size_t bytes, std::size_t alignment) {
+  if (bytes < kStep) return ::operator new(bytes, std::align_val_t{alignment});
+  void* data = ::operator new(WholeSteps(bytes), std::align_val_t{std::max(alignment, kStep)});
+  PreferLargePages(data, WholeSteps(bytes));
+  return data;
+}
+
+void LargePageMemory::do_deallocate(void* data, std::size_t bytes, std::size_t alignment) {
+  ::operator delete(data, std::align_val_t{bytes < kStep ? alignment : std::max(alignment, kStep)});
 }
 
 }  // namespace roster

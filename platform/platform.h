@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,13 +67,20 @@ class InputText {
 // than small ones. Only a hint; nothing changes where the system has none.
 void PreferLargePages(void* data, std::size_t bytes);
 
-// Room for `count` items in `items` (a vector or a string), given that hint
-// before it is filled.
-template <typename Items>
-void ReserveOnLargePages(Items& items, std::size_t count) {
-  items.reserve(count);
-  PreferLargePages(items.data(), items.capacity() * sizeof(*items.data()));
-}
+// Memory for one run's long lists and tables. An allocation of 2 MiB or
+// more starts on a 2 MiB boundary, fills whole steps of 2 MiB and carries
+// the large-page hint, so that large pages can back all of it (a list that
+// starts anywhere has its first and last steps in small pages, each page a
+// fault of its own); a smaller one comes from the heap as usual.
+class LargePageMemory final : public std::pmr::memory_resource {
+ public:
+  static constexpr std::size_t kStep = std::size_t{2} << 20;
+
+ private:
+  void* do_allocate(std::size_t bytes, std::size_t alignment) override;
+  void do_deallocate(void* data, std::size_t bytes, std::size_t alignment) override;
+  bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
+};
 
 // ---- Code pages -------------------------------------------------------------
 //

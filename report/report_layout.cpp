@@ -55,7 +55,7 @@ constexpr std::array<LevelText, 256> kLevelTexts = LevelTexts();
 // string on its own costs a call and a check of the string's room.
 class RowWriter {
  public:
-  explicit RowWriter(std::string& out) : out_(out) {}
+  explicit RowWriter(std::pmr::string& out) : out_(out) {}
   RowWriter(const RowWriter&) = delete;
   RowWriter& operator=(const RowWriter&) = delete;
   ~RowWriter() { Flush(); }
@@ -66,6 +66,7 @@ class RowWriter {
   }
 
   void Text(std::string_view text) {
+    if (text.empty()) return;  // its data may be null, which memcpy must not be given
     if (text.size() > Left()) {
       Flush();
       // A long remark goes straight to the report.
@@ -155,7 +156,7 @@ class RowWriter {
     next_ = buffer_;
   }
 
-  std::string& out_;
+  std::pmr::string& out_;
   char buffer_[kRoom];
   char* next_ = buffer_;
 };
@@ -170,12 +171,12 @@ std::string ReportHeader(const SkillCatalogue& catalogue) {
 }
 
 std::string ReportRow(const CharacterData& c) {
-  std::string row;
+  std::pmr::string row;
   AppendReportRow(row, c);
-  return row;
+  return std::string(row);
 }
 
-void AppendReportRow(std::string& out, const CharacterData& c) {
+void AppendReportRow(std::pmr::string& out, const CharacterData& c) {
   RowWriter row(out);
   row.Name(c.GetName());
   row.Byte('|');

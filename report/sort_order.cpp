@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <memory>
 #include <numeric>
 #include <thread>
 #include <utility>
@@ -107,17 +106,33 @@ void MergeIndices(const Item* a, const Item* aEnd, const Item* b, const Item* bE
   while (b != bEnd) *out++ = (b++)->index;
 }
 
+// Room for `n` items from `memory`, not filled: a vector would zero the
+// items first, on one thread.
+template <typename Item>
+class WorkList {
+ public:
+  WorkList(std::size_t n, std::pmr::memory_resource* memory)
+      : memory_(memory), n_(n), items_(static_cast<Item*>(memory->allocate(n * sizeof(Item), alignof(Item)))) {}
+  WorkList(const WorkList&) = delete;
+  WorkList& operator=(const WorkList&) = delete;
+  ~WorkList() { memory_->deallocate(items_, n_ * sizeof(Item), alignof(Item)); }
+  Item* data() const { return items_; }
+
+ private:
+  std::pmr::memory_resource* memory_;
+  std::size_t n_;
+  Item* items_;
+};
+
 // The positions 0 to n-1 ordered by their keys (`keyOf` makes the key of
 // a position, holding it as `index`; `less` is a strict total order). With
 // two threads each half is keyed and sorted on its own, and each writes
 // half of the merge, from a split found by bisection.
 template <typename Item, typename KeyOf, typename Less>
-std::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const SortWork& work) {
-  // Not a vector, which would zero the items first on one thread.
-  std::unique_ptr<Item[]> items(new Item[n]);
-  if (work.largeBuffer != nullptr) work.largeBuffer(items.get(), n * sizeof(Item));
-  std::vector<uint32_t> order(n);
-  Item* const keyed = items.get();
+std::pmr::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const SortWork& work) {
+  const WorkList<Item> items(n, work.memory);
+  std::pmr::vector<uint32_t> order(n, work.memory);
+  Item* const keyed = items.data();
   if (!work.twoThreads || n < 2) {
     MakeAndSort(keyed, 0, n, keyOf, less);
     for (uint32_t i = 0; i < n; ++i) order[i] = keyed[i].index;
@@ -139,11 +154,11 @@ std::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const Sort
 // The positions of `characters` in ascending order. Sorting (key, position)
 // pairs with an unstable sort gives the stable order and touches the records
 // only once each.
-std::vector<uint32_t> AscendingOrder(const std::vector<CharacterData>& characters, const SortKey& key,
-                                     const SortWork& work) {
+std::pmr::vector<uint32_t> AscendingOrder(std::span<const CharacterData> characters, const SortKey& key,
+                                          const SortWork& work) {
   const auto n = static_cast<uint32_t>(characters.size());
   if (key.field == SortField::kNone) {
-    std::vector<uint32_t> order(n);
+    std::pmr::vector<uint32_t> order(n, work.memory);
     std::iota(order.begin(), order.end(), 0u);
     return order;
   }
@@ -215,9 +230,9 @@ bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortK
   return NumberOf(a, key) < NumberOf(b, key);
 }
 
-std::vector<uint32_t> SortedOrder(const std::vector<CharacterData>& characters, const SortKey& key, bool descending,
-                                  const SortWork& work) {
-  std::vector<uint32_t> order = AscendingOrder(characters, key, work);
+std::pmr::vector<uint32_t> SortedOrder(std::span<const CharacterData> characters, const SortKey& key, bool descending,
+                                       const SortWork& work) {
+  std::pmr::vector<uint32_t> order = AscendingOrder(characters, key, work);
   if (descending) std::reverse(order.begin(), order.end());
   return order;
 }
@@ -225,7 +240,7 @@ std::vector<uint32_t> SortedOrder(const std::vector<CharacterData>& characters, 
 void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,
                     const SortWork& work) {
   if (characters.size() < 2) return;
-  std::vector<uint32_t> order = SortedOrder(characters, key, descending, work);
+  std::pmr::vector<uint32_t> order = SortedOrder(characters, key, descending, work);
   // The records move into place along the cycles of the permutation, so no
   // second list of them is made; a placed position points at itself.
   for (uint32_t start = 0; start < order.size(); ++start) {

@@ -8,6 +8,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory_resource>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,19 +54,18 @@ SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue);
 // key: under a skill key a character without that level goes first.
 bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortKey& key);
 
-// What a sort may spend: a second thread, and a hint to give each large
-// working buffer before it is filled (the extraction passes the platform's
-// large-page hint).
+// What a sort may spend: a second thread, and the memory its working lists
+// come from (the extraction passes its run's memory).
 struct SortWork {
   bool twoThreads = false;
-  void (*largeBuffer)(void* data, std::size_t bytes) = nullptr;
+  std::pmr::memory_resource* memory = std::pmr::get_default_resource();
 };
 
 // The positions of `characters` in the order of `key`: stable ascending,
 // the whole list reversed when `descending`. The report's rows are the
 // characters at these positions, so the records need not move.
-std::vector<uint32_t> SortedOrder(const std::vector<CharacterData>& characters, const SortKey& key, bool descending,
-                                  const SortWork& work = {});
+std::pmr::vector<uint32_t> SortedOrder(std::span<const CharacterData> characters, const SortKey& key, bool descending,
+                                       const SortWork& work = {});
 
 // The records themselves moved into SortedOrder.
 void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,

@@ -2,10 +2,13 @@
 // no rescans from the start of a long line, no quadratic replacement.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ctime>
+#include <memory_resource>
 
 #include "app/extraction.h"
 #include "character/field_block.h"
+#include "platform/platform.h"
 #include "support/roster_generator.h"
 
 namespace roster {
@@ -64,27 +67,48 @@ TEST(FieldBlock, EmptyViewsHoldNothing) {
   EXPECT_TRUE(copy == mixed);
 }
 
-// Blocks in a run's arena, one of them larger than a chunk: a copy (and a
-// copy of a copy) outlives the arena with every byte, and a borrowed block
-// is never freed on its own (AddressSanitizer would see either fault).
+// Blocks in a run's arena, one of them larger than a chunk, in the heap's
+// memory and in a run's: a copy (and a copy of a copy) outlives the arena
+// with every byte, and a borrowed block is never freed on its own, nor a
+// chunk with the wrong alignment (AddressSanitizer would see each fault).
 TEST(FieldBlock, CopiesLeaveTheArena) {
   const std::string big(5 << 20, 'x');
-  std::vector<FieldBlock<7>> copies;
-  {
-    FieldArena arena;
-    std::vector<FieldBlock<7>> borrowed;
-    for (std::string_view text : {std::string_view("ab"), std::string_view(big), std::string_view("c")}) {
-      borrowed.emplace_back(std::array<std::string_view, 7>{text, {}, text}, &arena);
-      copies.push_back(borrowed.back());
+  LargePageMemory runMemory;
+  std::pmr::memory_resource* const memories[] = {std::pmr::get_default_resource(), &runMemory};
+  for (std::pmr::memory_resource* memory : memories) {
+    std::vector<FieldBlock<7>> copies;
+    {
+      FieldArena arena(memory);
+      std::vector<FieldBlock<7>> borrowed;
+      for (std::string_view text : {std::string_view("ab"), std::string_view(big), std::string_view("c")}) {
+        borrowed.emplace_back(std::array<std::string_view, 7>{text, {}, text}, &arena);
+        copies.push_back(borrowed.back());
+      }
+      FieldBlock<7> moved = std::move(borrowed[0]);
+      borrowed[2] = std::move(moved);
+      copies.push_back(copies[1]);
     }
-    FieldBlock<7> moved = std::move(borrowed[0]);
-    borrowed[2] = std::move(moved);
-    copies.push_back(copies[1]);
+    EXPECT_EQ(copies[0].Get(2), "ab");
+    EXPECT_EQ(copies[1].Get(0), big);
+    EXPECT_EQ(copies[2].Get(2), "c");
+    EXPECT_EQ(copies[3].Get(2), big);
   }
-  EXPECT_EQ(copies[0].Get(2), "ab");
-  EXPECT_EQ(copies[1].Get(0), big);
-  EXPECT_EQ(copies[2].Get(2), "c");
-  EXPECT_EQ(copies[3].Get(2), big);
+}
+
+// A run's memory puts an allocation of 2 MiB or more on a 2 MiB boundary,
+// where large pages can back it whole, and every byte asked for is usable.
+TEST(LargePageMemory, PutsLargeAllocationsOnLargePageBoundaries) {
+  LargePageMemory memory;
+  for (std::size_t bytes : {std::size_t{1}, std::size_t{4096}, LargePageMemory::kStep - 1, LargePageMemory::kStep,
+                            (std::size_t{5} << 20) + 3}) {
+    for (std::size_t alignment : {std::size_t{1}, std::size_t{8}, std::size_t{64}}) {
+      char* data = static_cast<char*>(memory.allocate(bytes, alignment));
+      const std::size_t boundary = bytes >= LargePageMemory::kStep ? LargePageMemory::kStep : alignment;
+      EXPECT_EQ(reinterpret_cast<std::uintptr_t>(data) % boundary, 0u) << bytes << " " << alignment;
+      std::memset(data, 1, bytes);
+      memory.deallocate(data, bytes, alignment);
+    }
+  }
 }
 
 }  // namespace

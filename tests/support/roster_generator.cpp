@@ -92,7 +92,7 @@ std::string RosterGenerator::NextRoster(std::size_t lines) {
     std::string name;
     const CharacterData c = Draw(roll < 24 ? &names : nullptr, name);
     names.push_back(name);
-    AppendReportRow(text, c);
+    text.append(ReportRow(c));
   }
   return text;
 }
