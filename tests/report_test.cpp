@@ -75,6 +75,12 @@ TEST(ReportRow, Pieces) {
        [](CharacterData::Builder& f) { f.Name("ab\x83"); }, "ab\x83       ||　0/ 無|０/０/０/０| 0 "},
       {"remarks without player", [](CharacterData::Builder& f) { f.Remarks("R"); },
        "　　　　　||　0/ 無|０/０/０/０| 0  R"},
+      {"remarks longer than a row gathers at once, after a long player name",
+       [](CharacterData::Builder& f) {
+         static const std::string player(200, 'p'), remarks(300, 'r');  // a builder holds views
+         f.PlayerName(player).Remarks(remarks);
+       },
+       "　　　　　||　0/ 無|０/０/０/０| 0 " + std::string(200, 'p') + " " + std::string(300, 'r')},
   };
   for (const PieceCase& c : cases) {
     CharacterData::Builder f;

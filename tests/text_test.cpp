@@ -114,6 +114,27 @@ TEST(ReplaceAll, LongRunOfSpacesIsLinear) {
   EXPECT_EQ(ReplaceAll(ReplaceAll(spaces, " ", "|"), "||", "|"), "|");
 }
 
+struct FindCase {
+  std::string text, pattern;
+  std::size_t from, expected;
+};
+
+// A byte found must start a character: after a run of lead bytes it does
+// when the run pairs up, or when the last lead byte cannot take it.
+TEST(FindChars, FindsOnlyWholeCharacters) {
+  constexpr std::size_t npos = std::string::npos;
+  const std::vector<FindCase> cases = {
+      {"a|b", "|", 0, 1},           {"ポ|", "|", 0, 2},          {"ポ", "|", 0, npos},
+      {"\x81|", "|", 0, npos},      {"\x81\x81|", "|", 0, 2},    {"\x81\x81\x81|", "|", 0, npos},
+      {"a\x81|x|", "|", 0, 4},      {"|a|", "|", 1, 2},          {"\x81|", "|", 1, 1},
+      {"\x81\x20|", "|", 0, 2},     {"a名前", "名前", 0, 1},     {"\x81\x96\xBC\x91\x4F", "名前", 0, npos},
+      {"\x81", "\x81", 0, 0},       {"\x81\x40", "\x81", 0, npos}, {"", "|", 0, npos},
+  };
+  for (const FindCase& c : cases) {
+    EXPECT_EQ(FindChars(c.text, c.pattern, c.from), c.expected) << testing::PrintToString(c.text) << " " << c.from;
+  }
+}
+
 struct NumberCase {
   std::string text;
   int32_t expected;
@@ -135,6 +156,9 @@ TEST(FullWidthToInt, FoldsDigitsSignsAndSpaces) {
       {"１５", 15}, {"　", 0},     {"", 0},        {"３　", 3},     {"－３", -3},
       {"＋８", 8},  {"　７", 7},   {"1２", 12},    {"無", 0},       {"12", 12},
       {"１２３４５６７８９０１２", 2147483647},
+      // The short forms read inline must agree with the fold.
+      {"0", 0},     {"9", 9},      {"a", 0},       {"-", 0},        {"０", 0},
+      {"９", 9},    {"1a", 1},     {"a1", 0},      {"09", 9},       {" 7", 7},
       // Longer than any fixed buffer: the whole text is folded.
       {std::string(40, ' ') + "　　　　　　　　　　　　　　　　　　　　　　　　　９", 9},
   };
