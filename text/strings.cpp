@@ -8,9 +8,6 @@
 namespace roster {
 namespace {
 
-constexpr std::string_view kHalfSpace = " ";
-constexpr std::string_view kFullSpace = "　";
-
 // Text as changed so far by ReplaceAll, kept with a flag per byte telling
 // whether the byte starts a character. Whether a byte starts a character
 // depends only on the bytes before it and itself, so the flags of a prefix
