@@ -146,8 +146,10 @@ std::pmr::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const
   const Item *a = keyed, *b = keyed + middle;
   const std::size_t aSize = middle, bSize = n - middle, half = n / 2;
   const std::size_t ai = MergeSplit(a, aSize, b, bSize, half, less), bi = half - ai;
-  std::jthread worker([&] { MergeIndices(a + ai, a + aSize, b + bi, b + bSize, order.data() + half, less); });
-  MergeIndices(a, a + ai, b, b + bi, order.data(), less);
+  {
+    std::jthread worker([&] { MergeIndices(a + ai, a + aSize, b + bi, b + bSize, order.data() + half, less); });
+    MergeIndices(a, a + ai, b, b + bi, order.data(), less);
+  }
   return order;
 }
 
