@@ -32,13 +32,9 @@ constexpr std::array<LevelText, 256> LevelTexts() {
   std::array<LevelText, 256> texts{};
   for (int32_t level = kByteLevelMin; level <= kByteLevelMax; ++level) {
     LevelText& t = texts[static_cast<std::size_t>(level - kByteLevelMin)];
-    std::string_view text = level < 0 ? "|" : level == 0 ? kFullSpace : "";
+    std::string_view text = level < 0 ? "|" : level == 0 ? kFullSpace : level <= 9 ? FullWidthDigit(level) : "";
     char digits[3] = {};
-    if (level >= 1 && level <= 9) {
-      digits[0] = '\x82';  // "１" to "９"
-      digits[1] = static_cast<char>(0x4F + level);
-      text = std::string_view(digits, 2);
-    } else if (level >= 10) {
+    if (level >= 10) {
       const int32_t places = level >= 100 ? 3 : 2;
       for (int32_t i = places - 1, v = level; i >= 0; --i, v /= 10) digits[i] = static_cast<char>('0' + v % 10);
       text = std::string_view(digits, static_cast<std::size_t>(places));
@@ -111,8 +107,7 @@ class RowWriter {
   // half-width digits with its sign.
   void CombatValue(int32_t value) {
     if (value >= 0 && value <= 9) {
-      const char digit[2] = {'\x82', static_cast<char>(0x4F + value)};  // "０" to "９"
-      Text(std::string_view(digit, 2));
+      Short(FullWidthDigit(value));
     } else {
       Int(value);
     }
@@ -146,6 +141,14 @@ class RowWriter {
 
  private:
   static constexpr std::size_t kRoom = 256;
+
+  // A text of a few bytes that is never empty, such as a digit: copied
+  // without Text's tests, which cost more than the copy.
+  void Short(std::string_view text) {
+    Reserve(text.size());
+    std::memcpy(next_, text.data(), text.size());
+    next_ += text.size();
+  }
 
   std::size_t Left() const { return static_cast<std::size_t>(buffer_ + kRoom - next_); }
   void Reserve(std::size_t bytes) {

@@ -123,11 +123,9 @@ void AppendInt(std::string& out, int32_t value) {
 }
 
 void AppendFullWidthInt(std::string& out, int32_t value) {
-  // One digit, which is what a row mostly holds, is written as its two
-  // bytes ("０" is 0x82 0x4F, as FullWidthToInt reads it).
+  // One digit, which is what a row mostly holds, is written whole.
   if (value >= 0 && value <= 9) {
-    out.push_back('\x82');
-    out.push_back(static_cast<char>(0x4F + value));
+    out.append(FullWidthDigit(value));
     return;
   }
   char buffer[kIntBuffer];

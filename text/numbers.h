@@ -37,6 +37,13 @@ std::string IntToString(int32_t value, int32_t radix);
 // IntToString in radix 10 folded to full width: 7 gives "７".
 std::string IntToFullWidth(int32_t value);
 
+// The full-width digit of 0 to 9 ("０" is 0x82 0x4F, and so on up), which
+// fills two columns as a one-digit value of a row does.
+constexpr std::string_view FullWidthDigit(int32_t digit) {
+  constexpr std::string_view kDigits = "０１２３４５６７８９";
+  return kDigits.substr(static_cast<std::size_t>(digit) * 2, 2);
+}
+
 // IntToString(value, 10) written so that it ends at `end`, with room for
 // kDecimalBytes before it; gives where it starts.
 inline constexpr std::size_t kDecimalBytes = 11;  // "-2147483648"
