@@ -1,6 +1,9 @@
 // The sort-key list, key resolution and the order of characters.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
+
 #include "report/sort_order.h"
 #include "support/catalogue_rows.h"
 #include "support/character_print.h"
@@ -98,6 +101,44 @@ TEST(SortCharacters, OrdersStablyAndDescendingIsTheReverse) {
     std::vector<CharacterData> characters = collected;
     SortCharacters(characters, ResolveSortKey(c.key, catalogue), c.descending);
     EXPECT_EQ(Names(characters), c.expected) << c.key << (c.descending ? " descending" : "");
+  }
+}
+
+// The order of every key, with one thread and with two (each half keyed and
+// sorted on its own, the merge split in two), equals a stable sort by
+// CharacterBefore, at every size up to 60: ties across the halves, texts
+// that agree in their first sixteen bytes, empty lists.
+TEST(SortedOrder, OneAndTwoThreadsAgreeWithAStableSortAtEverySize) {
+  const SkillCatalogue catalogue = Catalogue({"g", "剣"});
+  const std::string names[] = {"a", "b", "ab", "", "ア", std::string(16, 'x') + "2", std::string(16, 'x') + "1",
+                               std::string(17, 'x')};
+  const std::string races[] = {"人間", "森人", ""};
+  std::vector<CharacterData> all;
+  for (uint32_t i = 0, state = 7; i < 60; ++i) {
+    auto next = [&](uint32_t bound) { return (state = state * 1103515245u + 12345u) / 65536u % bound; };
+    std::vector<int32_t> levels;
+    for (uint32_t l = next(4); l > 0; --l) levels.push_back(static_cast<int32_t>(next(5)) - 1);
+    all.push_back(Character(names[next(8)], races[next(3)], levels, static_cast<int32_t>(next(4)) - 1));
+  }
+  for (const char* label : {"", "名前", "種族", "命中力", "剣", "冒険者レベル"}) {
+    const SortKey key = ResolveSortKey(label, catalogue);
+    for (bool descending : {false, true}) {
+      for (std::size_t n = 0; n <= all.size(); ++n) {
+        const std::span<const CharacterData> characters(all.data(), n);
+        std::vector<uint32_t> expected(n);
+        for (uint32_t i = 0; i < n; ++i) expected[i] = i;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](uint32_t a, uint32_t b) { return CharacterBefore(all[a], all[b], key); });
+        if (descending) std::reverse(expected.begin(), expected.end());
+        for (bool twoThreads : {false, true}) {
+          SortWork work;
+          work.twoThreads = twoThreads;
+          const std::pmr::vector<uint32_t> order = SortedOrder(characters, key, descending, work);
+          ASSERT_EQ(std::vector<uint32_t>(order.begin(), order.end()), expected)
+              << label << (descending ? " descending" : "") << (twoThreads ? " two threads" : "") << " n=" << n;
+        }
+      }
+    }
   }
 }
 
