@@ -1,7 +1,6 @@
 #include "report/report_layout.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "character/character_data.h"
@@ -18,33 +17,6 @@ constexpr std::string_view kNoMagicPoints = "無";
 constexpr std::string_view kFullSpace = "　";
 constexpr int32_t kNameWidth = 10;
 constexpr int32_t kPointsWidth = 3;
-
-// How each level that a byte holds (-128 to 127) reads in a row: a group
-// marker (any level below 0) is drawn as "|", 0 is left blank, 1 to 9 take
-// one full-width digit and larger levels half-width digits.
-struct LevelText {
-  char bytes[4];
-  uint8_t length;
-};
-constexpr int32_t kByteLevelMin = -128, kByteLevelMax = 127;
-
-constexpr std::array<LevelText, 256> LevelTexts() {
-  std::array<LevelText, 256> texts{};
-  for (int32_t level = kByteLevelMin; level <= kByteLevelMax; ++level) {
-    LevelText& t = texts[static_cast<std::size_t>(level - kByteLevelMin)];
-    std::string_view text = level < 0 ? "|" : level == 0 ? kFullSpace : level <= 9 ? FullWidthDigit(level) : "";
-    char digits[3] = {};
-    if (level >= 10) {
-      const int32_t places = level >= 100 ? 3 : 2;
-      for (int32_t i = places - 1, v = level; i >= 0; --i, v /= 10) digits[i] = static_cast<char>('0' + v % 10);
-      text = std::string_view(digits, static_cast<std::size_t>(places));
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) t.bytes[i] = text[i];
-    t.length = static_cast<uint8_t>(text.size());
-  }
-  return texts;
-}
-constexpr std::array<LevelText, 256> kLevelTexts = LevelTexts();
 
 // A row gathered in a buffer on the stack and appended to the report in a
 // run or two: a row is some forty small pieces, and appending each to the
@@ -88,19 +60,19 @@ class RowWriter {
     Text(std::string_view(start, static_cast<std::size_t>(end - start)));
   }
 
+  // A skill level: a group marker (any level below 0) is drawn as "|", 0 is
+  // left blank, 1 to 9 take one full-width digit and larger levels
+  // half-width digits.
   void Level(int32_t level) {
-    if (level < kByteLevelMin || level > kByteLevelMax) {
-      if (level < 0) {
-        Byte('|');
-      } else {
-        Int(level);
-      }
-      return;
+    if (level < 0) {
+      Byte('|');
+    } else if (level == 0) {
+      Short(kFullSpace);
+    } else if (level <= 9) {
+      Short(FullWidthDigit(level));
+    } else {
+      Int(level);
     }
-    const LevelText& t = kLevelTexts[static_cast<std::size_t>(level - kByteLevelMin)];
-    Reserve(sizeof t.bytes);
-    std::memcpy(next_, t.bytes, sizeof t.bytes);
-    next_ += t.length;
   }
 
   // A combat value: 0 to 9 in one full-width digit, anything else in
