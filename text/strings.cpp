@@ -1,6 +1,5 @@
 #include "text/strings.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "text/cp932.h"
@@ -138,9 +137,8 @@ namespace {
 
 void AppendSpaces(std::string& out, int32_t width) {
   if (width <= 0) return;
-  // An odd width takes its " " in the first piece; the rest is even.
-  int32_t step = width % 2 == 1 ? std::min(width, kShortSpacesMax - 1) : std::min(width, kShortSpacesMax);
-  for (; width > 0; width -= step, step = std::min(width, kShortSpacesMax)) out.append(ShortSpaces(step));
+  if (width % 2 == 1) out.push_back(' ');
+  for (int32_t i = 0; i < width / 2; ++i) out.append("　");
 }
 
 int32_t Shortfall(std::string_view text, int32_t width) {
