@@ -78,8 +78,8 @@ std::string ExtractReport(std::string_view text, std::string_view key, bool desc
 // the lowest line bearing it, in the bottom-to-top order of those lines;
 // WriteReport hands the header and the rows of the characters at the
 // positions `order` lists (SortedOrder), each followed by `lineEnd`, to the
-// sink in pieces of about half a megabyte, so that a large report needs no
-// second copy.
+// sink in pieces of one to two megabytes at the most, so that a large
+// report needs no second copy.
 std::vector<CharacterData> CollectCharacters(std::string_view text);
 void WriteReport(std::string_view header, std::span<const CharacterData> characters, std::span<const uint32_t> order,
                  std::string_view lineEnd, ReportSink& sink, bool twoThreads = false);

@@ -15,9 +15,10 @@ bool BelowTrailRange(std::string_view pattern) {
 
 }  // namespace
 
-// A byte that is not a lead byte ends a character wherever it stands, so only the
-// run of lead bytes just before `pos` matters: they pair up from the start
-// of the run, and `pos` starts a character when the run has even length.
+// A byte that is not a lead byte ends a character wherever it stands, so
+// only the run of lead bytes just before `pos` matters: they pair up from
+// the start of the run, and `pos` starts a character when the run has even
+// length.
 bool StartsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
   std::size_t run = 0;
   while (pos - run > from && IsLeadByte(static_cast<unsigned char>(text[pos - run - 1]))) ++run;
