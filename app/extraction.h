@@ -59,7 +59,7 @@ class ReportSink {
   // The text has been read whole and is not looked at again, so whoever
   // owns it may free it before the report is written.
   virtual void TextRead() {}
-  // The next piece of the report: some half a megabyte of whole lines.
+  // The next piece of the report: at most a megabyte or two of whole lines.
   virtual void Write(std::string_view piece) = 0;
 };
 
