@@ -157,6 +157,10 @@ void AppendReportRow(std::pmr::string& out, const CharacterData& c) {
   row.Byte('|');
   row.Text(c.GetRace());
   row.Text(c.GetGender());
+  // A character without skill cells keeps one empty cell: the row then has
+  // the six cells that a line needs, so it extracts again (as a character
+  // with one group marker, whose row is this one).
+  if (c.SkillLevelCount() == 0) row.Byte('|');
   c.ForEachSkillLevel([&](int32_t level) { row.Level(level); });
   row.Byte('|');
   row.Points(c.GetHp(), false);

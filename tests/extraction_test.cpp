@@ -127,21 +127,5 @@ TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
   }
 }
 
-TEST(ExtractReport, ReportExtractsAgainUnchanged) {
-  const std::string text = "ポール|人間男|１２|15/ 無|３/４/０/１|全力 3 ポチ 初参加\r\n"
-                           "ソード|森人女|３|20/12|10/-1/２/５| 8 みき\r\n";
-  SkillCatalogue catalogue;
-  SkillData row;
-  row.Parse("g,|");
-  catalogue.Append(row);
-  row.Parse("剣,ｹﾝ");
-  catalogue.Append(row);
-  row.Parse("弓,ﾕﾐ");
-  catalogue.Append(row);
-  const std::string once = ExtractReport(text, "名前", false, catalogue);
-  EXPECT_EQ(ExtractReport(once, "名前", false, catalogue), once);
-  EXPECT_NE(once.find("ポール　　|人間男|１２| 15/ 無|３/４/０/１|全力 3 ポチ 初参加\r\n"), std::string::npos) << once;
-}
-
 }  // namespace
 }  // namespace roster

@@ -47,20 +47,20 @@ TEST(ReportRow, Pieces) {
   std::string fives;
   for (int i = 0; i < 150; ++i) fives += "５";
   const std::vector<PieceCase> cases = {
-      {"empty record", [](CharacterData::Builder&) {}, "　　　　　||　0/ 無|０/０/０/０| 0 "},
-      {"9-byte name", [](CharacterData::Builder& f) { f.Name("ABCDEFGHI"); }, "ABCDEFGHI ||　0/ 無|０/０/０/０| 0 "},
-      {"10-byte name", [](CharacterData::Builder& f) { f.Name("ABCDEFGHIJ"); }, "ABCDEFGHIJ||　0/ 無|０/０/０/０| 0 "},
+      {"empty record", [](CharacterData::Builder&) {}, "　　　　　|||　0/ 無|０/０/０/０| 0 "},
+      {"9-byte name", [](CharacterData::Builder& f) { f.Name("ABCDEFGHI"); }, "ABCDEFGHI |||　0/ 無|０/０/０/０| 0 "},
+      {"10-byte name", [](CharacterData::Builder& f) { f.Name("ABCDEFGHIJ"); }, "ABCDEFGHIJ|||　0/ 無|０/０/０/０| 0 "},
       {"hp 25",
-       [](CharacterData::Builder& f) { f.Hp(25); }, "　　　　　|| 25/ 無|０/０/０/０| 0 "},
-      {"hp 100", [](CharacterData::Builder& f) { f.Hp(100); }, "　　　　　||100/ 無|０/０/０/０| 0 "},
-      {"hp 1000", [](CharacterData::Builder& f) { f.Hp(1000); }, "　　　　　||1000/ 無|０/０/０/０| 0 "},
-      {"hp -5", [](CharacterData::Builder& f) { f.Hp(-5); }, "　　　　　|| -5/ 無|０/０/０/０| 0 "},
-      {"mp 7", [](CharacterData::Builder& f) { f.Mp(7); }, "　　　　　||　0/　7|０/０/０/０| 0 "},
+       [](CharacterData::Builder& f) { f.Hp(25); }, "　　　　　||| 25/ 無|０/０/０/０| 0 "},
+      {"hp 100", [](CharacterData::Builder& f) { f.Hp(100); }, "　　　　　|||100/ 無|０/０/０/０| 0 "},
+      {"hp 1000", [](CharacterData::Builder& f) { f.Hp(1000); }, "　　　　　|||1000/ 無|０/０/０/０| 0 "},
+      {"hp -5", [](CharacterData::Builder& f) { f.Hp(-5); }, "　　　　　||| -5/ 無|０/０/０/０| 0 "},
+      {"mp 7", [](CharacterData::Builder& f) { f.Mp(7); }, "　　　　　|||　0/　7|０/０/０/０| 0 "},
       {"combat 9, 10, -1, 100",
        [](CharacterData::Builder& f) {
          f.Hit(9).Evasion(10).Protection(-1).MagicPower(100);
        },
-       "　　　　　||　0/ 無|９/10/-1/100| 0 "},
+       "　　　　　|||　0/ 無|９/10/-1/100| 0 "},
       {"levels -1, 0, 1, 9, 10", [](CharacterData::Builder& f) { for (int32_t level : {-1, 0, 1, 9, 10}) f.AddSkillLevel(level); },
        "　　　　　||　１９10|　0/ 無|０/０/０/０| 0 "},
       {"levels at and beyond a byte's range",
@@ -70,17 +70,17 @@ TEST(ReportRow, Pieces) {
        [](CharacterData::Builder& f) { for (int i = 0; i < 150; ++i) f.AddSkillLevel(5); },
        "　　　　　|" + fives + "|　0/ 無|０/０/０/０| 0 "},
       {"player without remarks", [](CharacterData::Builder& f) { f.PlayerName("P"); },
-       "　　　　　||　0/ 無|０/０/０/０| 0 P"},
+       "　　　　　|||　0/ 無|０/０/０/０| 0 P"},
       {"a stray lead byte at the end of the name is filled with \" \"",
-       [](CharacterData::Builder& f) { f.Name("ab\x83"); }, "ab\x83       ||　0/ 無|０/０/０/０| 0 "},
+       [](CharacterData::Builder& f) { f.Name("ab\x83"); }, "ab\x83       |||　0/ 無|０/０/０/０| 0 "},
       {"remarks without player", [](CharacterData::Builder& f) { f.Remarks("R"); },
-       "　　　　　||　0/ 無|０/０/０/０| 0  R"},
+       "　　　　　|||　0/ 無|０/０/０/０| 0  R"},
       {"remarks longer than a row gathers at once, after a long player name",
        [](CharacterData::Builder& f) {
          static const std::string player(200, 'p'), remarks(300, 'r');  // a builder holds views
          f.PlayerName(player).Remarks(remarks);
        },
-       "　　　　　||　0/ 無|０/０/０/０| 0 " + std::string(200, 'p') + " " + std::string(300, 'r')},
+       "　　　　　|||　0/ 無|０/０/０/０| 0 " + std::string(200, 'p') + " " + std::string(300, 'r')},
   };
   for (const PieceCase& c : cases) {
     CharacterData::Builder f;

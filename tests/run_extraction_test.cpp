@@ -76,12 +76,6 @@ TEST_F(RunExtractionTest, SelectedEntryIsTheKey) {
   EXPECT_EQ(Run(), Expected("名前", true));
 }
 
-TEST_F(RunExtractionTest, SecondPressParsesTheReport) {
-  dialog_.TypeComboText(kSortKeyCombo, "名前");
-  const std::string first = Run();
-  EXPECT_EQ(Run(), first);
-}
-
 TEST_F(RunExtractionTest, LeavesMemoAndComboAloneAndCanBeUndone) {
   dialog_.TypeComboText(kSortKeyCombo, "魔力");
   Run();

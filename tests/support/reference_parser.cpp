@@ -110,4 +110,15 @@ CharacterData ReferenceParse(std::string_view line) {
   return f.ParticipationCount(FullWidthToInt(items[1])).PlayerName(items[2]).Remarks(remarks).Build();
 }
 
+CharacterData AsReadBack(const CharacterData& c) {
+  CharacterData::Builder f;
+  f.Name(c.GetName()).Race(c.GetRace()).Gender(c.GetGender()).PlayerName(c.GetPlayerName()).Remarks(c.GetRemarks());
+  f.Hp(c.GetHp()).Mp(c.GetMp()).Hit(c.GetHit()).Evasion(c.GetEvasion()).Protection(c.GetProtection());
+  f.MagicPower(c.GetMagicPower()).ParticipationCount(c.GetParticipationCount());
+  if (c.SkillLevelCount() == 0) f.AddSkillLevel(kSkillGroupMarker);
+  c.ForEachSkillLevel([&](int32_t level) { f.AddSkillLevel(level < 0 ? kSkillGroupMarker : level); });
+  c.ForEachFeat([&](std::string_view feat) { f.AddFeat(feat); });
+  return f.Build();
+}
+
 }  // namespace roster

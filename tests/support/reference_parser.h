@@ -12,6 +12,11 @@ namespace roster {
 
 CharacterData ReferenceParse(std::string_view line);
 
+// The character that `c`'s report row reads back as: a record without
+// skill cells gains the empty cell its row draws (one group marker), and a
+// negative level, drawn as "|", reads back as a group marker.
+CharacterData AsReadBack(const CharacterData& c);
+
 // The same boundaries as the parser's helpers, found by the plainest walk.
 std::size_t ReferenceFind(std::string_view text, std::string_view pattern);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "report/report_layout.h"
+#include "text/strings.h"
 
 namespace roster {
 namespace {
@@ -16,6 +17,12 @@ constexpr std::string_view kGenders[] = {"男", "女", "無", ""};
 constexpr std::string_view kFeats[] = {"全力", "魔撃", "両手", "頑強", "ポン", "必殺"};
 constexpr std::string_view kPlayers[] = {"たかし", "ゆうこ", "ソウタ", "ken", "ポチ", "みき"};
 constexpr std::string_view kRemarks[] = {"初参加", "欠席", "ＧＭ", "memo", "ポーション"};
+// How people type a level: full-width and half-width digits of one and two
+// columns, a blank for 0, and "-N" pieces.
+constexpr std::string_view kTypedLevels[] = {"３", "１", "０", "　", "12", "5 ", " 7", "10", "99", "-1", "-5", "  "};
+constexpr std::string_view kTypedNumbers[] = {"31", " 9", "　9", "120", "０", "12 ", "5", "１２"};
+constexpr std::string_view kTypedCombat[] = {"５", "5", "12", "-1", "０", " 3", "１０", "-3"};
+constexpr std::string_view kSpaceRuns[] = {" ", "  ", "　", " 　", "　　"};
 
 template <typename T, std::size_t N>
 std::string_view Pick(RosterGenerator& g, const T (&items)[N]) {
@@ -93,6 +100,66 @@ std::string RosterGenerator::NextRoster(std::size_t lines) {
     const CharacterData c = Draw(roll < 24 ? &names : nullptr, name);
     names.push_back(name);
     text.append(ReportRow(c));
+  }
+  return text;
+}
+
+std::string RosterGenerator::Spaces() { return std::string(Pick(*this, kSpaceRuns)); }
+
+std::string RosterGenerator::NextTypedLine(const std::string& name) {
+  std::string line;
+  // A name with spaces before, after or inside it, which are dropped.
+  if (Below(4) == 0) line.append(Spaces());
+  line.append(name.substr(0, 2));
+  if (Below(4) == 0) line.append(" ");
+  line.append(name.substr(2));
+  if (Below(4) == 0) line.append(Spaces());
+  line.append("|").append(Pick(*this, kRaces)).append(Pick(*this, kGenders));
+  const uint64_t skillCells = Below(4) == 0 ? 0 : 1 + Below(3);
+  for (uint64_t cell = 0; cell < skillCells; ++cell) {
+    line.append("|");
+    const uint64_t levels = Below(5);
+    for (uint64_t i = 0; i < levels; ++i) line.append(Pick(*this, kTypedLevels));
+  }
+  line.append("|").append(Pick(*this, kTypedNumbers)).append(Below(3) == 0 ? " / " : "/");
+  line.append(Below(4) == 0 ? "無" : Pick(*this, kTypedNumbers));
+  line.append("|");
+  const uint64_t combat = 1 + Below(4);
+  for (uint64_t i = 0; i < combat; ++i) line.append(i > 0 ? "/" : "").append(Pick(*this, kTypedCombat));
+  line.append("|");
+  if (Below(5) == 0) line.append(Spaces());
+  const uint64_t feats = Below(3);
+  for (uint64_t i = 0; i < feats; ++i) line.append(Pick(*this, kFeats));
+  line.append(Spaces()).append(Below(3) == 0 ? "１２" : std::to_string(Below(40)));
+  if (Below(5) != 0) line.append(Spaces()).append(Pick(*this, kPlayers));
+  const uint64_t remarks = Below(3);
+  for (uint64_t i = 0; i < remarks; ++i) line.append(Spaces()).append(Pick(*this, kRemarks));
+  if (Below(6) == 0) line.append(Spaces());
+  // Without a skill cell a line needs a fifth "|": a trailing one, or a
+  // cell of notes that nothing reads.
+  if (skillCells == 0 || Below(6) == 0) line.append(Below(2) == 0 ? "|" : "|メモ");
+  return line;
+}
+
+std::string RosterGenerator::NextTypedRoster(std::size_t lines) {
+  std::vector<std::string> names;
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) {
+    if (i > 0) text.append("\r\n");
+    const uint64_t roll = Below(100);
+    if (roll < 3) continue;  // a blank line
+    if (roll < 5) {
+      text.append("-- 第").append(std::to_string(i)).append("回 --");
+      continue;
+    }
+    std::string name = roll < 25 && !names.empty() ? names[Below(names.size())] : NextName();
+    names.push_back(name);
+    if (roll < 35) {
+      std::string drawn;
+      text.append(ReportRow(Draw(nullptr, drawn)).replace(0, 10, PadRight(name, 10)));  // names fill 10 columns
+    } else {
+      text.append(NextTypedLine(name));
+    }
   }
   return text;
 }

@@ -24,10 +24,20 @@ class RosterGenerator {
   // a fifth repeating an earlier name, with a few blank and junk lines.
   std::string NextRoster(std::size_t lines);
 
+  // A roster as people type it, printable CP932 only: lines without skill
+  // cells (ended by a trailing "|" or by a cell of notes), levels in
+  // half-width and full-width digits of one and two columns, "-N" pieces,
+  // numbers with odd spacing, empty players and remarks, runs of spaces
+  // between the tail's items; some report rows, repeated names, blank and
+  // note lines among them.
+  std::string NextTypedRoster(std::size_t lines);
+
   uint64_t Below(uint64_t bound);  // uniform enough for tests, in [0, bound)
 
  private:
   std::string NextName();
+  std::string NextTypedLine(const std::string& name);
+  std::string Spaces();
   CharacterData Draw(const std::vector<std::string>* earlierNames, std::string& name);
   uint64_t state_;
 };
