@@ -67,6 +67,61 @@ bool WriteStandardOutput(std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
 }
 
+std::optional<FileReplacement> FileReplacement::Begin(const std::string& name, std::string* error) {
+  std::string target = native::FinalName(name);
+  std::string temporary;
+  std::FILE* file = native::CreateTemporaryBeside(target, temporary, error);
+  if (file == nullptr) return std::nullopt;
+  return FileReplacement(std::move(target), std::move(temporary), file);
+}
+
+FileReplacement::FileReplacement(FileReplacement&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)),
+      file_(std::exchange(other.file_, nullptr)) {}
+
+FileReplacement::~FileReplacement() { Abandon(); }
+
+void FileReplacement::Abandon() {
+  if (file_ == nullptr) return;
+  std::fclose(std::exchange(file_, nullptr));
+  native::RemoveFile(temporary_);
+}
+
+bool FileReplacement::Write(std::string_view bytes, std::string* error) {
+  if (file_ == nullptr) return false;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size()) return true;
+  if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+  Abandon();
+  return false;
+}
+
+bool FileReplacement::Commit(std::string* error) {
+  if (file_ == nullptr) return false;
+  errno = 0;
+  if (std::fflush(file_) != 0) {
+    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    Abandon();
+    return false;
+  }
+  if (!native::FlushToDisk(file_, error)) {
+    Abandon();
+    return false;
+  }
+  const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
+  if (!closed || !native::RenameOver(temporary_, target_, error)) {
+    if (!closed && error) *error = std::strerror(errno != 0 ? errno : EIO);
+    native::RemoveFile(temporary_);
+    return false;
+  }
+  return true;
+}
+
+bool ReplaceFileContents(const std::string& name, std::string_view bytes, std::string* error) {
+  std::optional<FileReplacement> replacement = FileReplacement::Begin(name, error);
+  return replacement && replacement->Write(bytes, error) && replacement->Commit(error);
+}
+
 std::optional<InputText> InputText::FromFile(const std::string& name, std::string* error) {
   InputText text;
   if (native::MapFile(name, text.mapped_, text.mappedSize_)) {

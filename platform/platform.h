@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <memory_resource>
 #include <optional>
 #include <string>
@@ -22,6 +23,16 @@ namespace roster {
 // may be found: on Windows the name itself; elsewhere the UTF-8 name, then
 // the CP932 bytes of it, as a Windows archive unpacks them.
 std::vector<std::string> NativeFileNames(std::string_view utf8Name);
+
+// Whether anything (a file, a folder) stands under the name.
+bool FileExists(const std::string& name);
+
+// The folder of the running program, and the folders where an installed
+// program's data lies ($XDG_DATA_DIRS, else /usr/local/share and
+// /usr/share; none on Windows), each ending in its separator; empty when
+// unknown.
+std::string ExecutableFolder();
+std::vector<std::string> DataFolders();
 
 // The file's whole contents; nothing, with `error` (when given) the reason,
 // when it cannot be opened or read.
@@ -60,6 +71,40 @@ class InputText {
   std::string_view view_;
 };
 
+// A file replaced only once its new contents are written whole: they go to
+// a temporary file in the same folder, which is flushed to the disk and then
+// renamed over the file. On any failure, or when the replacement ends
+// without Commit, the file is as it was and the temporary file is gone. A
+// file that is a symbolic link has its target replaced; an existing file's
+// permissions are kept.
+class FileReplacement {
+ public:
+  static std::optional<FileReplacement> Begin(const std::string& name, std::string* error = nullptr);
+
+  FileReplacement(FileReplacement&& other) noexcept;
+  FileReplacement& operator=(FileReplacement&&) = delete;
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+  ~FileReplacement();
+
+  // False, with the system's reason, when the bytes could not be written;
+  // the replacement is then abandoned.
+  bool Write(std::string_view bytes, std::string* error = nullptr);
+  bool Commit(std::string* error = nullptr);
+
+ private:
+  FileReplacement(std::string target, std::string temporary, std::FILE* file)
+      : target_(std::move(target)), temporary_(std::move(temporary)), file_(file) {}
+  void Abandon();
+
+  std::string target_;     // the file replaced (a link's target)
+  std::string temporary_;  // the new contents, until renamed
+  std::FILE* file_;        // open on temporary_ until Commit or Abandon
+};
+
+// The whole of `bytes` as the file's new contents, as FileReplacement does.
+bool ReplaceFileContents(const std::string& name, std::string_view bytes, std::string* error = nullptr);
+
 // ---- Memory ---------------------------------------------------------------
 
 // Memory that a run is about to fill whole (a table, a long list): the
@@ -88,7 +133,9 @@ class LargePageMemory final : public std::pmr::memory_resource {
 // elsewhere holds UTF-32 and the same functions convert to it) and UTF-8.
 // Nothing is converted silently into something else: a character with no
 // form in the target becomes a replacement ("?" in CP932, U+FFFD in Unicode),
-// never a look-alike, and is counted in `loss` (when given).
+// never a look-alike, and is counted in `loss` (when given). The one
+// exception, the same on every platform: nine characters that other systems
+// write for JIS characters (〜 − ‖ — ¢ £ ¬ ¥ ‾) are those characters.
 
 struct ConversionLoss {
   std::size_t count = 0;     // characters replaced
@@ -100,6 +147,29 @@ std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss = nullpt
 std::string Cp932FromWide(std::wstring_view wide, ConversionLoss* loss = nullptr);
 std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss = nullptr);
 std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss = nullptr);
+
+// ---- Text files in any encoding ---------------------------------------------
+//
+// A file the user gives (a roster, a dropped file, the catalogue) may be
+// written in CP932, UTF-8 or UTF-16. The one detector: a UTF-8 byte-order
+// mark, or text that is valid UTF-8 and holds a byte beyond ASCII, is UTF-8;
+// a UTF-16 byte-order mark is UTF-16; anything else is CP932.
+
+enum class TextEncoding { kCp932, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
+
+struct TextForm {
+  TextEncoding encoding = TextEncoding::kCp932;
+  std::size_t byteOrderMark = 0;  // bytes of the mark at the start; 0: none
+
+  friend bool operator==(const TextForm&, const TextForm&) = default;
+};
+
+TextForm DetectTextForm(std::string_view bytes);
+
+// `bytes`, written in `form`, as CP932 without the byte-order mark. A
+// character without a CP932 form becomes "?" and is counted in `loss`, its
+// offsets in bytes of `bytes` (the mark included).
+std::string Cp932FromText(std::string_view bytes, TextForm form, ConversionLoss* loss = nullptr);
 
 // ---- Command line and terminal -------------------------------------------
 

@@ -1,5 +1,6 @@
 // The seam on POSIX systems: files by their byte names, mapped with mmap;
-// code pages through iconv; the terminal takes UTF-8 as it is.
+// code page 932 read through iconv (to_cp932.cpp writes it); the terminal
+// takes UTF-8 as it is.
 #include <fcntl.h>
 #include <iconv.h>
 #include <sys/mman.h>
@@ -8,11 +9,11 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/native.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
 #include "text/cp932.h"
 
 namespace roster {
@@ -21,6 +22,60 @@ namespace native {
 std::FILE* OpenForReading(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
 
 void UseBinaryMode(std::FILE*) {}
+
+std::string FinalName(const std::string& name) {
+  char* resolved = realpath(name.c_str(), nullptr);
+  if (resolved == nullptr) return name;  // a new file, or a link to none
+  std::string final(resolved);
+  std::free(resolved);
+  return final;
+}
+
+std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary, std::string* error) {
+  const std::size_t slash = like.rfind('/');
+  std::string pattern = (slash == std::string::npos ? std::string() : like.substr(0, slash + 1)) + ".roster-XXXXXX";
+  const int fd = mkstemp(pattern.data());
+  if (fd < 0) {
+    if (error) *error = std::strerror(errno);
+    return nullptr;
+  }
+  // mkstemp makes the file private; it takes the mode (and, for root, the
+  // owner) of the file it replaces, or a new file's usual mode.
+  struct stat info {};
+  if (stat(like.c_str(), &info) == 0) {
+    fchmod(fd, info.st_mode & 07777);
+    if (fchown(fd, info.st_uid, info.st_gid) != 0) {
+      // Only root may give a file away; anyone else's file stays theirs.
+    }
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+  }
+  std::FILE* file = fdopen(fd, "wb");
+  if (file == nullptr) {
+    if (error) *error = std::strerror(errno);
+    close(fd);
+    unlink(pattern.c_str());
+    return nullptr;
+  }
+  temporary = std::move(pattern);
+  return file;
+}
+
+bool FlushToDisk(std::FILE* file, std::string* error) {
+  if (fsync(fileno(file)) == 0) return true;
+  if (error) *error = std::strerror(errno);
+  return false;
+}
+
+bool RenameOver(const std::string& from, const std::string& to, std::string* error) {
+  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+  if (error) *error = std::strerror(errno);
+  return false;
+}
+
+void RemoveFile(const std::string& name) { unlink(name.c_str()); }
 
 bool MapFile(const std::string& name, void*& mapped, std::size_t& size) {
   const int fd = open(name.c_str(), O_RDONLY);
@@ -56,8 +111,6 @@ void AdvisePagesWithin(const void* data, std::size_t bytes, int advice) {
 using CharacterLength = std::size_t (*)(std::string_view in, std::size_t pos);
 
 std::size_t Cp932Length(std::string_view in, std::size_t pos) { return CharLength(in, pos); }
-
-std::size_t WideLength(std::string_view, std::size_t) { return sizeof(wchar_t); }
 
 // Converts `in` with iconv. A character that iconv refuses becomes
 // `replacement` (bytes in the target encoding) and is counted in `loss`,
@@ -119,7 +172,6 @@ std::wstring WideOf(const std::string& bytes) {
 
 const std::string kWideReplacement(BytesOf(L"\xFFFD"));
 constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
-constexpr std::string_view kCp932Replacement = "?";
 
 }  // namespace
 
@@ -127,22 +179,41 @@ std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
   return WideOf(Convert("WCHAR_T", "CP932", cp932, 1, kWideReplacement, Cp932Length, loss));
 }
 
-std::string Cp932FromWide(std::wstring_view wide, ConversionLoss* loss) {
-  return Convert("CP932", "WCHAR_T", BytesOf(wide), sizeof(wchar_t), kCp932Replacement, WideLength, loss);
-}
-
 std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
   return Convert("UTF-8", "CP932", cp932, 1, kUtf8Replacement, Cp932Length, loss);
-}
-
-std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
-  return Convert("CP932", "UTF-8", utf8, 1, kCp932Replacement, Utf8StepLength, loss);
 }
 
 void PreferLargePages(void* data, std::size_t bytes) { AdvisePagesWithin(data, bytes, MADV_HUGEPAGE); }
 
 void native::ReleaseMappedPages(const void* data, std::size_t bytes) {
   AdvisePagesWithin(data, bytes, MADV_DONTNEED);
+}
+
+bool FileExists(const std::string& name) {
+  struct stat info {};
+  return stat(name.c_str(), &info) == 0;
+}
+
+std::string ExecutableFolder() {
+  std::string path(4096, '\0');
+  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+  if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return {};
+  path.resize(static_cast<std::size_t>(length));
+  return path.substr(0, path.rfind('/') + 1);
+}
+
+std::vector<std::string> DataFolders() {
+  const char* value = std::getenv("XDG_DATA_DIRS");
+  const std::string list = value != nullptr && *value != '\0' ? value : "/usr/local/share/:/usr/share/";
+  std::vector<std::string> folders;
+  for (std::size_t start = 0; start <= list.size();) {
+    std::size_t end = list.find(':', start);
+    if (end == std::string::npos) end = list.size();
+    std::string folder = list.substr(start, end - start);
+    if (!folder.empty()) folders.push_back(folder.back() == '/' ? folder : folder + "/");
+    start = end + 1;
+  }
+  return folders;
 }
 
 std::vector<std::string> NativeFileNames(std::string_view utf8Name) {

@@ -1,12 +1,16 @@
 // The seam on Windows: files by their UTF-8 names opened as UTF-16 names;
-// code page 932 named explicitly in every conversion, so nothing depends on
-// the system code page; messages to a console through the wide API.
+// code page 932 named explicitly in every reading of it, so nothing depends
+// on the system code page (to_cp932.cpp writes it); messages to a console
+// through the wide API.
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
 
 #include "platform/native.h"
 #include "platform/platform.h"
@@ -42,27 +46,8 @@ bool WidePiece(UINT codePage, std::string_view in, std::wstring& out) {
   return true;
 }
 
-// WideCharToMultiByte to code page 932 without best-fit look-alikes; false
-// when a character has no form there ("?" stands in for it).
-bool Cp932Piece(std::wstring_view in, std::string& out) {
-  if (in.empty()) return true;
-  const int size = static_cast<int>(in.size());
-  BOOL usedDefault = FALSE;
-  const int length = WideCharToMultiByte(kJapaneseCodePage, WC_NO_BEST_FIT_CHARS, in.data(), size, nullptr, 0, "?",
-                                         &usedDefault);
-  const std::size_t used = out.size();
-  out.resize(used + static_cast<std::size_t>(std::max(length, 0)));
-  WideCharToMultiByte(kJapaneseCodePage, WC_NO_BEST_FIT_CHARS, in.data(), size, out.data() + used, length, "?",
-                      nullptr);
-  return !usedDefault && length > 0;
-}
-
 std::size_t Cp932CharLength(std::string_view in, std::size_t pos) {
   return pos + 1 < in.size() && IsDBCSLeadByteEx(kJapaneseCodePage, static_cast<BYTE>(in[pos])) ? 2 : 1;
-}
-
-std::size_t WideCharLength(std::wstring_view in, std::size_t pos) {
-  return pos + 1 < in.size() && IS_HIGH_SURROGATE(in[pos]) && IS_LOW_SURROGATE(in[pos + 1]) ? 2 : 1;
 }
 
 // Converts `in` piece by piece with `convert` (false: something in the piece
@@ -105,12 +90,9 @@ std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
       loss);
 }
 
-std::string Cp932FromWide(std::wstring_view wide, ConversionLoss* loss) {
-  return ConvertInPieces<std::wstring_view, std::string>(wide, WideCharLength, Cp932Piece, '?', loss);
-}
+namespace {
 
-std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
-  const std::wstring wide = WideFromCp932(cp932, loss);
+std::string Utf8OfWide(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
   const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
@@ -119,16 +101,9 @@ std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
   return out;
 }
 
-std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
-  std::wstring wide;
-  return ConvertInPieces<std::string_view, std::string>(
-      utf8, Utf8StepLength,
-      [&](std::string_view piece, std::string& out) {
-        wide.clear();
-        return WidePiece(CP_UTF8, piece, wide) && Cp932Piece(wide, out);
-      },
-      '?', loss);
-}
+}  // namespace
+
+std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) { return Utf8OfWide(WideFromCp932(cp932, loss)); }
 
 // Large pages on Windows need a privilege that users seldom have.
 void PreferLargePages(void*, std::size_t) {}
@@ -139,17 +114,27 @@ std::vector<std::string> NativeFileNames(std::string_view utf8Name) {
   return {name};
 }
 
+bool FileExists(const std::string& name) {
+  std::wstring wide;
+  return WidePiece(CP_UTF8, name, wide) && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ExecutableFolder() {
+  std::wstring path(32768, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  if (length == 0 || length >= path.size()) return {};
+  path.resize(length);
+  return Utf8OfWide(path.substr(0, path.find_last_of(L"\\/") + 1));
+}
+
+// Windows programs keep their data beside them.
+std::vector<std::string> DataFolders() { return {}; }
+
 std::vector<std::string> CommandLineArguments(int, char**) {
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> arguments;
-  for (int i = 1; i < count; ++i) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string argument(static_cast<std::size_t>(std::max(length, 1)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
-    argument.pop_back();  // the terminating zero
-    arguments.push_back(std::move(argument));
-  }
+  for (int i = 1; i < count; ++i) arguments.push_back(Utf8OfWide(wide[i]));
   LocalFree(wide);
   return arguments;
 }
@@ -180,6 +165,62 @@ std::FILE* OpenForReading(const std::string& name) {
 }
 
 void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
+
+namespace {
+
+std::wstring WideName(const std::string& name) {
+  std::wstring wide;
+  WidePiece(CP_UTF8, name, wide);
+  return wide;
+}
+
+std::string SystemReason(DWORD code) {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::wstring reason = text != nullptr ? text : L"error " + std::to_wstring(code);
+  LocalFree(text);
+  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L'.')) reason.pop_back();
+  return Utf8OfWide(reason);
+}
+
+}  // namespace
+
+// Windows replaces the file a name stands for; links are left to it.
+std::string FinalName(const std::string& name) { return name; }
+
+std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary, std::string* error) {
+  const std::size_t slash = like.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? std::string() : like.substr(0, slash + 1);
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    const std::string name = folder + ".roster-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount() + attempt) + ".tmp";
+    // "x": never an existing file.
+    if (std::FILE* file = _wfopen(WideName(name).c_str(), L"wbx")) {
+      temporary = name;
+      return file;
+    }
+    if (errno != EEXIST) break;
+  }
+  if (error) *error = std::strerror(errno);
+  return nullptr;
+}
+
+bool FlushToDisk(std::FILE* file, std::string* error) {
+  if (_commit(_fileno(file)) == 0) return true;
+  if (error) *error = std::strerror(errno);
+  return false;
+}
+
+bool RenameOver(const std::string& from, const std::string& to, std::string* error) {
+  if (MoveFileExW(WideName(from).c_str(), WideName(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  if (error) *error = SystemReason(GetLastError());
+  return false;
+}
+
+void RemoveFile(const std::string& name) { DeleteFileW(WideName(name).c_str()); }
 
 // Windows reads the file instead: a roster is read once and released.
 bool MapFile(const std::string&, void*&, std::size_t&) { return false; }

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "roster_window.h"
+#include "support/conversion_cases.h"
 
 namespace roster {
 namespace {
@@ -59,6 +60,12 @@ TEST(SystemCodePage, IsTheOneThisRunIsFor) {
   const std::wstring expected = Environment(L"ROSTER_EXPECT_CODE_PAGE");
   if (expected.empty()) GTEST_SKIP();
   EXPECT_EQ(std::to_wstring(GetACP()), expected);
+}
+
+// Code page 932 written on Windows as on Linux (tests/text_test.cpp runs
+// the same table there).
+TEST(Conversions, ToCp932AsOnEveryPlatform) {
+  for (const std::string& failure : ConversionFailures()) ADD_FAILURE() << failure;
 }
 
 std::wstring VersionString(const std::vector<char>& info, const wchar_t* language, const wchar_t* name) {

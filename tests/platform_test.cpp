@@ -1,0 +1,87 @@
+// The platform seam: conversions to code page 932 and files replaced whole.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/platform.h"
+#include "support/conversion_cases.h"
+
+namespace roster {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The same table runs under Wine against the Windows conversions.
+TEST(Conversions, ToCp932AsOnEveryPlatform) {
+  for (const std::string& failure : ConversionFailures()) ADD_FAILURE() << failure;
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+struct ReplacementCase {
+  const char* what;
+  bool exists, link, commit;
+  mode_t mode;  // of the existing file
+};
+
+// The file changes only on Commit, keeps its mode, and a link keeps
+// pointing at its target, which is replaced; nothing is left behind.
+TEST(FileReplacement, ReplacesWholeOrNotAtAll) {
+  const fs::path dir = fs::temp_directory_path() / "roster_platform_test";
+  const std::vector<ReplacementCase> cases = {
+      {"a new file", false, false, true, 0},
+      {"an existing file keeps its mode", true, false, true, 0640},
+      {"a link has its target replaced", true, true, true, 0604},
+      {"abandoned: the file as it was", true, false, false, 0600},
+      {"abandoned: no new file", false, false, false, 0},
+  };
+  for (const ReplacementCase& c : cases) {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path target = dir / "roster.txt", name = c.link ? dir / "link.txt" : target;
+    if (c.exists) {
+      std::ofstream(target, std::ios::binary) << "old";
+      chmod(target.c_str(), c.mode);
+    }
+    if (c.link) fs::create_symlink(target.filename(), name);
+    {
+      std::optional<FileReplacement> replacement = FileReplacement::Begin(name.string());
+      ASSERT_TRUE(replacement) << c.what;
+      ASSERT_TRUE(replacement->Write("new ")) << c.what;
+      ASSERT_TRUE(replacement->Write("text")) << c.what;
+      EXPECT_EQ(Contents(target), c.exists ? "old" : "") << c.what;
+      if (c.commit) {
+        EXPECT_TRUE(replacement->Commit()) << c.what;
+      }
+    }
+    EXPECT_EQ(Contents(target), c.commit ? "new text" : c.exists ? "old" : "") << c.what;
+    EXPECT_EQ(fs::exists(target), c.commit || c.exists) << c.what;
+    if (c.link) {
+      EXPECT_TRUE(fs::is_symlink(name)) << c.what;
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info) == 0, c.exists || c.commit) << c.what;
+    if (c.exists) {
+      EXPECT_EQ(info.st_mode & 07777, c.mode) << c.what;
+    }
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir)) ++files;
+    EXPECT_EQ(files, (c.commit || c.exists ? 1u : 0u) + (c.link ? 1u : 0u)) << c.what << ": a temporary file is left";
+  }
+  std::string reason;
+  EXPECT_FALSE(ReplaceFileContents((dir / "no-such-folder" / "x.txt").string(), "x", &reason));
+  EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace roster

@@ -1,0 +1,127 @@
+// Conversions to code page 932 that must come out the same on every
+// platform: the native tests and the Wine tests check each case through
+// Cp932FromUtf8 and Cp932FromWide, and the way back, and files in any
+// encoding through the detector.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/utf8.h"
+
+namespace roster {
+
+struct ConversionCase {
+  const char* what;
+  std::u8string_view text;     // as typed, UTF-8
+  std::string_view cp932;      // what it becomes
+  std::size_t lost;            // characters that became "?"
+  std::size_t firstLostAt;     // byte of `text` where the first stands
+  std::u8string_view back;     // `cp932` read back, UTF-8
+};
+
+inline const std::vector<ConversionCase>& ConversionCases() {
+  static const std::vector<ConversionCase> cases = {
+      {"the nine variants of JIS characters", u8"〜−‖—¢£¬¥‾",
+       "\x81\x60\x81\x7C\x81\x61\x81\x5C\x81\x91\x81\x92\x81\xCA\x5C\x7E", 0, 0, u8"～－∥―￠￡￢\\~"},
+      {"their code page 932 forms", u8"～－∥―￠￡￢\\~",
+       "\x81\x60\x81\x7C\x81\x61\x81\x5C\x81\x91\x81\x92\x81\xCA\x5C\x7E", 0, 0, u8"～－∥―￠￡￢\\~"},
+      {"a wave dash in remarks", u8"3〜5回", "3\x81\x60" "5\x89\xF1", 0, 0, u8"3～5回"},
+      {"an accent is no look-alike", u8"Zoë", "Zo?", 1, 2, u8"Zo?"},
+      {"a fraction is no look-alike", u8"½ 名前é", "? \x96\xBC\x91\x4F?", 2, 0, u8"? 名前?"},
+      {"an emoji", u8"a😀b", "a?b", 1, 1, u8"a?b"},
+      {"a flag with tag characters: none dropped", u8"🏴󠁧󠁢󠁥󠁮󠁧󠁿x", "???????x", 7, 0, u8"???????x"},
+      {"beyond the plane, a surrogate pair in UTF-16", u8"𠮷野", "?\x96\xEC", 1, 0, u8"?野"},
+      {"the replacement character itself", u8"x\uFFFD", "x?", 1, 1, u8"x?"},
+      {"half-width katakana", u8"ﾊﾝｶｸ", "\xCA\xDD\xB6\xB8", 0, 0, u8"ﾊﾝｶｸ"},
+      {"characters with two codes take Windows' one", u8"≒Ⅰⅰ纊", "\x81\xE0\x87\x54\xFA\x40\xFA\x5C", 0, 0,
+       u8"≒Ⅰⅰ纊"},
+      {"a user-defined character", u8"\uE000", "\xF0\x40", 0, 0, u8"\uE000"},
+  };
+  return cases;
+}
+
+// Files in any encoding, through the one detector, as CP932.
+struct DetectionCase {
+  const char* what;
+  std::string_view bytes;
+  TextForm form;
+  std::string_view cp932;
+  std::size_t lost, firstLostAt;  // in bytes of the file, its mark included
+};
+
+inline const std::vector<DetectionCase>& DetectionCases() {
+  using E = TextEncoding;
+  using namespace std::string_view_literals;  // the bytes hold zeros
+  static const std::vector<DetectionCase> cases = {
+      {"empty", "", {E::kCp932, 0}, "", 0, 0},
+      {"ASCII only", "A|x||1/1|1| 1 p\r\n", {E::kCp932, 0}, "A|x||1/1|1| 1 p\r\n", 0, 0},
+      {"CP932", "\x96\xBC\x91\x4F|\xB1", {E::kCp932, 0}, "\x96\xBC\x91\x4F|\xB1", 0, 0},
+      {"UTF-8 without a mark", "\xE5\x90\x8D\xE5\x89\x8D\n", {E::kUtf8, 0}, "\x96\xBC\x91\x4F\n", 0, 0},
+      {"UTF-8 with a mark, ASCII only", "\xEF\xBB\xBF" "abc", {E::kUtf8, 3}, "abc", 0, 0},
+      {"UTF-8 with a mark and an accent", "\xEF\xBB\xBF" "Zo\xC3\xAB", {E::kUtf8, 3}, "Zo?", 1, 5},
+      {"UTF-16 little-endian", "\xFF\xFE\x0D\x54\x4D\x52\x0D\x00\x0A\x00"sv, {E::kUtf16LittleEndian, 2},
+       "\x96\xBC\x91\x4F\r\n", 0, 0},
+      {"UTF-16 big-endian, a wave dash", "\xFE\xFF\x30\x1C\x00\x41"sv, {E::kUtf16BigEndian, 2}, "\x81\x60" "A", 0, 0},
+      {"UTF-16 with a lone surrogate and an odd last byte", "\xFF\xFE\x41\x00\x00\xD8\x42\x00\x43"sv,
+       {E::kUtf16LittleEndian, 2}, "A?B?", 2, 4},
+      {"UTF-16 beyond the plane", "\xFF\xFE\x3D\xD8\x00\xDE"sv, {E::kUtf16LittleEndian, 2}, "?", 1, 2},
+  };
+  return cases;
+}
+
+// `utf8` as wchar_t: UTF-16 where wchar_t has 16 bits (Windows), UTF-32
+// elsewhere.
+inline std::wstring WideOfUtf8(std::u8string_view utf8) {
+  const std::string_view bytes(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+  std::wstring wide;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    char32_t c = 0;
+    const std::size_t length = Utf8SequenceLength(bytes, pos, &c);
+    if (length == 0) return {};
+    if (sizeof(wchar_t) == 2 && c > 0xFFFF) {
+      wide.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
+      wide.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      wide.push_back(static_cast<wchar_t>(c));
+    }
+    pos += length;
+  }
+  return wide;
+}
+
+// What differs from the table on this platform, one line per difference:
+// the bytes, the loss count and where the first loss stands (in the units
+// of each input), through both conversions, and the way back.
+inline std::vector<std::string> ConversionFailures() {
+  std::vector<std::string> failures;
+  for (const ConversionCase& c : ConversionCases()) {
+    const std::string_view utf8(reinterpret_cast<const char*>(c.text.data()), c.text.size());
+    const std::wstring wide = WideOfUtf8(c.text);
+    const std::size_t wideAt = WideOfUtf8(c.text.substr(0, c.firstLostAt)).size();
+    ConversionLoss fromUtf8, fromWide;
+    const std::string viaUtf8 = Cp932FromUtf8(utf8, &fromUtf8);
+    const std::string viaWide = Cp932FromWide(wide, &fromWide);
+    auto fail = [&](const char* how) { failures.push_back(std::string(c.what) + ": " + how); };
+    if (viaUtf8 != c.cp932) fail("bytes from UTF-8");
+    if (viaWide != c.cp932) fail("bytes from UTF-16");
+    if (fromUtf8.count != c.lost || fromWide.count != c.lost) fail("loss count");
+    if (c.lost > 0 && (fromUtf8.firstAt != c.firstLostAt || fromWide.firstAt != wideAt)) fail("first loss");
+    const std::string back = Utf8FromCp932(c.cp932);
+    if (back != std::string_view(reinterpret_cast<const char*>(c.back.data()), c.back.size())) fail("read back");
+  }
+  for (const DetectionCase& c : DetectionCases()) {
+    auto fail = [&](const char* how) { failures.push_back(std::string(c.what) + ": " + how); };
+    const TextForm form = DetectTextForm(c.bytes);
+    if (!(form == c.form)) fail("detected form");
+    ConversionLoss loss;
+    if (Cp932FromText(c.bytes, form, &loss) != c.cp932) fail("bytes");
+    if (loss.count != c.lost || (c.lost > 0 && loss.firstAt != c.firstLostAt)) fail("loss");
+  }
+  return failures;
+}
+
+}  // namespace roster
