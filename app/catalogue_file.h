@@ -1,24 +1,36 @@
 // The skill catalogue read from its file, by its owner: the window when its
-// dialog opens, roster-extract before its run.
+// dialog opens, roster-extract before its run. The file may be written in
+// CP932, UTF-8 or UTF-16 (the one detector of the platform decides).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/skill_catalogue.h"
 
 namespace roster {
 
-// "Database\技能.txt" below the working directory.
+// "Database\技能.txt": below the working directory, or beside the program.
 inline constexpr std::u8string_view kCatalogueFileName = u8"Database/技能.txt";
+// In an installed data folder: "roster/技能.txt".
+inline constexpr std::u8string_view kInstalledCatalogueName = u8"roster/技能.txt";
 
 // The catalogue in the file `name` (a file name as the platform takes it);
-// nothing, with `error` (when given) the reason, when it cannot be read.
+// nothing, with `error` (when given) the reason, when it cannot be read or
+// holds characters without a CP932 form.
 std::optional<SkillCatalogue> LoadSkillCatalogueFile(const std::string& name, std::string* error = nullptr);
 
-// The catalogue file below the working directory, under the first of its
-// names that opens; nothing when there is none.
-std::optional<SkillCatalogue> LoadSkillCatalogue();
+// The catalogue where a user expects it: Database/技能.txt below the working
+// directory, then beside the program, then in an installed data folder
+// (roster/技能.txt under each of DataFolders()).
+struct CatalogueSearch {
+  std::optional<SkillCatalogue> catalogue;  // the first that reads
+  std::string file;                        // where it was read, as the platform names it
+  std::vector<std::string> looked;         // every place tried, in order, up to the one found
+  std::vector<std::string> problems;       // "PLACE: reason" for files there that could not be used
+};
+CatalogueSearch FindSkillCatalogue();
 
 }  // namespace roster

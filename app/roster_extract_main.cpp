@@ -106,12 +106,15 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
     catalogue = std::move(*loaded);
     return std::nullopt;
   }
-  if (std::optional<SkillCatalogue> loaded = LoadSkillCatalogue()) {
-    catalogue = std::move(*loaded);
-  } else {
-    WriteMessage("roster-extract: note: no skill catalogue at " + std::string(Utf8Bytes(kCatalogueFileName)) +
-                 " below the working directory; the report has no skill columns\n");
+  CatalogueSearch search = FindSkillCatalogue();
+  if (search.catalogue) {
+    catalogue = std::move(*search.catalogue);
+    return std::nullopt;
   }
+  std::string note = "roster-extract: note: no skill catalogue; the report has no skill columns. Looked for:\n";
+  for (const std::string& place : search.looked) note += "  " + place + "\n";
+  for (const std::string& problem : search.problems) note += "cannot read " + problem + "\n";
+  WriteMessage(note);
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -97,20 +98,61 @@ TEST_F(CatalogueFileTest, LoadsAFileAndSaysWhenItCannot) {
   EXPECT_NE(error.find("No such file"), std::string::npos) << error;
 }
 
+struct SearchCase {
+  const char* what;
+  std::vector<std::pair<std::string, std::string>> files;  // below the test's folder: name, bytes
+  std::size_t rows;                                         // of the catalogue found; 0: none
+  std::string file, problem;                                // where it was found; a problem named
+};
+
 // The default file is found below the working directory, by its UTF-8 name
-// or by the CP932 bytes of the name as a Windows archive leaves them.
-TEST_F(CatalogueFileTest, DefaultFileBelowTheWorkingDirectory) {
+// or by the CP932 bytes of the name as a Windows archive leaves them, then
+// in the installed data folder; in any encoding; a file that is there but
+// cannot be used is named, and the search goes on.
+TEST_F(CatalogueFileTest, FoundWhereAUserExpectsIt) {
+  const std::string below(Utf8Bytes(u8"Database/技能.txt")), installed(Utf8Bytes(u8"share/roster/技能.txt"));
+  const std::vector<SearchCase> cases = {
+      {"nowhere", {}, 0, "", ""},
+      {"below, UTF-8 name", {{below, "a,A\nb,B\n"}}, 2, below, ""},
+      {"below, CP932 name", {{"Database/技能.txt", "a,A\n"}}, 1, "Database/技能.txt", ""},
+      {"installed only", {{installed, "a,A\nb,B\nc,C\n"}}, 3, installed, ""},
+      {"below wins", {{below, "a,A\n"}, {installed, "a,A\nb,B\n"}}, 1, below, ""},
+      {"a UTF-8 catalogue", {{below, std::string(Utf8Bytes(u8"剣士,剣\n魔術師,魔\n"))}}, 2, below, ""},
+      {"a folder in its place", {{below + "/x", ""}, {installed, "a,A\n"}}, 1, installed, below + ": "},
+      {"characters without a form", {{below, std::string(Utf8Bytes(u8"剣士,剣\n雪,☃\n"))}}, 0, "",
+       below + ": 1 character without a Shift_JIS (CP932) form, the first on line 2"},
+  };
   const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir_);
-  EXPECT_FALSE(LoadSkillCatalogue());
-  std::filesystem::create_directories("Database");
-  for (const std::string& name : {std::string(Utf8Bytes(u8"Database/技能.txt")), std::string("Database/技能.txt")}) {
-    std::ofstream(name, std::ios::binary) << "a,A\nb,B\n";
-    const std::optional<SkillCatalogue> catalogue = LoadSkillCatalogue();
-    EXPECT_EQ(catalogue ? catalogue->Rows().size() : 0u, 2u) << testing::PrintToString(name);
-    std::filesystem::remove(name);
+  const char* dataDirs = std::getenv("XDG_DATA_DIRS");
+  const std::string saved = dataDirs ? dataDirs : "";
+  for (const SearchCase& c : cases) {
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::current_path(dir_);
+    setenv("XDG_DATA_DIRS", (dir_ / "share").c_str(), 1);
+    for (const auto& [name, bytes] : c.files) {
+      std::filesystem::create_directories(std::filesystem::path(name).parent_path());
+      if (!name.ends_with("/x")) std::ofstream(name, std::ios::binary) << bytes;
+    }
+    const CatalogueSearch search = FindSkillCatalogue();
+    EXPECT_EQ(search.catalogue ? search.catalogue->Rows().size() : 0u, c.rows) << c.what;
+    EXPECT_TRUE(search.file == c.file || search.file.ends_with("/" + c.file)) << c.what << ": " << search.file;
+    if (c.problem.empty()) {
+      EXPECT_TRUE(search.problems.empty()) << c.what << ": " << testing::PrintToString(search.problems);
+    } else {
+      ASSERT_EQ(search.problems.size(), 1u) << c.what;
+      EXPECT_EQ(search.problems[0].substr(0, c.problem.size()), c.problem) << c.what;
+    }
+    if (!search.catalogue) {
+      EXPECT_EQ(search.looked.back(), (dir_ / "share").string() + "/" + installed.substr(6)) << c.what;
+    }
   }
   std::filesystem::current_path(before);
+  if (dataDirs) {
+    setenv("XDG_DATA_DIRS", saved.c_str(), 1);
+  } else {
+    unsetenv("XDG_DATA_DIRS");
+  }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 
 void OnInitDialog(HWND dialog) {
   // A missing catalogue leaves only the fixed keys and no skill columns.
-  Catalogue = LoadSkillCatalogue().value_or(SkillCatalogue());
+  Catalogue = FindSkillCatalogue().catalogue.value_or(SkillCatalogue());
   EditFont = CreateEditFont(dialog);
   for (int id : {kReportEdit, kMemoEdit}) {
     SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(EditFont), TRUE);
