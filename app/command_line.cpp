@@ -1,32 +1,62 @@
 #include "app/command_line.h"
 
+#include <array>
+
 #include "platform/utf8.h"
 
 namespace roster {
 namespace {
 
 constexpr std::u8string_view kUsage =
-    u8"usage: roster-extract [--key LABEL] [--descending] [--catalogue FILE]\n"
-    u8"                      [--encoding cp932|utf-8] [--list-keys] [--summary] [FILE]\n"
+    u8"usage: roster-extract [OPTION]... [FILE]...\n"
     u8"\n"
-    u8"Performs one Extract on the roster in FILE (or standard input when FILE\n"
-    u8"is absent or \"-\") and prints the report.\n"
+    u8"Performs one Extract on the roster in the FILEs, read one after another as\n"
+    u8"one text (standard input when there is none, or for \"-\"), and prints the\n"
+    u8"report: one row per name (the lowest line wins), sorted.\n"
     u8"\n"
-    u8"  --key LABEL         sort key, as typed into the sort box (default: none)\n"
-    u8"  --descending        descending order (default: ascending)\n"
-    u8"  --catalogue FILE    skill catalogue (default: Database/技能.txt below the\n"
-    u8"                      working directory)\n"
-    u8"  --encoding ENC      cp932 (default): input, LABEL and output are Shift_JIS;\n"
-    u8"                      utf-8: they are UTF-8, output lines end in \"\\n\"\n"
-    u8"  --list-keys         print the sort-key list, one per line, and exit\n"
-    u8"  --summary           after the report, say on standard error how many\n"
-    u8"                      characters were kept and lines merged or skipped\n"
-    u8"  --version           print the version and exit\n"
-    u8"  --help              print this help and exit\n"
-    u8"  --                  what follows is the FILE, even if it starts with \"-\"\n"
+    u8"  -k, --key=LABEL        sort key, as typed into the sort box: 名前, 種族,\n"
+    u8"                         a skill, 命中力, ... (--list-keys); default: none,\n"
+    u8"                         the order of the lines from the bottom up\n"
+    u8"  -r, --descending       descending order (also --reverse)\n"
+    u8"  -o, --output=FILE      write the report to FILE, replacing it only once\n"
+    u8"                         the whole report is written (FILE may be an input)\n"
+    u8"  -e, --encoding=ENC     auto (default): each input is read as UTF-8,\n"
+    u8"                         UTF-16 (with a byte-order mark) or CP932, as it\n"
+    u8"                         is written, and the report is written as the\n"
+    u8"                         input is; cp932 or utf-8: force both ways\n"
+    u8"      --catalogue=FILE   the skill catalogue; default: Database/技能.txt\n"
+    u8"                         below the working directory, else beside the\n"
+    u8"                         program, else roster/技能.txt in $XDG_DATA_DIRS\n"
+    u8"      --list-keys        print the sort-key list, one per line, and exit\n"
+    u8"      --summary          after the report, say on standard error how many\n"
+    u8"                         characters were kept and lines merged or skipped\n"
+    u8"  -h, --help             print this help and exit\n"
+    u8"  -V, --version          print the version and exit\n"
     u8"\n"
-    u8"Exit codes: 0 success, 1 input text that does not convert, 2 usage errors\n"
-    u8"and files that cannot be read.\n";
+    u8"A report shown on a terminal is written in the terminal's encoding.\n"
+    u8"Exit codes: 0 success, 1 input text that does not convert to CP932,\n"
+    u8"2 usage errors and files that cannot be read or written.\n";
+
+// The options, by their long names; `shortName` 0 for none.
+enum class Name { kKey, kDescending, kReverse, kOutput, kEncoding, kCatalogue, kListKeys, kSummary, kHelp, kVersion };
+struct Option {
+  Name name;
+  std::string_view longName;
+  char shortName;
+  const char* value;  // what the value is, for a message; null: the option takes none
+};
+constexpr std::array<Option, 10> kOptions = {{
+    {Name::kKey, "key", 'k', "a LABEL"},
+    {Name::kDescending, "descending", 'r', nullptr},
+    {Name::kReverse, "reverse", 0, nullptr},
+    {Name::kOutput, "output", 'o', "a FILE"},
+    {Name::kEncoding, "encoding", 'e', "an encoding (auto, cp932 or utf-8)"},
+    {Name::kCatalogue, "catalogue", 0, "a FILE"},
+    {Name::kListKeys, "list-keys", 0, nullptr},
+    {Name::kSummary, "summary", 0, nullptr},
+    {Name::kHelp, "help", 'h', nullptr},
+    {Name::kVersion, "version", 'V', nullptr},
+}};
 
 CommandLine UsageError(std::string message) {
   CommandLine line;
@@ -35,53 +65,117 @@ CommandLine UsageError(std::string message) {
   return line;
 }
 
+// The option a long name, or a prefix of one, names (no two long names
+// share a first letter); null when it names none.
+const Option* FindLong(std::string_view name) {
+  for (const Option& option : kOptions) {
+    if (!name.empty() && option.longName.starts_with(name)) return &option;
+  }
+  return nullptr;
+}
+
+const Option* FindShort(char name) {
+  for (const Option& option : kOptions) {
+    if (option.shortName == name && name != 0) return &option;
+  }
+  return nullptr;
+}
+
+// Applies one option and its value (when it takes one); a message when the
+// value is not one the option takes.
+std::optional<std::string> Apply(const Option& option, const std::string& value, CommandLine& line) {
+  ExtractOptions& o = line.options;
+  switch (option.name) {
+    case Name::kKey: o.key = value; break;
+    case Name::kDescending:
+    case Name::kReverse: o.descending = true; break;
+    case Name::kOutput: o.output = value; break;
+    case Name::kCatalogue: o.catalogue = value; break;
+    case Name::kListKeys: o.listKeys = true; break;
+    case Name::kSummary: o.summary = true; break;
+    case Name::kHelp: line.action = CommandLine::Action::kHelp; break;
+    case Name::kVersion: line.action = CommandLine::Action::kVersion; break;
+    case Name::kEncoding:
+      if (value == "auto") {
+        o.encoding = EncodingChoice::kAuto;
+      } else if (value == "cp932") {
+        o.encoding = EncodingChoice::kCp932;
+      } else if (value == "utf-8" || value == "utf8") {
+        o.encoding = EncodingChoice::kUtf8;
+      } else {
+        return "--encoding takes auto, cp932 or utf-8";
+      }
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string_view UsageText() { return Utf8Bytes(kUsage); }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
-  ExtractOptions& options = line.options;
-  bool inputSeen = false;
+  std::vector<std::string> inputs;
   bool optionsEnded = false;
+  // Help and version win over everything else on the line, errors included.
+  std::optional<CommandLine> error;
+  auto fail = [&](std::string message) {
+    if (!error) error = UsageError(std::move(message));
+  };
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
-    const std::string* value = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;
-    const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
-    if (!isOption) {
-      if (inputSeen) return UsageError("more than one input FILE");
-      inputSeen = true;
-      options.input = arg;
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      inputs.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if (arg == "--help" || arg == "-h") {
-      line.action = CommandLine::Action::kHelp;
-      return line;
-    } else if (arg == "--version") {
-      line.action = CommandLine::Action::kVersion;
-      return line;
-    } else if (arg == "--descending") {
-      options.descending = true;
-    } else if (arg == "--list-keys") {
-      options.listKeys = true;
-    } else if (arg == "--summary") {
-      options.summary = true;
-    } else if (arg == "--key") {
-      if (!value) return UsageError("--key needs a LABEL");
-      options.key = *value;
-      ++i;
-    } else if (arg == "--catalogue") {
-      if (!value) return UsageError("--catalogue needs a FILE");
-      options.catalogue = *value;
-      ++i;
-    } else if (arg == "--encoding") {
-      if (!value || (*value != "cp932" && *value != "utf-8")) return UsageError("--encoding takes cp932 or utf-8");
-      options.utf8 = *value == "utf-8";
-      ++i;
-    } else {
-      return UsageError("unknown option " + arg);
+    } else if (arg[1] == '-') {  // --name, --name=value, --name value
+      const std::size_t equals = arg.find('=');
+      const std::string_view given = std::string_view(arg).substr(2, equals - 2);
+      const Option* option = FindLong(given);
+      if (option == nullptr) {
+        fail("unknown option --" + std::string(given));
+        continue;
+      }
+      const std::string name = "--" + std::string(option->longName);
+      std::string value;
+      if (option->value == nullptr) {
+        if (equals != std::string::npos) fail(name + " takes no value");
+      } else if (equals != std::string::npos) {
+        value = arg.substr(equals + 1);
+      } else if (i + 1 < arguments.size()) {
+        value = arguments[++i];
+      } else {
+        fail(name + " needs " + option->value);
+        continue;
+      }
+      if (std::optional<std::string> bad = Apply(*option, value, line)) fail(*bad);
+    } else {  // -r, -k LABEL, -kLABEL, -rk LABEL
+      for (std::size_t at = 1; at < arg.size(); ++at) {
+        const Option* option = FindShort(arg[at]);
+        if (option == nullptr) {
+          fail("unknown option -" + arg.substr(at, 1));
+          break;
+        }
+        std::string value;
+        if (option->value != nullptr) {
+          if (at + 1 < arg.size()) {
+            value = arg.substr(at + 1);
+          } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+          } else {
+            fail("-" + arg.substr(at, 1) + " needs " + option->value);
+            break;
+          }
+          at = arg.size();
+        }
+        if (std::optional<std::string> bad = Apply(*option, value, line)) fail(*bad);
+      }
     }
   }
+  if (line.action != CommandLine::Action::kRun) return line;
+  if (error) return *error;
+  if (!inputs.empty()) line.options.inputs = std::move(inputs);
   return line;
 }
 

@@ -1,4 +1,5 @@
-// roster-extract's options, read from its arguments.
+// roster-extract's options, read from its arguments as sort(1) reads its
+// own: short and long forms, "--opt=value", combined short flags.
 #pragma once
 
 #include <optional>
@@ -8,14 +9,19 @@
 
 namespace roster {
 
+// How the input is read and the report written: detected from each input
+// (CP932, UTF-8, UTF-16), or forced both ways.
+enum class EncodingChoice { kAuto, kCp932, kUtf8 };
+
 struct ExtractOptions {
-  std::string key;                       // as typed into the sort box
+  std::string key;                       // as typed, in the command line's bytes
   bool descending = false;
-  std::optional<std::string> catalogue;  // default: the file below the working directory
-  bool utf8 = false;                     // --encoding utf-8
+  std::optional<std::string> catalogue;  // default: looked for (FindSkillCatalogue)
+  EncodingChoice encoding = EncodingChoice::kAuto;
+  std::optional<std::string> output;     // -o: the file replaced by the report
   bool listKeys = false;
   bool summary = false;                  // the run's counts on standard error
-  std::string input = "-";               // "-": standard input
+  std::vector<std::string> inputs = {"-"};  // read one after another; "-": standard input
 };
 
 // What the arguments ask for: a run with the options, the usage or the
@@ -27,8 +33,9 @@ struct CommandLine {
   std::string error;
 };
 
-// An option given twice takes its last value; "--" ends the options, so a
-// file whose name starts with "-" can follow; "-" alone is standard input.
+// An option given twice takes its last value; a long option may be cut to
+// any prefix that names it alone; "--" ends the options, so a file whose
+// name starts with "-" can follow; "-" alone is standard input.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text --help prints, UTF-8.
