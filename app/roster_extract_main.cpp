@@ -1,7 +1,6 @@
 // roster-extract: one Extract on a text outside the window, exactly as the
 // window's 「抽出」 would do it, printing the text box's new contents.
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "app/catalogue_file.h"
 #include "app/command_line.h"
 #include "app/extraction.h"
+#include "app/roster_input.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 #include "report/sort_order.h"
@@ -18,61 +18,93 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitBadText = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitTrouble = 2;  // usage errors, files that cannot be read or written
 
 int Fail(int code, const std::string& message) {
   WriteMessage("roster-extract: " + message + "\n");
   return code;
 }
 
-std::size_t LineOf(std::string_view text, std::size_t offset) {
-  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(offset), '\n'));
-}
+void Note(const std::string& message) { WriteMessage("roster-extract: note: " + message + "\n"); }
 
-// Says what stands where UTF-8 text did not convert to CP932.
-std::string DescribeUtf8Failure(std::string_view utf8, const ConversionLoss& loss) {
-  std::string where = "line " + std::to_string(LineOf(utf8, loss.firstAt)) + ": ";
-  char32_t codePoint = 0;
-  const std::size_t length = Utf8SequenceLength(utf8, loss.firstAt, &codePoint);
-  char text[32];
-  if (length == 0) {
-    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(utf8[loss.firstAt]));
-    return where + "invalid UTF-8 (byte " + text + ")";
+// Where the report goes and in what form: a terminal gets UTF-8 text (its
+// own encoding), a file or a pipe the bytes of `form` with a byte-order mark
+// where the input had one; -o FILE is replaced only once all is written.
+class Destination {
+ public:
+  Destination(std::optional<FileReplacement> file, std::string name, TextForm form, bool terminal)
+      : file_(std::move(file)), name_(std::move(name)), form_(form), terminal_(terminal) {
+    if (terminal_) form_ = {TextEncoding::kUtf8, 0};
+    if (form_.byteOrderMark > 0) {
+      const bool utf8 = form_.encoding == TextEncoding::kUtf8;
+      Put(utf8 ? "\xEF\xBB\xBF" : form_.encoding == TextEncoding::kUtf16LittleEndian ? "\xFF\xFE" : "\xFE\xFF");
+    }
   }
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codePoint));
-  return where + "the character " + text + " \"" + std::string(utf8.substr(loss.firstAt, length)) +
-         "\" has no Shift_JIS (CP932) form";
+
+  // Writes CP932 text converted to the destination's form.
+  void Write(std::string_view cp932) {
+    if (!error_.empty()) return;
+    ConversionLoss loss;
+    const std::string bytes = TextFromCp932(cp932, form_, &loss);
+    unconverted_ += loss.count;
+    Put(bytes);
+  }
+
+  // Ends the output; an exit code when it failed.
+  std::optional<int> Finish() {
+    if (error_.empty() && file_ && !file_->Commit(&error_)) error_ = error_.empty() ? "cannot replace it" : error_;
+    if (!error_.empty()) return Fail(kExitTrouble, "cannot write " + name_ + ": " + error_);
+    if (unconverted_ > 0) {
+      Note(std::to_string(unconverted_) + " byte" + (unconverted_ == 1 ? " was" : "s were") +
+           " no Shift_JIS (CP932) character (a name cut inside a character, or such bytes in the input or the "
+           "catalogue) and written as U+FFFD");
+    }
+    return std::nullopt;
+  }
+
+ private:
+  void Put(std::string_view bytes) {
+    if (!error_.empty() || bytes.empty()) return;
+    const bool written = file_ ? file_->Write(bytes, &error_)
+                         : terminal_ ? WriteTerminal(bytes, &error_)
+                                     : WriteStandardOutput(bytes, &error_);
+    if (!written && error_.empty()) error_ = "write failed";
+  }
+
+  std::optional<FileReplacement> file_;
+  std::string name_;
+  TextForm form_;
+  bool terminal_;
+  std::string error_;
+  std::size_t unconverted_ = 0;
+};
+
+// Opens where the report goes: standard output, or a replacement of -o FILE.
+std::optional<Destination> OpenDestination(const ExtractOptions& options, TextForm form, int& exitCode) {
+  if (!options.output) {
+    return Destination(std::nullopt, "standard output", form, StandardOutputIsTerminal());
+  }
+  std::string reason;
+  std::optional<FileReplacement> file = FileReplacement::Begin(*options.output, &reason);
+  if (!file) {
+    exitCode = Fail(kExitTrouble, "cannot write " + *options.output + ": " + reason);
+    return std::nullopt;
+  }
+  return Destination(std::move(file), *options.output, form, false);
 }
 
-// Writes the report to standard output, converted to UTF-8 in utf-8 mode,
-// and lets go of the input as soon as its characters are collected, so
-// that a large roster is never held twice.
+// Lets go of the input as soon as its characters are collected, so that a
+// large roster is never held twice, and writes the report where it goes.
 class OutputSink final : public ReportSink {
  public:
-  OutputSink(InputText& input, bool utf8) : input_(input), utf8_(utf8) {}
-
+  OutputSink(InputText& input, Destination& destination) : input_(input), destination_(destination) {}
   void PartRead(std::string_view part) override { input_.ReleasePart(part); }
   void TextRead() override { input_.Release(); }
-
-  void Write(std::string_view piece) override {
-    if (!written_) return;
-    if (!utf8_) {
-      written_ = WriteStandardOutput(piece);
-      return;
-    }
-    // Only a report of whole characters reaches here; should a byte not
-    // convert, nothing half-converted is written.
-    ConversionLoss loss;
-    const std::string converted = Utf8FromCp932(piece, &loss);
-    written_ = loss.count == 0 && WriteStandardOutput(converted);
-  }
-
-  bool written() const { return written_; }
+  void Write(std::string_view piece) override { destination_.Write(piece); }
 
  private:
   InputText& input_;
-  bool utf8_;
-  bool written_ = true;
+  Destination& destination_;
 };
 
 std::string Counted(std::size_t count, const char* one, const char* many) {
@@ -80,29 +112,24 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
 }
 
 // --summary: what the window's status bar says, in one English line.
-std::string SummaryLine(const ExtractionSummary& s) {
+std::string SummaryLine(const ExtractionSummary& s, const RosterInput& input) {
   std::string line = Counted(s.kept, "character", "characters");
   if (s.merged > 0) {
     line += "; " + Counted(s.merged, "line with a name taken by a lower line", "lines with a name taken by a lower line");
   }
   if (s.skipped > 0) {
-    line += "; " + Counted(s.skipped, "other line skipped, at line ", "other lines skipped, the first at line ") +
-            std::to_string(s.firstSkippedLine);
+    line += "; " + Counted(s.skipped, "other line skipped, at ", "other lines skipped, the first at ") +
+            input.Where(s.firstSkippedLine);
   }
   return line + "\n";
 }
 
-bool FirstLineEndIsBareLf(std::string_view text) {
-  const std::size_t lf = text.find('\n');
-  return lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r');
-}
-
-// Loads the catalogue; returns an exit code when the program should stop.
+// Loads the catalogue; an exit code when the program should stop.
 std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& catalogue) {
   if (options.catalogue) {
     std::string reason;
     std::optional<SkillCatalogue> loaded = LoadSkillCatalogueFile(*options.catalogue, &reason);
-    if (!loaded) return Fail(kExitUsage, "cannot read catalogue " + *options.catalogue + ": " + reason);
+    if (!loaded) return Fail(kExitTrouble, "cannot read catalogue " + *options.catalogue + ": " + reason);
     catalogue = std::move(*loaded);
     return std::nullopt;
   }
@@ -111,87 +138,90 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
     catalogue = std::move(*search.catalogue);
     return std::nullopt;
   }
-  std::string note = "roster-extract: note: no skill catalogue; the report has no skill columns. Looked for:\n";
-  for (const std::string& place : search.looked) note += "  " + place + "\n";
-  for (const std::string& problem : search.problems) note += "cannot read " + problem + "\n";
-  WriteMessage(note);
+  std::string note = "no skill catalogue, so the report has no skill columns; looked for";
+  for (const std::string& place : search.looked) note += "\n  " + place;
+  for (const std::string& problem : search.problems) note += "\ncannot read catalogue " + problem;
+  Note(note);
   return std::nullopt;
 }
 
-// The input text as CP932 (its lines end in "\r\n" or a bare "\n"), and
-// the line end of the output: "\n" in utf-8 mode and where the input's first
-// line ends in a bare "\n", else "\r\n". An exit code when the input cannot
-// be read or converted.
-std::optional<int> ReadInput(const ExtractOptions& options, std::optional<InputText>& input,
-                             std::string_view& outputLineEnd) {
+// The sort key as the user typed it: the arguments' bytes read as UTF-8
+// (what a terminal sends) and as CP932 (what older scripts pass), whichever
+// names an entry of the key list; on Windows the command line is UTF-8.
+// A key that names nothing keeps the window's meaning (the order of the
+// empty key), with a note that lists the keys.
+std::string ResolveKey(const std::string& typed, const SkillCatalogue& catalogue) {
+  if (typed.empty()) return typed;
+  const std::vector<std::string> keys = SortKeyList(catalogue);
+  auto listed = [&](const std::string& key) { return std::find(keys.begin(), keys.end(), key) != keys.end(); };
+  ConversionLoss loss;
+  const std::string fromUtf8 = Cp932FromUtf8(typed, &loss);
+  const bool utf8 = loss.count == 0;
+  if (utf8 && listed(fromUtf8)) return fromUtf8;
+  if (!CommandLineIsUtf8() && listed(typed)) return typed;
+  std::string names;
+  for (const std::string& key : keys) {
+    if (!key.empty()) names += (names.empty() ? "" : ", ") + Utf8FromCp932(key);
+  }
+  const std::string shown = utf8 || CommandLineIsUtf8() ? typed : Utf8FromCp932(typed);
+  Note("the key \"" + shown + "\" names no entry of the key list, so nothing was sorted (the lines keep their order, " +
+       "from the bottom up); the keys are: " + names);
+  return utf8 ? fromUtf8 : typed;
+}
+
+int ListKeys(const ExtractOptions& options, const SkillCatalogue& catalogue) {
+  std::string keys;
+  for (const std::string& entry : SortKeyList(catalogue)) keys += entry + "\n";
+  const TextForm form = options.encoding == EncodingChoice::kUtf8 ? TextForm{TextEncoding::kUtf8, 0} : TextForm{};
+  int exitCode = kExitOk;
+  std::optional<Destination> destination = OpenDestination(options, form, exitCode);
+  if (!destination) return exitCode;
+  destination->Write(keys);
+  if (const std::optional<int> failed = destination->Finish()) return *failed;
+  return kExitOk;
+}
+
+int WriteText(std::string_view utf8) {
   std::string reason;
-  if (options.input == "-") {
-    if (std::optional<std::string> bytes = ReadStandardInput(&reason)) input = InputText::FromString(std::move(*bytes));
-  } else {
-    input = InputText::FromFile(options.input, &reason);
-  }
-  if (!input) {
-    return Fail(kExitUsage, "cannot read " + (options.input == "-" ? std::string("standard input") : options.input) +
-                                (reason.empty() ? "" : ": " + reason));
-  }
-  outputLineEnd = options.utf8 || FirstLineEndIsBareLf(input->View()) ? "\n" : kLineEnd;
-  if (options.utf8) {
-    std::string_view utf8 = input->View();
-    if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);
-    ConversionLoss loss;
-    std::string cp932 = Cp932FromUtf8(utf8, &loss);
-    if (loss.count > 0) return Fail(kExitBadText, options.input + ": " + DescribeUtf8Failure(utf8, loss));
-    input = InputText::FromString(std::move(cp932));
-  }
-  return std::nullopt;
+  const bool written = StandardOutputIsTerminal() ? WriteTerminal(utf8, &reason) : WriteStandardOutput(utf8, &reason);
+  return written ? kExitOk : Fail(kExitTrouble, "cannot write standard output: " + reason);
 }
 
 int Run(const std::vector<std::string>& arguments) {
+  IgnoreInputOutputSignals();
   const CommandLine line = ParseCommandLine(arguments);
   switch (line.action) {
-    case CommandLine::Action::kHelp:
-      return WriteStandardOutput(UsageText()) ? kExitOk : kExitUsage;
-    case CommandLine::Action::kVersion:
-      return WriteStandardOutput("roster-extract " ROSTER_VERSION "\n") ? kExitOk : kExitUsage;
-    case CommandLine::Action::kUsageError:
-      return Fail(kExitUsage, line.error);
-    case CommandLine::Action::kRun:
-      break;
+    case CommandLine::Action::kHelp: return WriteText(UsageText());
+    case CommandLine::Action::kVersion: return WriteText("roster-extract " ROSTER_VERSION "\n");
+    case CommandLine::Action::kUsageError: return Fail(kExitTrouble, line.error);
+    case CommandLine::Action::kRun: break;
   }
   const ExtractOptions& options = line.options;
 
   SkillCatalogue catalogue;
   if (const std::optional<int> stop = LoadCatalogue(options, catalogue)) return *stop;
+  if (options.listKeys) return ListKeys(options, catalogue);
+  const std::string key = ResolveKey(options.key, catalogue);
 
-  // The key arrives as the command line gives it; the sort compares CP932.
-  std::string key = options.key;
-  if (options.utf8 || CommandLineIsUtf8()) {
-    ConversionLoss loss;
-    key = Cp932FromUtf8(options.key, &loss);
-    if (loss.count > 0) return Fail(kExitBadText, "--key: " + DescribeUtf8Failure(options.key, loss));
+  RosterInput input;
+  if (const std::optional<InputFailure> failure = ReadRosterInput(options.inputs, options.encoding, input)) {
+    return Fail(failure->exitCode, failure->message);
   }
-
-  if (options.listKeys) {
-    std::string keys;
-    for (const std::string& entry : SortKeyList(catalogue)) keys += entry + "\n";
-    ConversionLoss loss;
-    if (options.utf8) keys = Utf8FromCp932(keys, &loss);
-    if (loss.count > 0 || !WriteStandardOutput(keys)) return Fail(kExitUsage, "cannot write standard output");
-    return kExitOk;
-  }
-
-  std::optional<InputText> input;
-  std::string_view lineEnd;
-  if (const std::optional<int> stop = ReadInput(options, input, lineEnd)) return *stop;
-  OutputSink sink(*input, options.utf8);
+  int exitCode = kExitOk;
+  std::optional<Destination> destination = OpenDestination(options, input.form, exitCode);
+  if (!destination) return exitCode;
+  OutputSink sink(input.text, *destination);
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = options.descending;
-  settings.lineEnd = lineEnd;
+  // "\r\n" as in the window, unless the text's lines end in a bare "\n" (a
+  // file saved on Unix), UTF-8 is asked for or a terminal shows the report.
+  const bool terminal = !options.output && StandardOutputIsTerminal();
+  settings.lineEnd = input.bareLf || options.encoding == EncodingChoice::kUtf8 || terminal ? "\n" : kLineEnd;
   settings.bareLfEndsLine = true;  // a file saved on Unix reads as one saved on Windows
-  const ExtractionSummary summary = Extract(input->View(), settings, catalogue, sink);
-  if (!sink.written()) return Fail(kExitUsage, "cannot write standard output");
-  if (options.summary) WriteMessage(SummaryLine(summary));
+  const ExtractionSummary summary = Extract(input.text.View(), settings, catalogue, sink);
+  if (const std::optional<int> failed = destination->Finish()) return *failed;
+  if (options.summary) WriteMessage(SummaryLine(summary, input));
   return kExitOk;
 }
 

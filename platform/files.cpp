@@ -38,33 +38,20 @@ std::optional<std::string> ReadFileBytes(const std::string& name, std::string* e
     return std::nullopt;
   }
   // The file is read straight into a string of its size, so a large file is
-  // neither copied through a buffer nor held twice while the string grows.
-  // Only a file that reads has a size (a directory opens, but does not read).
-  std::string bytes;
-  std::size_t expected = 0;
-  char probe;
-  if (std::fread(&probe, 1, 1, file.get()) == 1 && std::fseek(file.get(), 0, SEEK_END) == 0) {
-    const long size = std::ftell(file.get());
-    if (size > 0) expected = static_cast<std::size_t>(size);
-  }
-  std::rewind(file.get());
-  bytes.resize(expected);
-  bytes.resize(std::fread(bytes.data(), 1, expected, file.get()));
-  // Whatever the size said, read on to the end (a file that grew, a pipe).
+  // neither copied through a buffer nor held twice while the string grows;
+  // whatever the size said, it is read on to the end (a file that grew).
+  std::string bytes(native::RegularFileSize(file.get()), '\0');
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
   if (!AppendRest(file.get(), bytes, error)) return std::nullopt;
   return bytes;
 }
 
-std::optional<std::string> ReadStandardInput(std::string* error) {
-  native::UseBinaryMode(stdin);
-  std::string bytes;
-  if (!AppendRest(stdin, bytes, error)) return std::nullopt;
-  return bytes;
-}
-
-bool WriteStandardOutput(std::string_view bytes) {
+bool WriteStandardOutput(std::string_view bytes, std::string* error) {
   native::UseBinaryMode(stdout);
-  return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
+  if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+  return false;
 }
 
 std::optional<FileReplacement> FileReplacement::Begin(const std::string& name, std::string* error) {
@@ -122,47 +109,152 @@ bool ReplaceFileContents(const std::string& name, std::string_view bytes, std::s
   return replacement && replacement->Write(bytes, error) && replacement->Commit(error);
 }
 
-std::optional<InputText> InputText::FromFile(const std::string& name, std::string* error) {
-  InputText text;
-  if (native::MapFile(name, text.mapped_, text.mappedSize_)) {
-    text.view_ = std::string_view(static_cast<const char*>(text.mapped_), text.mappedSize_);
-    return text;
-  }
-  std::optional<std::string> bytes = ReadFileBytes(name, error);
-  if (!bytes) return std::nullopt;
-  return FromString(std::move(*bytes));
+namespace {
+
+// A file of this size or more is read in two parts.
+constexpr std::size_t kPartsFrom = std::size_t{1} << 20;
+// Room that a stream is read into beyond what it said it holds.
+constexpr std::size_t kGrowth = std::size_t{1} << 16;
+
+// The input's memory: large pages where a text is large (LargePageMemory),
+// never zero-filled.
+LargePageMemory& InputMemory() {
+  static LargePageMemory memory;
+  return memory;
 }
 
-InputText InputText::FromString(std::string text) {
-  InputText input;
-  input.owned_ = std::move(text);
-  input.view_ = input.owned_;
-  return input;
-}
+}  // namespace
 
 InputText::InputText(InputText&& other) noexcept { *this = std::move(other); }
 
 InputText& InputText::operator=(InputText&& other) noexcept {
   if (this == &other) return *this;
   Release();
-  owned_ = std::move(other.owned_);
-  mapped_ = std::exchange(other.mapped_, nullptr);
-  mappedSize_ = std::exchange(other.mappedSize_, 0);
-  view_ = mapped_ != nullptr ? other.view_ : std::string_view(owned_);
-  other.view_ = {};
+  data_ = std::exchange(other.data_, nullptr);
+  size_ = std::exchange(other.size_, 0);
+  capacity_ = std::exchange(other.capacity_, 0);
   return *this;
 }
 
+void InputText::Reserve(std::size_t capacity) {
+  if (capacity <= capacity_) return;
+  auto* data = static_cast<char*>(InputMemory().allocate(capacity, 1));
+  if (size_ > 0) std::memcpy(data, data_, size_);
+  if (data_ != nullptr) InputMemory().deallocate(data_, capacity_, 1);
+  data_ = data;
+  capacity_ = capacity;
+}
+
+// Reads to the end: into room of the expected size, then, should more come
+// (a file that grew while it was read, a pipe), into room that doubles. A
+// line end may follow, so two bytes more are kept free.
+bool InputText::AppendStream(std::FILE* file, std::size_t expected, std::string* error) {
+  const std::size_t start = size_;
+  Reserve(size_ + expected + 2);
+  char probe[kGrowth];
+  for (;;) {
+    errno = 0;
+    std::size_t got = std::fread(data_ + size_, 1, capacity_ - size_ - 2, file);
+    if (got == 0 && !std::ferror(file) && !std::feof(file)) {
+      // The room is full: whatever comes next grows it.
+      got = std::fread(probe, 1, sizeof probe, file);
+      if (got > 0) {
+        Reserve(std::max(capacity_ * 2, size_ + kGrowth + 2));
+        std::memcpy(data_ + size_, probe, got);
+      }
+    }
+    size_ += got;
+    if (got > 0) continue;
+    if (!std::ferror(file)) return true;
+    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    size_ = start;
+    return false;
+  }
+}
+
+bool InputText::AppendFile(const std::string& name, std::string* error, const RunParts& runParts) {
+  errno = 0;
+  std::unique_ptr<std::FILE, FileCloser> file(native::OpenForReading(name));
+  if (!file) {
+    if (error) *error = Reason(errno);
+    return false;
+  }
+  const std::size_t expected = native::RegularFileSize(file.get());
+  if (expected < kPartsFrom) return AppendStream(file.get(), expected, error);
+  // Two halves, each read straight into its place.
+  const std::size_t start = size_;
+  Reserve(size_ + expected + 2);
+  struct Part {
+    std::size_t offset, size, got;
+    bool read;
+    std::string error;
+  };
+  Part parts[2] = {{0, expected / 2, 0, false, {}}, {expected / 2, expected - expected / 2, 0, false, {}}};
+  auto reader = [&](Part& part) {
+    return [&] {
+      part.read = native::ReadAt(file.get(), part.offset, data_ + start + part.offset, part.size, part.got, &part.error);
+    };
+  };
+  const std::function<void()> reads[2] = {reader(parts[0]), reader(parts[1])};
+  if (runParts) {
+    runParts(reads);
+  } else {
+    for (const std::function<void()>& read : reads) read();
+  }
+  for (const Part& part : parts) {
+    if (part.read) continue;
+    if (error) *error = part.error;
+    return false;
+  }
+  // A file that shrank while it was read ends where the first short half
+  // does; one that grew is read on after the halves.
+  if (parts[0].got < parts[0].size) {
+    size_ = start + parts[0].got;
+    return true;
+  }
+  size_ = start + parts[0].size + parts[1].got;
+  if (parts[1].got < parts[1].size) return true;
+  for (std::uint64_t offset = expected;;) {
+    char more[kGrowth];
+    std::size_t got = 0;
+    std::string reason;
+    if (!native::ReadAt(file.get(), offset, more, sizeof more, got, &reason)) {
+      if (error) *error = reason;
+      size_ = start;
+      return false;
+    }
+    if (got == 0) return true;
+    if (capacity_ - size_ < got + 2) Reserve(std::max(capacity_ * 2, size_ + got + 2));
+    std::memcpy(data_ + size_, more, got);
+    size_ += got;
+    offset += got;
+  }
+}
+
+bool InputText::AppendStandardInput(std::string* error) {
+  native::UseBinaryMode(stdin);
+  return AppendStream(stdin, 0, error);
+}
+
+void InputText::Append(std::string_view bytes) {
+  Reserve(size_ + bytes.size());
+  if (!bytes.empty()) std::memcpy(data_ + size_, bytes.data(), bytes.size());
+  size_ += bytes.size();
+}
+
+void InputText::ReplaceFrom(std::size_t from, std::string_view bytes) {
+  size_ = std::min(from, size_);
+  Append(bytes);
+}
+
 void InputText::ReleasePart(std::string_view part) const {
-  if (mapped_ != nullptr && !part.empty()) native::ReleaseMappedPages(part.data(), part.size());
+  if (!part.empty()) native::ReleasePages(part.data(), part.size());
 }
 
 void InputText::Release() {
-  if (mapped_ != nullptr) native::UnmapFile(mapped_, mappedSize_);
-  mapped_ = nullptr;
-  mappedSize_ = 0;
-  std::string().swap(owned_);
-  view_ = {};
+  if (data_ != nullptr) InputMemory().deallocate(data_, capacity_, 1);
+  data_ = nullptr;
+  size_ = capacity_ = 0;
 }
 
 namespace {

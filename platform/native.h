@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -10,6 +11,14 @@ namespace roster::native {
 
 // Opens a file for reading bytes, by a name in the form of platform.h.
 std::FILE* OpenForReading(const std::string& name);
+
+// The size of an open regular file; 0 for anything else (a pipe, a folder).
+std::size_t RegularFileSize(std::FILE* file);
+
+// Reads up to `size` bytes at `offset` of an open file, without moving its
+// position, so that several threads may read one file at once; fewer only
+// at the file's end. False, with the reason, on an error.
+bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error);
 
 // Makes a standard stream pass bytes unchanged.
 void UseBinaryMode(std::FILE* stream);
@@ -26,11 +35,8 @@ bool FlushToDisk(std::FILE* file, std::string* error);
 bool RenameOver(const std::string& from, const std::string& to, std::string* error);
 void RemoveFile(const std::string& name);
 
-// Maps a regular, non-empty file read-only; false when the file is of
-// another kind or the platform maps nothing (the caller then reads it).
-bool MapFile(const std::string& name, void*& mapped, std::size_t& size);
-void UnmapFile(void* mapped, std::size_t size);
-// Drops the pages that lie wholly inside `bytes` of a mapping from memory.
-void ReleaseMappedPages(const void* data, std::size_t bytes);
+// Gives back the memory of the pages that lie wholly inside `bytes`; read
+// again, they hold zeros.
+void ReleasePages(const void* data, std::size_t bytes);
 
 }  // namespace roster::native

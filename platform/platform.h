@@ -5,8 +5,10 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <memory_resource>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,37 +40,49 @@ std::vector<std::string> DataFolders();
 // when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& name, std::string* error = nullptr);
 
-// Standard input read to its end, as bytes.
-std::optional<std::string> ReadStandardInput(std::string* error = nullptr);
-
-// A text to work on: a regular file mapped into memory where the platform
-// allows it (no copy, no zero-filled buffer of the file's size), anything
-// else held in a string. Release gives the memory back at once.
+// The text of one run, read into memory of its own: files are read with
+// read(), never mapped, so a file that an editor truncates or extends
+// while it is read gives the bytes that were there, never a signal. The
+// memory is allocated once at a file's size (on large pages when large) and
+// not zero-filled, so a large roster is touched once.
 class InputText {
  public:
-  static std::optional<InputText> FromFile(const std::string& name, std::string* error = nullptr);
-  static InputText FromString(std::string text);
-
+  InputText() = default;
   InputText(InputText&& other) noexcept;
   InputText& operator=(InputText&& other) noexcept;
   InputText(const InputText&) = delete;
   InputText& operator=(const InputText&) = delete;
   ~InputText() { Release(); }
 
-  std::string_view View() const { return view_; }
-  void Release();
-  // Gives back the memory of a part of a mapped file that will not be read
-  // again (read again, it comes back from the file); nothing for a string.
-  // Safe to call from several threads at once.
+  // How the parts of a large file are read: one after another when none is
+  // given; the caller may run them at once, each on a thread of its own
+  // (each part reads into memory of its own).
+  using RunParts = std::function<void(std::span<const std::function<void()>> parts)>;
+
+  // Appends a file read to its end, whatever its size said (a file of a
+  // megabyte or more in two parts, through `runParts`), or standard input
+  // ("-" is not special here); false, with the system's reason in `error`,
+  // when it cannot be opened or read (the text is then as before).
+  bool AppendFile(const std::string& name, std::string* error = nullptr, const RunParts& runParts = {});
+  bool AppendStandardInput(std::string* error = nullptr);
+  void Append(std::string_view bytes);
+  // Replaces the text from byte `from` on, as when a file just appended is
+  // converted to CP932.
+  void ReplaceFrom(std::size_t from, std::string_view bytes);
+
+  std::string_view View() const { return {data_, size_}; }
+  // Gives back the memory of a part of the text that will not be read
+  // again (read again, it holds zeros); safe from several threads at once.
   void ReleasePart(std::string_view part) const;
+  void Release();
 
  private:
-  InputText() = default;
+  bool AppendStream(std::FILE* file, std::size_t expected, std::string* error);
+  void Reserve(std::size_t capacity);
 
-  std::string owned_;
-  void* mapped_ = nullptr;  // a mapping of mappedSize_ bytes, or null
-  std::size_t mappedSize_ = 0;
-  std::string_view view_;
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
 };
 
 // A file replaced only once its new contents are written whole: they go to
@@ -171,6 +185,10 @@ TextForm DetectTextForm(std::string_view bytes);
 // offsets in bytes of `bytes` (the mark included).
 std::string Cp932FromText(std::string_view bytes, TextForm form, ConversionLoss* loss = nullptr);
 
+// CP932 text written in `form`, without a byte-order mark; bytes that are no
+// CP932 character become U+FFFD and are counted in `loss`.
+std::string TextFromCp932(std::string_view cp932, TextForm form, ConversionLoss* loss = nullptr);
+
 // ---- Command line and terminal -------------------------------------------
 
 // The program's arguments after its name: UTF-8 on Windows (read from the
@@ -179,9 +197,19 @@ std::string Cp932FromText(std::string_view bytes, TextForm form, ConversionLoss*
 std::vector<std::string> CommandLineArguments(int argc, char** argv);
 bool CommandLineIsUtf8();
 
-// Writes bytes to standard output unchanged; false when they could not all
-// be written.
-bool WriteStandardOutput(std::string_view bytes);
+// Writes bytes to standard output unchanged; false, with the system's
+// reason, when they could not all be written.
+bool WriteStandardOutput(std::string_view bytes, std::string* error = nullptr);
+
+// Whether standard output is a terminal (a console on Windows), and UTF-8
+// text written to it so that it reads right (through the wide console API
+// on Windows, whatever the console's code page).
+bool StandardOutputIsTerminal();
+bool WriteTerminal(std::string_view utf8, std::string* error = nullptr);
+
+// A write to a closed pipe or past the file-size limit fails with its
+// reason instead of ending the process with a signal.
+void IgnoreInputOutputSignals();
 
 // Writes UTF-8 text meant for a person to standard error: as it is on a
 // POSIX terminal, through the wide console API on a Windows console (so it

@@ -1,4 +1,4 @@
-// The seam on POSIX systems: files by their byte names, mapped with mmap;
+// The seam on POSIX systems: files by their byte names;
 // code page 932 read through iconv (to_cp932.cpp writes it); the terminal
 // takes UTF-8 as it is.
 #include <fcntl.h>
@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,26 @@ namespace roster {
 namespace native {
 
 std::FILE* OpenForReading(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
+
+std::size_t RegularFileSize(std::FILE* file) {
+  struct stat info {};
+  return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+}
+
+bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error) {
+  got = 0;
+  while (got < size) {
+    const ssize_t read = pread(fileno(file), data + got, size - got, static_cast<off_t>(offset + got));
+    if (read == 0) break;
+    if (read < 0) {
+      if (errno == EINTR) continue;
+      if (error) *error = std::strerror(errno);
+      return false;
+    }
+    got += static_cast<std::size_t>(read);
+  }
+  return true;
+}
 
 void UseBinaryMode(std::FILE*) {}
 
@@ -77,31 +98,13 @@ bool RenameOver(const std::string& from, const std::string& to, std::string* err
 
 void RemoveFile(const std::string& name) { unlink(name.c_str()); }
 
-bool MapFile(const std::string& name, void*& mapped, std::size_t& size) {
-  const int fd = open(name.c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  struct stat info {};
-  void* mapping = MAP_FAILED;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-    size = static_cast<std::size_t>(info.st_size);
-    mapping = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-  }
-  close(fd);
-  if (mapping == MAP_FAILED) return false;
-  madvise(mapping, size, MADV_SEQUENTIAL);
-  mapped = mapping;
-  return true;
-}
-
-void UnmapFile(void* mapped, std::size_t size) { munmap(mapped, size); }
-
 }  // namespace native
 
 namespace {
 
 // Gives `advice` for the pages that lie wholly inside `bytes` at `data`.
-void AdvisePagesWithin(const void* data, std::size_t bytes, int advice) {
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+void AdvisePagesWithin(const void* data, std::size_t bytes, int advice, std::uintptr_t page = 0) {
+  if (page == 0) page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
   const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, advice);
@@ -185,7 +188,10 @@ std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
 
 void PreferLargePages(void* data, std::size_t bytes) { AdvisePagesWithin(data, bytes, MADV_HUGEPAGE); }
 
-void native::ReleaseMappedPages(const void* data, std::size_t bytes) {
+// Whole large pages only: a part of one would split it, and memory given
+// back in small pieces leaves no room for the large pages that the run's
+// tables ask for next.
+void native::ReleasePages(const void* data, std::size_t bytes) {
   AdvisePagesWithin(data, bytes, MADV_DONTNEED);
 }
 
@@ -229,6 +235,15 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
 }
 
 bool CommandLineIsUtf8() { return false; }
+
+bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
+
+bool WriteTerminal(std::string_view utf8, std::string* error) { return WriteStandardOutput(utf8, error); }
+
+void IgnoreInputOutputSignals() {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void WriteMessage(std::string_view utf8) {
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);

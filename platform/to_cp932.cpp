@@ -235,4 +235,28 @@ std::string Cp932FromText(std::string_view bytes, TextForm form, ConversionLoss*
   return out;
 }
 
+std::string TextFromCp932(std::string_view cp932, TextForm form, ConversionLoss* loss) {
+  switch (form.encoding) {
+    case TextEncoding::kCp932:
+      if (loss) *loss = {};
+      return std::string(cp932);
+    case TextEncoding::kUtf8:
+      return Utf8FromCp932(cp932, loss);
+    case TextEncoding::kUtf16LittleEndian:
+    case TextEncoding::kUtf16BigEndian:
+      break;
+  }
+  // Every CP932 character lies in the Basic Multilingual Plane: one unit each.
+  const std::wstring wide = WideFromCp932(cp932, loss);
+  const bool big = form.encoding == TextEncoding::kUtf16BigEndian;
+  std::string out;
+  out.reserve(wide.size() * 2);
+  for (wchar_t c : wide) {
+    const auto unit = static_cast<uint16_t>(c);
+    out.push_back(static_cast<char>(big ? unit >> 8 : unit & 0xFF));
+    out.push_back(static_cast<char>(big ? unit & 0xFF : unit >> 8));
+  }
+  return out;
+}
+
 }  // namespace roster

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -101,6 +102,23 @@ std::string Utf8OfWide(std::wstring_view wide) {
   return out;
 }
 
+std::wstring WideName(const std::string& name) {
+  std::wstring wide;
+  WidePiece(CP_UTF8, name, wide);
+  return wide;
+}
+
+std::string SystemReason(DWORD code) {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::wstring reason = text != nullptr ? text : L"error " + std::to_wstring(code);
+  LocalFree(text);
+  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L'.')) reason.pop_back();
+  return Utf8OfWide(reason);
+}
+
+
 }  // namespace
 
 std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) { return Utf8OfWide(WideFromCp932(cp932, loss)); }
@@ -141,16 +159,45 @@ std::vector<std::string> CommandLineArguments(int, char**) {
 
 bool CommandLineIsUtf8() { return true; }
 
-void WriteMessage(std::string_view utf8) {
-  HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+namespace {
+
+// The console standard output or error is, or null when it is a file or a
+// pipe.
+HANDLE Console(DWORD stream) {
+  HANDLE handle = GetStdHandle(stream);
   DWORD mode = 0;
+  return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
+}
+
+bool WriteConsoleText(HANDLE console, std::string_view utf8) {
   std::wstring wide;
-  if (error != nullptr && error != INVALID_HANDLE_VALUE && GetConsoleMode(error, &mode) &&
-      WidePiece(CP_UTF8, utf8, wide)) {
+  WidePiece(CP_UTF8, utf8, wide);
+  for (std::size_t done = 0; done < wide.size();) {
     DWORD written = 0;
-    WriteConsoleW(error, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
+    const auto piece = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 1 << 14));
+    if (!WriteConsoleW(console, wide.data() + done, piece, &written, nullptr) || written == 0) return false;
+    done += written;
   }
+  return true;
+}
+
+}  // namespace
+
+bool StandardOutputIsTerminal() { return Console(STD_OUTPUT_HANDLE) != nullptr; }
+
+bool WriteTerminal(std::string_view utf8, std::string* error) {
+  HANDLE console = Console(STD_OUTPUT_HANDLE);
+  if (console == nullptr) return WriteStandardOutput(utf8, error);
+  if (WriteConsoleText(console, utf8)) return true;
+  if (error) *error = SystemReason(GetLastError());
+  return false;
+}
+
+// Windows ends no process for a failed write.
+void IgnoreInputOutputSignals() {}
+
+void WriteMessage(std::string_view utf8) {
+  if (HANDLE console = Console(STD_ERROR_HANDLE); console != nullptr && WriteConsoleText(console, utf8)) return;
   native::UseBinaryMode(stderr);
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
   std::fflush(stderr);
@@ -164,27 +211,33 @@ std::FILE* OpenForReading(const std::string& name) {
   return _wfopen(wide.c_str(), L"rb");
 }
 
+std::size_t RegularFileSize(std::FILE* file) {
+  struct _stat64 info {};
+  return _fstat64(_fileno(file), &info) == 0 && (info.st_mode & _S_IFREG) != 0 ? static_cast<std::size_t>(info.st_size)
+                                                                               : 0;
+}
+
+bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error) {
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  got = 0;
+  while (got < size) {
+    OVERLAPPED at = {};
+    at.Offset = static_cast<DWORD>(offset + got);
+    at.OffsetHigh = static_cast<DWORD>((offset + got) >> 32);
+    DWORD read = 0;
+    const auto piece = static_cast<DWORD>(std::min<std::size_t>(size - got, 1u << 30));
+    if (!ReadFile(handle, data + got, piece, &read, &at)) {
+      if (GetLastError() == ERROR_HANDLE_EOF) break;
+      if (error) *error = SystemReason(GetLastError());
+      return false;
+    }
+    if (read == 0) break;
+    got += read;
+  }
+  return true;
+}
+
 void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
-
-namespace {
-
-std::wstring WideName(const std::string& name) {
-  std::wstring wide;
-  WidePiece(CP_UTF8, name, wide);
-  return wide;
-}
-
-std::string SystemReason(DWORD code) {
-  wchar_t* text = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-  std::wstring reason = text != nullptr ? text : L"error " + std::to_wstring(code);
-  LocalFree(text);
-  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L'.')) reason.pop_back();
-  return Utf8OfWide(reason);
-}
-
-}  // namespace
 
 // Windows replaces the file a name stands for; links are left to it.
 std::string FinalName(const std::string& name) { return name; }
@@ -222,10 +275,8 @@ bool RenameOver(const std::string& from, const std::string& to, std::string* err
 
 void RemoveFile(const std::string& name) { DeleteFileW(WideName(name).c_str()); }
 
-// Windows reads the file instead: a roster is read once and released.
-bool MapFile(const std::string&, void*&, std::size_t&) { return false; }
-void UnmapFile(void*, std::size_t) {}
-void ReleaseMappedPages(const void*, std::size_t) {}
+// A roster is read once and released whole.
+void ReleasePages(const void*, std::size_t) {}
 
 }  // namespace native
 }  // namespace roster

@@ -55,6 +55,30 @@ class GuiTest : public testing::Test {
 
 std::string SampleRoster() { return ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR "/examples/roster.txt")); }
 
+// roster-extract.exe as a Windows user types it: a Japanese key on the wide
+// command line, a UTF-8 roster written back as UTF-8, a report written over
+// its own input with -o, and a key that names nothing.
+TEST(RosterExtractExe, JapaneseKeysFilesInAnyEncodingAndOutputInPlace) {
+  const std::wstring folder = MakeWorkFolder();
+  const std::string expected = ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR "/tests/data/roster_by_name.cp932.txt"));
+  WriteBinaryFile(folder + L"\\roster.txt", SampleRoster());
+  WriteBinaryFile(folder + L"\\utf8.txt", Utf8FromCp932(SampleRoster()));
+  const ProcessResult utf8 = RunRosterExtract(folder, {"--key=" + Cp932("名前"), "utf8.txt"});
+  EXPECT_EQ(utf8.exitCode, 0u) << utf8.err;
+  EXPECT_EQ(utf8.out, Utf8FromCp932(expected));
+  const ProcessResult typo = RunRosterExtract(folder, {"-k", Cp932("命中率"), "roster.txt"});
+  EXPECT_EQ(typo.exitCode, 0u);
+  EXPECT_EQ(typo.out, RunRosterExtract(folder, {"roster.txt"}).out);
+  EXPECT_NE(typo.err.find("names no entry of the key list"), std::string::npos) << typo.err;
+  EXPECT_NE(typo.err.find("名前, 種族"), std::string::npos) << typo.err;
+  const ProcessResult inPlace = RunRosterExtract(folder, {"-rk", Cp932("命中力"), "-o", "roster.txt", "roster.txt"});
+  EXPECT_EQ(inPlace.exitCode, 0u) << inPlace.err;
+  EXPECT_EQ(inPlace.out, "");
+  const ProcessResult again = RunRosterExtract(folder, {"-k", Cp932("名前"), "roster.txt"});
+  EXPECT_EQ(again.out, expected);
+  EXPECT_NE(ReadBinaryFile(folder + L"\\roster.txt"), expected);  // sorted by hit, not by name
+}
+
 // Whatever the system code page, Japanese text looks and behaves the same.
 TEST(SystemCodePage, IsTheOneThisRunIsFor) {
   const std::wstring expected = Environment(L"ROSTER_EXPECT_CODE_PAGE");

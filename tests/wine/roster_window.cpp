@@ -91,7 +91,7 @@ std::wstring MakeWorkFolder() {
 ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std::string>& arguments) {
   std::wstring commandLine = Quoted(WindowsPath(ROSTER_EXTRACT_EXE));
   for (const std::string& argument : arguments) commandLine += L" " + Quoted(WideFromCp932(argument));
-  const std::wstring outPath = folder + L"\\extract-out.txt";
+  const std::wstring outPath = folder + L"\\extract-out.txt", errPath = folder + L"\\extract-err.txt";
   ProcessResult result;
   result.exitCode = 999;
   // Under Wine a process start now and then fails for a moment (seen about
@@ -101,11 +101,12 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
   for (int attempt = 1; attempt <= kTries; ++attempt) {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = out;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdError = err;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
     const bool started = out != INVALID_HANDLE_VALUE &&
@@ -119,11 +120,13 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
       CloseHandle(process.hProcess);
     }
     if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+    if (err != INVALID_HANDLE_VALUE) CloseHandle(err);
     if (started) break;
     fprintf(stderr, "roster-extract.exe did not start (try %d, error %lu)\n", attempt, result.startError);
     Sleep(200);
   }
   result.out = ReadBinaryFile(outPath);
+  result.err = ReadBinaryFile(errPath);
   return result;
 }
 

@@ -34,11 +34,11 @@ std::wstring MakeWorkFolder();
 struct ProcessResult {
   DWORD exitCode = 0;
   DWORD startError = 0;  // GetLastError() when the process could not start
-  std::string out;
+  std::string out, err;
 };
 
-// Runs roster-extract.exe in `folder` with `arguments` (CP932 bytes) and
-// the input file; standard output goes through a file.
+// Runs roster-extract.exe in `folder` with `arguments` (CP932 bytes, given
+// to it as UTF-16, as typed); standard output and error go through files.
 ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std::string>& arguments);
 
 class RosterWindow {
