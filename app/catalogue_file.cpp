@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/unconverted.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 
@@ -11,12 +12,13 @@ std::optional<SkillCatalogue> LoadSkillCatalogueFile(const std::string& name, st
   const std::optional<std::string> bytes = ReadFileBytes(name, error);
   if (!bytes) return std::nullopt;
   ConversionLoss loss;
-  const std::string text = Cp932FromText(*bytes, DetectTextForm(*bytes), &loss);
+  const TextForm form = DetectTextForm(*bytes);
+  const std::string text = Cp932FromText(*bytes, form, &loss);
   if (loss.count > 0) {
     if (error) {
-      const auto line = std::count(bytes->begin(), bytes->begin() + static_cast<long>(loss.firstAt), '\n') + 1;
-      *error = std::to_string(loss.count) + " character" + (loss.count == 1 ? "" : "s") +
-               " without a Shift_JIS (CP932) form, the first on line " + std::to_string(line);
+      std::size_t line = 0;
+      const std::string what = DescribeLoss(*bytes, form, loss.firstAt, &line);
+      *error = "line " + std::to_string(line) + ": " + what;
     }
     return std::nullopt;
   }

@@ -154,7 +154,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       for (std::size_t at = 1; at < arg.size(); ++at) {
         const Option* option = FindShort(arg[at]);
         if (option == nullptr) {
-          fail("unknown option -" + arg.substr(at, 1));
+          fail(std::string("unknown option -") + arg[at]);
           break;
         }
         std::string value;
@@ -164,7 +164,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
           } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
           } else {
-            fail("-" + arg.substr(at, 1) + " needs " + option->value);
+            fail(std::string{'-', arg[at]} + " needs " + option->value);
             break;
           }
           at = arg.size();

@@ -1,6 +1,8 @@
 // roster-extract: one Extract on a text outside the window, exactly as the
 // window's 「抽出」 would do it, printing the text box's new contents.
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,9 +52,12 @@ class Destination {
     Put(bytes);
   }
 
-  // Ends the output; an exit code when it failed.
+  // Ends the output; an exit code when it failed. A reader that went away
+  // (a closed pipe, as after head(1)) wanted no more: that ends the program
+  // without a word, as it would sort(1).
   std::optional<int> Finish() {
     if (error_.empty() && file_ && !file_->Commit(&error_)) error_ = error_.empty() ? "cannot replace it" : error_;
+    if (error_ == std::strerror(EPIPE)) return kExitTrouble;
     if (!error_.empty()) return Fail(kExitTrouble, "cannot write " + name_ + ": " + error_);
     if (unconverted_ > 0) {
       Note(std::to_string(unconverted_) + " byte" + (unconverted_ == 1 ? " was" : "s were") +
@@ -126,6 +131,7 @@ std::string SummaryLine(const ExtractionSummary& s, const RosterInput& input) {
 
 // Loads the catalogue; an exit code when the program should stop.
 std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& catalogue) {
+  const char* without = options.listKeys ? "the key list has no skills" : "the report has no skill columns";
   if (options.catalogue) {
     std::string reason;
     std::optional<SkillCatalogue> loaded = LoadSkillCatalogueFile(*options.catalogue, &reason);
@@ -138,11 +144,20 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
     catalogue = std::move(*search.catalogue);
     return std::nullopt;
   }
-  std::string note = "no skill catalogue, so the report has no skill columns; looked for";
+  std::string note = std::string("no skill catalogue, so ") + without + "; looked for";
   for (const std::string& place : search.looked) note += "\n  " + place;
   for (const std::string& problem : search.problems) note += "\ncannot read catalogue " + problem;
   Note(note);
   return std::nullopt;
+}
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 0) return false;
+    pos += length;
+  }
+  return true;
 }
 
 // The sort key as the user typed it: the arguments' bytes read as UTF-8
@@ -163,7 +178,8 @@ std::string ResolveKey(const std::string& typed, const SkillCatalogue& catalogue
   for (const std::string& key : keys) {
     if (!key.empty()) names += (names.empty() ? "" : ", ") + Utf8FromCp932(key);
   }
-  const std::string shown = utf8 || CommandLineIsUtf8() ? typed : Utf8FromCp932(typed);
+  const bool validUtf8 = IsUtf8(typed);
+  const std::string shown = validUtf8 || CommandLineIsUtf8() ? typed : Utf8FromCp932(typed);
   Note("the key \"" + shown + "\" names no entry of the key list, so nothing was sorted (the lines keep their order, " +
        "from the bottom up); the keys are: " + names);
   return utf8 ? fromUtf8 : typed;
@@ -184,7 +200,8 @@ int ListKeys(const ExtractOptions& options, const SkillCatalogue& catalogue) {
 int WriteText(std::string_view utf8) {
   std::string reason;
   const bool written = StandardOutputIsTerminal() ? WriteTerminal(utf8, &reason) : WriteStandardOutput(utf8, &reason);
-  return written ? kExitOk : Fail(kExitTrouble, "cannot write standard output: " + reason);
+  if (written) return kExitOk;
+  return reason == std::strerror(EPIPE) ? kExitTrouble : Fail(kExitTrouble, "cannot write standard output: " + reason);
 }
 
 int Run(const std::vector<std::string>& arguments) {

@@ -6,7 +6,7 @@
 #include <span>
 #include <thread>
 
-#include "platform/utf8.h"
+#include "app/unconverted.h"
 
 namespace roster {
 namespace {
@@ -38,42 +38,7 @@ bool FirstLineEndIsBareLf(std::string_view text) {
   return lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r');
 }
 
-// The UTF-16 unit at `i` of `bytes` (past the mark).
-uint32_t Utf16Unit(std::string_view bytes, std::size_t i, bool big) {
-  const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
-  return big ? (first << 8 | second) : (second << 8 | first);
-}
-
 }  // namespace
-
-std::string DescribeLoss(std::string_view bytes, TextForm form, std::size_t at, std::size_t* line) {
-  char text[32];
-  const bool utf16 = form.encoding == TextEncoding::kUtf16LittleEndian || form.encoding == TextEncoding::kUtf16BigEndian;
-  if (!utf16) {
-    *line = 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
-    char32_t codePoint = 0;
-    const std::size_t length = Utf8SequenceLength(bytes, at, &codePoint);
-    if (length == 0) {
-      std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(bytes[at]));
-      return std::string("invalid UTF-8 (byte ") + text + ")";
-    }
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codePoint));
-    return std::string("the character ") + text + " \"" + std::string(bytes.substr(at, length)) +
-           "\" has no Shift_JIS (CP932) form";
-  }
-  const bool big = form.encoding == TextEncoding::kUtf16BigEndian;
-  *line = 1;
-  for (std::size_t i = form.byteOrderMark; i + 1 < at; i += 2) *line += Utf16Unit(bytes, i, big) == '\n';
-  if (at + 1 >= bytes.size()) return "an odd last byte in UTF-16";
-  char32_t codePoint = Utf16Unit(bytes, at, big);
-  if (codePoint >= 0xD800 && codePoint <= 0xDBFF && at + 3 < bytes.size()) {
-    const uint32_t low = Utf16Unit(bytes, at + 2, big);
-    if (low >= 0xDC00 && low <= 0xDFFF) codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
-  }
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codePoint));
-  if (codePoint >= 0xD800 && codePoint <= 0xDFFF) return std::string("a lone surrogate ") + text + " in UTF-16";
-  return std::string("the character ") + text + " \"" + Utf8Of(codePoint) + "\" has no Shift_JIS (CP932) form";
-}
 
 std::string RosterInput::Where(std::size_t line) const {
   for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
@@ -86,6 +51,7 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
                                             RosterInput& input) {
   bool formDecided = encoding != EncodingChoice::kAuto;
   input.form = encoding == EncodingChoice::kUtf8 ? TextForm{TextEncoding::kUtf8, 0} : TextForm{};
+  std::optional<bool> bareLf;  // of the input whose form the report takes, else of the first with a line end
   std::size_t line = 1;
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     const bool standardInput = inputs[i] == "-";
@@ -97,7 +63,16 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
     }
     const std::string_view bytes = input.text.View().substr(start);
     const TextForm form = FormOf(bytes, encoding);
-    if (!formDecided && (form.encoding != TextEncoding::kCp932 || HoldsMoreThanAscii(bytes))) {
+    if (encoding == EncodingChoice::kAuto && form.encoding == TextEncoding::kCp932) {
+      if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(bytes)) {
+        const auto at = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(doubt->at), '\n');
+        return InputFailure{1, name + ":" + std::to_string(at) + ": this looks like " + doubt->what +
+                                   ", which read as Shift_JIS would garble every character; not read (--encoding " +
+                                   "cp932 reads it as Shift_JIS all the same)"};
+      }
+    }
+    const bool decides = !formDecided && (form.encoding != TextEncoding::kCp932 || HoldsMoreThanAscii(bytes));
+    if (decides) {
       input.form = form;
       formDecided = true;
     }
@@ -111,18 +86,20 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
       }
       input.text.ReplaceFrom(start, cp932);
     }
+    const std::string_view added = input.text.View().substr(start);
+    const bool hasLineEnd = added.find('\n') != std::string_view::npos;
+    if (decides || (!bareLf && hasLineEnd)) bareLf = hasLineEnd && FirstLineEndIsBareLf(added);
     input.parts.push_back({name, line});
     if (i + 1 == inputs.size()) break;
     // The next input starts on the next line: a file without a last line
     // end still ends its last line.
-    const std::string_view added = input.text.View().substr(start);
     line += static_cast<std::size_t>(std::count(added.begin(), added.end(), '\n'));
     if (!added.empty() && added.back() != '\n') {
       input.text.Append("\n");
       ++line;
     }
   }
-  input.bareLf = FirstLineEndIsBareLf(input.text.View());
+  input.bareLf = bareLf.value_or(false);
   return std::nullopt;
 }
 

@@ -19,9 +19,11 @@ inline constexpr std::string_view kStandardInputName = "standard input";
 struct RosterInput {
   InputText text;  // CP932, the inputs one after another, a line end between them
   // The form the report is written in: that of the first input holding more
-  // than ASCII (CP932 when none does, and always when forced).
+  // than ASCII (CP932 when none does, and always when forced), and whether
+  // its lines end in a bare "\n" (of the first input with a line end, when
+  // none holds more than ASCII).
   TextForm form;
-  bool bareLf = false;  // the text's first line end is a bare "\n"
+  bool bareLf = false;
 
   // "FILE:LINE" for a line of the text, counted from 1 at the top.
   std::string Where(std::size_t line) const;
@@ -34,17 +36,13 @@ struct RosterInput {
 };
 
 // Reads the inputs; on failure the message to show and the exit code (1:
-// a character without a CP932 form, 2: a file that cannot be read).
+// a character without a CP932 form, or text that looks like Unicode but is
+// none the detector can read; 2: a file that cannot be read).
 struct InputFailure {
   int exitCode;
   std::string message;
 };
 std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inputs, EncodingChoice encoding,
                                             RosterInput& input);
-
-// "the character U+2603 "☃" has no Shift_JIS (CP932) form" or "invalid
-// UTF-8 (byte 0xFF)": what stands at `at` in `bytes`, written in `form`,
-// that did not convert; with the line it stands on (counted from 1).
-std::string DescribeLoss(std::string_view bytes, TextForm form, std::size_t at, std::size_t* line);
 
 }  // namespace roster

@@ -56,22 +56,32 @@ bool WriteStandardOutput(std::string_view bytes, std::string* error) {
 
 std::optional<FileReplacement> FileReplacement::Begin(const std::string& name, std::string* error) {
   std::string target = native::FinalName(name);
+  const native::FileKind kind = native::KindOf(target);
+  if (kind.exists && !kind.plain) {
+    std::FILE* file = native::OpenForWriting(target, error);
+    if (file == nullptr) return std::nullopt;
+    return FileReplacement(std::move(target), {}, file, Way::kDirect);
+  }
+  if (kind.exists && !kind.writable) {
+    if (error) *error = std::strerror(EACCES);
+    return std::nullopt;
+  }
   std::string temporary;
   std::FILE* file = native::CreateTemporaryBeside(target, temporary, error);
   if (file == nullptr) return std::nullopt;
-  return FileReplacement(std::move(target), std::move(temporary), file);
+  return FileReplacement(std::move(target), std::move(temporary), file, kind.links > 1 ? Way::kCopyBack : Way::kRename);
 }
 
 FileReplacement::FileReplacement(FileReplacement&& other) noexcept
     : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)),
-      file_(std::exchange(other.file_, nullptr)) {}
+      file_(std::exchange(other.file_, nullptr)), way_(other.way_) {}
 
 FileReplacement::~FileReplacement() { Abandon(); }
 
 void FileReplacement::Abandon() {
   if (file_ == nullptr) return;
   std::fclose(std::exchange(file_, nullptr));
-  native::RemoveFile(temporary_);
+  if (way_ != Way::kDirect) native::RemoveFile(temporary_);
 }
 
 bool FileReplacement::Write(std::string_view bytes, std::string* error) {
@@ -83,6 +93,28 @@ bool FileReplacement::Write(std::string_view bytes, std::string* error) {
   return false;
 }
 
+namespace {
+
+// The whole of an open file written over `target`, in place.
+bool CopyBack(std::FILE* from, const std::string& target, std::string* error) {
+  std::unique_ptr<std::FILE, FileCloser> to(native::OpenForWriting(target, error));
+  if (!to) return false;
+  std::rewind(from);
+  char buffer[1 << 16];
+  std::size_t got;
+  errno = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, from)) > 0) {
+    if (std::fwrite(buffer, 1, got, to.get()) != got) break;
+  }
+  if (std::ferror(from) || std::ferror(to.get()) || std::fflush(to.get()) != 0) {
+    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    return false;
+  }
+  return native::FlushToDisk(to.get(), error);
+}
+
+}  // namespace
+
 bool FileReplacement::Commit(std::string* error) {
   if (file_ == nullptr) return false;
   errno = 0;
@@ -91,9 +123,26 @@ bool FileReplacement::Commit(std::string* error) {
     Abandon();
     return false;
   }
+  if (way_ == Way::kDirect) {
+    const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
+    if (!closed && error) *error = std::strerror(errno != 0 ? errno : EIO);
+    return closed;
+  }
   if (!native::FlushToDisk(file_, error)) {
     Abandon();
     return false;
+  }
+  if (way_ == Way::kCopyBack) {
+    // Should the copy fail, the whole report still stands beside the file.
+    std::string reason;
+    const bool copied = CopyBack(file_, target_, &reason);
+    std::fclose(std::exchange(file_, nullptr));
+    if (copied) {
+      native::RemoveFile(temporary_);
+    } else if (error) {
+      *error = reason + "; the whole of it is in " + temporary_;
+    }
+    return copied;
   }
   const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
   if (!closed || !native::RenameOver(temporary_, target_, error)) {

@@ -24,12 +24,19 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
 void UseBinaryMode(std::FILE* stream);
 
 // What a file replacement needs: the file a name finally stands for (the
-// target of a symbolic link), a new temporary file in the same folder
+// target of a symbolic link), what stands there, the file opened for
+// writing (emptied), a new temporary file in the same folder
 // opened for writing (with the permissions of `like` when it exists, its
 // name in `temporary`), its contents flushed to the disk, the rename over
 // the target and the removal of a temporary file. Errors as strerror gives
 // them.
 std::string FinalName(const std::string& name);
+struct FileKind {
+  bool exists = false, plain = false, writable = false;
+  std::size_t links = 0;
+};
+FileKind KindOf(const std::string& name);
+std::FILE* OpenForWriting(const std::string& name, std::string* error);
 std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary, std::string* error);
 bool FlushToDisk(std::FILE* file, std::string* error);
 bool RenameOver(const std::string& from, const std::string& to, std::string* error);

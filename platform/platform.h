@@ -90,7 +90,10 @@ class InputText {
 // renamed over the file. On any failure, or when the replacement ends
 // without Commit, the file is as it was and the temporary file is gone. A
 // file that is a symbolic link has its target replaced; an existing file's
-// permissions are kept.
+// permissions are kept, and one that may not be written is refused, as
+// writing it would be. A file with other hard links is written in place
+// once the whole of it stands beside it, so the links keep seeing it. A
+// device or a pipe (not a plain file) is written to directly.
 class FileReplacement {
  public:
   static std::optional<FileReplacement> Begin(const std::string& name, std::string* error = nullptr);
@@ -107,13 +110,15 @@ class FileReplacement {
   bool Commit(std::string* error = nullptr);
 
  private:
-  FileReplacement(std::string target, std::string temporary, std::FILE* file)
-      : target_(std::move(target)), temporary_(std::move(temporary)), file_(file) {}
+  enum class Way { kRename, kCopyBack, kDirect };
+  FileReplacement(std::string target, std::string temporary, std::FILE* file, Way way)
+      : target_(std::move(target)), temporary_(std::move(temporary)), file_(file), way_(way) {}
   void Abandon();
 
   std::string target_;     // the file replaced (a link's target)
-  std::string temporary_;  // the new contents, until renamed
-  std::FILE* file_;        // open on temporary_ until Commit or Abandon
+  std::string temporary_;  // the new contents, until renamed or copied back; empty when written directly
+  std::FILE* file_;        // open until Commit or Abandon
+  Way way_;
 };
 
 // The whole of `bytes` as the file's new contents, as FileReplacement does.
@@ -179,6 +184,16 @@ struct TextForm {
 };
 
 TextForm DetectTextForm(std::string_view bytes);
+
+// Why bytes that the detector reads as CP932 look like something else, and
+// where that shows: UTF-8 with a damaged byte (valid UTF-8 Japanese up to
+// it), or UTF-16 without a byte-order mark (zero bytes between the
+// characters). Reading such bytes as CP932 would garble every character.
+struct TextDoubt {
+  std::string what;  // "UTF-8 with a damaged byte", ...
+  std::size_t at;    // the byte that gives it away
+};
+std::optional<TextDoubt> DoubtAboutCp932(std::string_view bytes);
 
 // `bytes`, written in `form`, as CP932 without the byte-order mark. A
 // character without a CP932 form becomes "?" and is counted in `loss`, its

@@ -52,6 +52,23 @@ std::string FinalName(const std::string& name) {
   return final;
 }
 
+FileKind KindOf(const std::string& name) {
+  struct stat info {};
+  FileKind kind;
+  if (stat(name.c_str(), &info) != 0) return kind;
+  kind.exists = true;
+  kind.plain = S_ISREG(info.st_mode);
+  kind.writable = access(name.c_str(), W_OK) == 0;
+  kind.links = static_cast<std::size_t>(info.st_nlink);
+  return kind;
+}
+
+std::FILE* OpenForWriting(const std::string& name, std::string* error) {
+  std::FILE* file = std::fopen(name.c_str(), "wb");
+  if (file == nullptr && error) *error = std::strerror(errno);
+  return file;
+}
+
 std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary, std::string* error) {
   const std::size_t slash = like.rfind('/');
   std::string pattern = (slash == std::string::npos ? std::string() : like.substr(0, slash + 1)) + ".roster-XXXXXX";
@@ -85,7 +102,7 @@ std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary
 }
 
 bool FlushToDisk(std::FILE* file, std::string* error) {
-  if (fsync(fileno(file)) == 0) return true;
+  if (fsync(fileno(file)) == 0 || errno == EINVAL) return true;  // EINVAL: nothing to flush there
   if (error) *error = std::strerror(errno);
   return false;
 }

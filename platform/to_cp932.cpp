@@ -203,6 +203,30 @@ TextForm DetectTextForm(std::string_view bytes) {
   return {nonAscii ? TextEncoding::kUtf8 : TextEncoding::kCp932, 0};
 }
 
+std::optional<TextDoubt> DoubtAboutCp932(std::string_view bytes) {
+  // UTF-16 writes ASCII with a zero byte beside each: CP932 text holds none.
+  const std::string_view head = bytes.substr(0, 4096);
+  const auto zeros = static_cast<std::size_t>(std::count(head.begin(), head.end(), '\0'));
+  if (zeros >= 4 && zeros * 4 >= head.size()) return TextDoubt{"UTF-16 without a byte-order mark", head.find('\0')};
+  // Japanese in UTF-8 takes three bytes a character; CP932 text almost never
+  // holds even two such sequences before a byte that is no UTF-8.
+  std::size_t longSequences = 0;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(bytes, pos);
+    if (length == 0) {
+      if (longSequences >= 2) return TextDoubt{"UTF-8 with a damaged byte", pos};
+      return std::nullopt;
+    }
+    longSequences += length >= 3;
+    pos += length;
+  }
+  return std::nullopt;
+}
+
 std::string Cp932FromText(std::string_view bytes, TextForm form, ConversionLoss* loss) {
   const std::size_t bom = std::min(form.byteOrderMark, bytes.size());
   std::string out;

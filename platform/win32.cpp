@@ -242,6 +242,28 @@ void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
 // Windows replaces the file a name stands for; links are left to it.
 std::string FinalName(const std::string& name) { return name; }
 
+FileKind KindOf(const std::string& name) {
+  FileKind kind;
+  HANDLE file = CreateFileW(WideName(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return kind;
+  kind.exists = true;
+  BY_HANDLE_FILE_INFORMATION info = {};
+  if (GetFileInformationByHandle(file, &info)) {
+    kind.plain = GetFileType(file) == FILE_TYPE_DISK && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    kind.writable = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
+    kind.links = info.nNumberOfLinks;
+  }
+  CloseHandle(file);
+  return kind;
+}
+
+std::FILE* OpenForWriting(const std::string& name, std::string* error) {
+  std::FILE* file = _wfopen(WideName(name).c_str(), L"wb");
+  if (file == nullptr && error) *error = std::strerror(errno);
+  return file;
+}
+
 std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary, std::string* error) {
   const std::size_t slash = like.find_last_of("\\/");
   const std::string folder = slash == std::string::npos ? std::string() : like.substr(0, slash + 1);

@@ -120,7 +120,7 @@ TEST_F(CatalogueFileTest, FoundWhereAUserExpectsIt) {
       {"a UTF-8 catalogue", {{below, std::string(Utf8Bytes(u8"剣士,剣\n魔術師,魔\n"))}}, 2, below, ""},
       {"a folder in its place", {{below + "/x", ""}, {installed, "a,A\n"}}, 1, installed, below + ": "},
       {"characters without a form", {{below, std::string(Utf8Bytes(u8"剣士,剣\n雪,☃\n"))}}, 0, "",
-       below + ": 1 character without a Shift_JIS (CP932) form, the first on line 2"},
+       below + ": line 2: the character U+2603"},
   };
   const std::filesystem::path before = std::filesystem::current_path();
   const char* dataDirs = std::getenv("XDG_DATA_DIRS");

@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "platform/platform.h"
 #include "support/conversion_cases.h"
@@ -77,7 +79,26 @@ TEST(FileReplacement, ReplacesWholeOrNotAtAll) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir)) ++files;
     EXPECT_EQ(files, (c.commit || c.exists ? 1u : 0u) + (c.link ? 1u : 0u)) << c.what << ": a temporary file is left";
   }
+  // Another hard link sees the new contents; a pipe is written to, and
+  // stays a pipe.
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "a.txt") << "old";
+  fs::create_hard_link(dir / "a.txt", dir / "b.txt");
+  EXPECT_TRUE(ReplaceFileContents((dir / "a.txt").string(), "new"));
+  EXPECT_EQ(Contents(dir / "b.txt"), "new");
+  EXPECT_EQ(fs::hard_link_count(dir / "a.txt"), 2u);
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  std::string piped;
+  std::thread reader([&] { piped = Contents(dir / "fifo"); });
+  EXPECT_TRUE(ReplaceFileContents((dir / "fifo").string(), "through"));
+  reader.join();
+  EXPECT_EQ(piped, "through");
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
   std::string reason;
+  EXPECT_FALSE(ReplaceFileContents("/dev/full", "x", &reason));
+  EXPECT_EQ(reason, std::strerror(ENOSPC));
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
   EXPECT_FALSE(ReplaceFileContents((dir / "no-such-folder" / "x.txt").string(), "x", &reason));
   EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
   fs::remove_all(dir);

@@ -68,8 +68,8 @@ class RosterExtractTest : public testing::Test {
   Result Run(const std::string& args, const std::string& input = "", const fs::path& cwd = ROSTER_SOURCE_DIR,
              const std::string& before = "", const std::string& out = "") {
     std::ofstream(dir_ / "in", std::ios::binary) << input;
-    const std::string command = "cd '" + cwd.string() + "' && export XDG_DATA_DIRS='" + (dir_ / "no-data").string() +
-                                "' && " + before + " '" + ROSTER_EXTRACT + "' " + args + " < '" +
+    const std::string command = "cd '" + cwd.string() + "' || exit 1; export XDG_DATA_DIRS='" +
+                                (dir_ / "no-data").string() + "'; " + before + " '" + ROSTER_EXTRACT + "' " + args + " < '" +
                                 (dir_ / "in").string() + "' > '" + (out.empty() ? (dir_ / "out").string() : out) +
                                 "' 2> '" + (dir_ / "err").string() + "'";
     const int status = std::system(command.c_str());
@@ -194,6 +194,7 @@ TEST_F(RosterExtractTest, KeysAsTyped) {
     EXPECT_EQ(r.err.find("names no entry of the key list") != std::string::npos, c.note) << c.what << ": " << r.err;
     if (c.note) {
       EXPECT_NE(r.err.find(U8(u8"名前, 種族, 性別, 冒険者レベル, g, ﾃｩ, 剣士, 命中力")), std::string::npos) << r.err;
+      EXPECT_TRUE(IsUtf8(r.err)) << r.err;
     }
   }
   // The keys above do sort: a skill and the hit value give other orders.
@@ -249,6 +250,14 @@ TEST_F(RosterExtractTest, EncodingsDetected) {
     EXPECT_EQ(r.out, c.expected) << c.what;
   }
   EXPECT_NE(Run("-e cp932", ascii + Data("roster.utf8.txt")).out, Run("", ascii + Data("roster.utf8.txt")).out);
+  // The report takes the form and the line ends of the first input beyond
+  // ASCII.
+  Write("lf.txt", "A|x||1/1|1| 1 p\n");
+  Write("crlf8.txt", "\xEF\xBB\xBF" + Utf8FromCp932(Sample()));
+  const std::string mixed = Run("-k " + U8(u8"名前") + " lf.txt crlf8.txt", "", dir_).out;
+  EXPECT_EQ(mixed.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_EQ(mixed.substr(mixed.find('\n') - 1, 2), "\r\n");
+  EXPECT_NE(mixed.find(U8(u8"アルス")), std::string::npos);
   // On a terminal the report reads right: UTF-8, whatever the file holds.
   const std::string command = "script -qec \"cd '" + std::string(ROSTER_SOURCE_DIR) +
                               "' && XDG_DATA_DIRS=/nonexistent '" + ROSTER_EXTRACT + "' -k " + U8(u8"名前") +
@@ -282,7 +291,11 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"key without label", "--key", "", 2, "--key needs a LABEL"},
       {"missing catalogue", "--catalogue nothing.txt", "", 2, "cannot read catalogue nothing.txt: No such file"},
       {"catalogue without CP932 forms", "--catalogue '" + snowman + "'", "", 2,
-       "snow.txt: 1 character without a Shift_JIS (CP932) form, the first on line 2"},
+       U8(u8"snow.txt: line 2: the character U+2603 \"☃\" has no Shift_JIS (CP932) form")},
+      {"UTF-8 with a damaged byte", "", U8(u8"アルス|人間男||1/1|1| 1 p\nルナ|人間女||2/2|2| 2 q\nRen\xE9|x||3/3|3| 3 r\n"), 1,
+       "standard input:3: this looks like UTF-8 with a damaged byte"},
+      {"UTF-16 without a byte-order mark", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0", 24), 1,
+       "standard input:1: this looks like UTF-16 without a byte-order mark"},
       {"output into a missing folder", "-o no-such-folder/out.txt", "", 2,
        "cannot write no-such-folder/out.txt: No such file"},
       {"a full disk", "examples/roster.txt", "", 2, "cannot write standard output: No space left on device"},
@@ -296,6 +309,12 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
     EXPECT_EQ(r.out, "") << c.what;
     EXPECT_NE(r.err.find(c.messagePart), std::string::npos) << c.what << ": " << r.err;
   }
+}
+
+// Polls until `path` holds `expected` (a reader of a pipe finishes on its own time).
+bool WaitForFile(const std::string& path, const std::string& expected) {
+  for (int i = 0; i < 200 && ReadFile(path) != expected; ++i) std::system("sleep 0.05");
+  return ReadFile(path) == expected;
 }
 
 // Several files are one text, as if pasted in that order; -o replaces its
@@ -318,9 +337,35 @@ TEST_F(RosterExtractTest, SeveralFilesAndOutputInPlace) {
   ASSERT_EQ(stat(a.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 
+  // A file with another hard link is written in place, so the link sees
+  // the report too; a pipe and a device are written to, not replaced.
+  fs::create_hard_link(a, dir_ / "link.txt");
+  EXPECT_EQ(Run("-o link.txt b.txt", "", dir_).exitCode, 0);
+  EXPECT_EQ(ReadFile(a), ReadFile(dir_ / "link.txt"));
+  EXPECT_NE(ReadFile(a).find("second"), std::string::npos);
+  fs::remove(dir_ / "link.txt");
+  ASSERT_EQ(mkfifo((dir_ / "fifo").c_str(), 0600), 0);
+  const std::string fromFifo = (dir_ / "from-fifo").string();
+  const Result toFifo = Run("-o fifo b.txt", "", dir_, "(cat fifo > '" + fromFifo + "') &");
+  EXPECT_EQ(toFifo.exitCode, 0) << toFifo.err;
+  EXPECT_TRUE(fs::is_fifo(dir_ / "fifo"));
+  EXPECT_TRUE(WaitForFile(fromFifo, Run("b.txt", "", dir_).out)) << ReadFile(fromFifo);
+  fs::remove(dir_ / "fifo");
+  fs::remove(fromFifo);
+  const Result full = Run("-o /dev/full b.txt", "", dir_);
+  EXPECT_EQ(full.exitCode, 2);
+  EXPECT_NE(full.err.find("cannot write /dev/full: No space left on device"), std::string::npos) << full.err;
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  // A reader that goes away early (head) ends the program without a word.
+  const std::string head = "cd '" + dir_.string() + "' && XDG_DATA_DIRS=/nonexistent '" + ROSTER_EXTRACT +
+                           "' --catalogue /dev/null big.txt 2> head-err | head -c 10 > /dev/null";
+  Write("big.txt", RosterGenerator(2).NextRoster(40000));
+  ASSERT_EQ(std::system(head.c_str()), 0);
+  EXPECT_EQ(ReadFile(dir_ / "head-err"), "");
+  fs::remove(dir_ / "head-err");
+
   // The report outgrows the file-size limit: the file stays as it was.
   const std::string before = Write("c.txt", "C|x||1/1|1| 1 c\r\n");
-  Write("big.txt", RosterGenerator(2).NextRoster(400));
   const Result failed = Run("-o c.txt big.txt", "", dir_, "ulimit -f 8;");
   EXPECT_EQ(failed.exitCode, 2);
   EXPECT_NE(failed.err.find("cannot write c.txt: File too large"), std::string::npos) << failed.err;

@@ -47,7 +47,8 @@ def main():
         program = os.path.join(unpacked, 'usr', 'bin', 'roster-extract')
         manual = os.path.join(unpacked, 'usr', 'share', 'man', 'man1', 'roster-extract.1.gz')
         for path in [program, manual, os.path.join(unpacked, 'usr', 'share', 'roster', '技能.txt'),
-                     os.path.join(unpacked, 'usr', 'share', 'doc', 'roster-extract', 'README.md')]:
+                     os.path.join(unpacked, 'usr', 'share', 'doc', 'roster-extract', 'README.md'),
+                     os.path.join(unpacked, 'usr', 'share', 'doc', 'roster-extract', 'copyright')]:
             check(os.path.isfile(path), 'the package holds ' + os.path.relpath(path, unpacked))
 
         page = run(['man', '--warnings', '-l', manual], env=dict(os.environ, MANWIDTH='80', LANG='C.UTF-8'))

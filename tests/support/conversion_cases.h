@@ -51,6 +51,7 @@ struct DetectionCase {
   TextForm form;
   std::string_view cp932;
   std::size_t lost, firstLostAt;  // in bytes of the file, its mark included
+  bool doubtful = false;          // read as CP932, it looks like broken Unicode
 };
 
 inline const std::vector<DetectionCase>& DetectionCases() {
@@ -69,6 +70,10 @@ inline const std::vector<DetectionCase>& DetectionCases() {
       {"UTF-16 with a lone surrogate and an odd last byte", "\xFF\xFE\x41\x00\x00\xD8\x42\x00\x43"sv,
        {E::kUtf16LittleEndian, 2}, "A?B?", 2, 4},
       {"UTF-16 beyond the plane", "\xFF\xFE\x3D\xD8\x00\xDE"sv, {E::kUtf16LittleEndian, 2}, "?", 1, 2},
+      {"UTF-8 Japanese with a damaged byte", "\xE5\x90\x8D\xE5\x89\x8D|Ren\xE9", {E::kCp932, 0},
+       "\xE5\x90\x8D\xE5\x89\x8D|Ren\xE9", 0, 0, true},
+      {"CP932 that starts as UTF-8 might", "\xC3\xA9\x96\xBC", {E::kCp932, 0}, "\xC3\xA9\x96\xBC", 0, 0},
+      {"UTF-16 without a mark", "A\0|\0x\0|\0"sv, {E::kCp932, 0}, "A\0|\0x\0|\0"sv, 0, 0, true},
   };
   return cases;
 }
@@ -120,6 +125,7 @@ inline std::vector<std::string> ConversionFailures() {
     ConversionLoss loss;
     if (Cp932FromText(c.bytes, form, &loss) != c.cp932) fail("bytes");
     if (loss.count != c.lost || (c.lost > 0 && loss.firstAt != c.firstLostAt)) fail("loss");
+    if (DoubtAboutCp932(c.bytes).has_value() != c.doubtful) fail("doubt");
   }
   return failures;
 }

@@ -1,0 +1,18 @@
+// What stands where a text did not convert to CP932, said for a person:
+// the messages of roster-extract and of the catalogue's load name it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace roster {
+
+// "the character U+2603 "☃" has no Shift_JIS (CP932) form" or "invalid
+// UTF-8 (byte 0xFF)": what stands at `at` in `bytes`, written in `form`,
+// that did not convert; with the line it stands on (counted from 1).
+std::string DescribeLoss(std::string_view bytes, TextForm form, std::size_t at, std::size_t* line);
+
+}  // namespace roster
