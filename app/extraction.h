@@ -8,15 +8,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "catalogue/skill_catalogue.h"
-#include "character/character_data.h"
+#include "platform/platform.h"
 
 namespace roster {
 
@@ -30,11 +25,6 @@ struct ExtractionSettings {
   // A bare "\n" ends a line too, as in a file saved on Unix; the window's
   // text ends its lines at "\r\n" only, and a bare "\n" is a byte of a cell.
   bool bareLfEndsLine = false;
-  // A large text is worked on by two threads, its halves meeting at the
-  // start of a line near the middle; a small one by one. A test may name
-  // the start of the line where the halves meet instead (not the start of
-  // a line: one thread).
-  std::optional<std::size_t> splitAt;
 };
 
 // What one run did with the lines of the text. Every line is one of: kept,
@@ -48,40 +38,20 @@ struct ExtractionSummary {
   friend bool operator==(const ExtractionSummary&, const ExtractionSummary&) = default;
 };
 
-// Where the report goes.
+// Where the report goes, a piece at a time: whole lines, at most a megabyte
+// or two.
 class ReportSink {
  public:
   virtual ~ReportSink() = default;
-  // A part of the text, whole lines, that the run has read and will not
-  // look at again: whoever owns the text may give its memory back. Called
-  // as the run goes, from two threads at once when it uses two.
-  virtual void PartRead(std::string_view) {}
-  // The text has been read whole and is not looked at again, so whoever
-  // owns it may free it before the report is written.
-  virtual void TextRead() {}
-  // The next piece of the report: at most a megabyte or two of whole lines.
   virtual void Write(std::string_view piece) = 0;
 };
 
 // Collects the characters of `text`, sorts them under the key (resolved
 // against the catalogue) and the direction, and writes the header built
-// from the catalogue and one row per character to `sink`.
-ExtractionSummary Extract(std::string_view text, const ExtractionSettings& settings,
-                          const SkillCatalogue& catalogue, ReportSink& sink);
-
-// Extract with the report gathered into one string.
-std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
-                          const SkillCatalogue& catalogue, ExtractionSummary* summary = nullptr);
-
-// The first and the last stage on their own, for the tests and the
-// benchmark. CollectCharacters gives one character per non-empty name, from
-// the lowest line bearing it, in the bottom-to-top order of those lines;
-// WriteReport hands the header and the rows of the characters at the
-// positions `order` lists (SortedOrder), each followed by `lineEnd`, to the
-// sink in pieces of one to two megabytes at the most, so that a large
-// report needs no second copy.
-std::vector<CharacterData> CollectCharacters(std::string_view text);
-void WriteReport(std::string_view header, std::span<const CharacterData> characters, std::span<const uint32_t> order,
-                 std::string_view lineEnd, ReportSink& sink, bool twoThreads = false);
+// from the catalogue and one row per character to `sink`. The run takes the
+// text: it gives back the memory of the lines it has read as it goes, and
+// lets the text go before the report is written.
+ExtractionSummary Extract(InputText text, const ExtractionSettings& settings, const SkillCatalogue& catalogue,
+                          ReportSink& sink);
 
 }  // namespace roster

@@ -49,4 +49,26 @@ bool NameTable::Contains(std::string_view name, uint64_t hash) const {
   return slots_[Find(key, hash)].bytes[kInlineBytes] != 0;
 }
 
+template <typename Visit>
+void NameTable::Ahead(std::span<const std::string_view> names, Visit visit) const {
+  uint64_t hashes[kAhead];
+  const std::size_t n = names.size();
+  for (std::size_t i = 0; i < n + kAhead; ++i) {
+    uint64_t& hash = hashes[i % kAhead];  // of name i - kAhead, then of name i
+    if (i >= kAhead) visit(i - kAhead, hash);
+    if (i < n) {
+      hash = Hash(names[i]);
+      Prefetch(hash);
+    }
+  }
+}
+
+void NameTable::InsertEach(std::span<const std::string_view> names, std::span<bool> inserted) {
+  Ahead(names, [&](std::size_t i, uint64_t hash) { inserted[i] = Insert(names[i], hash); });
+}
+
+void NameTable::ContainsEach(std::span<const std::string_view> names, std::span<bool> found) const {
+  Ahead(names, [&](std::size_t i, uint64_t hash) { found[i] = Contains(names[i], hash); });
+}
+
 }  // namespace roster

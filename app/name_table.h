@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory_resource>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -17,21 +18,29 @@ class NameTable {
   // Room for `capacity` names without growing, the slots from `memory`.
   explicit NameTable(std::size_t capacity, std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
-  static uint64_t Hash(std::string_view name);
+  // Inserts each of `names` in order; `inserted[i]` tells whether names[i]
+  // was new. The slots are fetched from memory a few names ahead, so that a
+  // lookup does not wait for the memory of the one before it.
+  void InsertEach(std::span<const std::string_view> names, std::span<bool> inserted);
+  // Whether each of `names` is in the table, looked up the same way.
+  void ContainsEach(std::span<const std::string_view> names, std::span<bool> found) const;
 
-  // Brings the slot where a name of this hash is looked for into the cache,
-  // so that a later Insert does not wait for memory.
-  void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
-
-  // Inserts `name`, whose hash is `hash`; false when it was there already.
-  bool Insert(std::string_view name, uint64_t hash);
   bool Insert(std::string_view name) { return Insert(name, Hash(name)); }
-
-  bool Contains(std::string_view name, uint64_t hash) const;
   bool Contains(std::string_view name) const { return Contains(name, Hash(name)); }
 
  private:
   static constexpr std::size_t kInlineBytes = 15;
+  // How many names ahead a slot is fetched.
+  static constexpr std::size_t kAhead = 8;
+
+  static uint64_t Hash(std::string_view name);
+  bool Insert(std::string_view name, uint64_t hash);
+  bool Contains(std::string_view name, uint64_t hash) const;
+  void Prefetch(uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
+  // Calls `visit(i, hash)` for each name, its slot fetched kAhead names
+  // before.
+  template <typename Visit>
+  void Ahead(std::span<const std::string_view> names, Visit visit) const;
 
   // The name's bytes and its length in the last byte; length 0 marks an
   // empty slot (the table never holds the empty name).

@@ -98,17 +98,13 @@ std::optional<Destination> OpenDestination(const ExtractOptions& options, TextFo
   return Destination(std::move(file), *options.output, form, false);
 }
 
-// Lets go of the input as soon as its characters are collected, so that a
-// large roster is never held twice, and writes the report where it goes.
+// Writes the report where it goes.
 class OutputSink final : public ReportSink {
  public:
-  OutputSink(InputText& input, Destination& destination) : input_(input), destination_(destination) {}
-  void PartRead(std::string_view part) override { input_.ReleasePart(part); }
-  void TextRead() override { input_.Release(); }
+  explicit OutputSink(Destination& destination) : destination_(destination) {}
   void Write(std::string_view piece) override { destination_.Write(piece); }
 
  private:
-  InputText& input_;
   Destination& destination_;
 };
 
@@ -227,7 +223,7 @@ int Run(const std::vector<std::string>& arguments) {
   int exitCode = kExitOk;
   std::optional<Destination> destination = OpenDestination(options, input.form, exitCode);
   if (!destination) return exitCode;
-  OutputSink sink(input.text, *destination);
+  OutputSink sink(*destination);
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = options.descending;
@@ -236,7 +232,8 @@ int Run(const std::vector<std::string>& arguments) {
   const bool terminal = !options.output && StandardOutputIsTerminal();
   settings.lineEnd = input.bareLf || options.encoding == EncodingChoice::kUtf8 || terminal ? "\n" : kLineEnd;
   settings.bareLfEndsLine = true;  // a file saved on Unix reads as one saved on Windows
-  const ExtractionSummary summary = Extract(input.text.View(), settings, catalogue, sink);
+  // The run takes the text: a large roster is never held twice.
+  const ExtractionSummary summary = Extract(std::move(input.text), settings, catalogue, sink);
   if (const std::optional<int> failed = destination->Finish()) return *failed;
   if (options.summary) WriteMessage(SummaryLine(summary, input));
   return kExitOk;

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <span>
-#include <thread>
 
+#include "app/run_at_once.h"
 #include "app/unconverted.h"
 
 namespace roster {
@@ -24,13 +22,6 @@ TextForm FormOf(std::string_view bytes, EncodingChoice encoding) {
     case EncodingChoice::kUtf8: return {TextEncoding::kUtf8, bytes.starts_with("\xEF\xBB\xBF") ? 3u : 0u};
   }
   return {};
-}
-
-// The parts of a large file are read at once, on threads of their own.
-void ReadAtOnce(std::span<const std::function<void()>> parts) {
-  std::vector<std::jthread> others;
-  for (std::size_t i = 1; i < parts.size(); ++i) others.emplace_back(parts[i]);
-  if (!parts.empty()) parts[0]();
 }
 
 bool FirstLineEndIsBareLf(std::string_view text) {
@@ -58,7 +49,7 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
     const std::string name = standardInput ? std::string(kStandardInputName) : inputs[i];
     const std::size_t start = input.text.View().size();
     std::string reason;
-    if (!(standardInput ? input.text.AppendStandardInput(&reason) : input.text.AppendFile(inputs[i], &reason, ReadAtOnce))) {
+    if (!(standardInput ? input.text.AppendStandardInput(&reason) : input.text.AppendFile(inputs[i], &reason, RunAtOnce))) {
       return InputFailure{2, "cannot read " + name + ": " + reason};
     }
     const std::string_view bytes = input.text.View().substr(start);

@@ -5,20 +5,14 @@
 namespace roster {
 namespace {
 
-// Gathers the report in the pasted text's memory once the text has been
-// read: it is about the size the report needs, and its pages are in use.
-class ReplacementSink final : public ReportSink {
+// Gathers the report, in memory given to it.
+class StringSink final : public ReportSink {
  public:
-  explicit ReplacementSink(std::string& text) : text_(text) {}
-  void TextRead() override {
-    report.swap(text_);
-    report.clear();
-  }
-  void Write(std::string_view piece) override { report.append(piece); }
-  std::string report;
+  explicit StringSink(std::string& report) : report_(report) {}
+  void Write(std::string_view piece) override { report_.append(piece); }
 
  private:
-  std::string& text_;
+  std::string& report_;
 };
 
 }  // namespace
@@ -40,9 +34,13 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue)
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = dialog.IsButtonChecked(kDescendingRadio);
-  ReplacementSink sink(text);
-  result.summary = Extract(text, settings, catalogue, sink);
-  dialog.ReplaceTextUndoably(kReportEdit, sink.report);
+  InputText input = InputText::Of(text);
+  // The report goes where the pasted text was: about the room it needs,
+  // and pages already in use.
+  text.clear();
+  StringSink sink(text);
+  result.summary = Extract(std::move(input), settings, catalogue, sink);
+  dialog.ReplaceTextUndoably(kReportEdit, text);
   return result;
 }
 

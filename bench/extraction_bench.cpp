@@ -5,12 +5,13 @@
 
 #include <map>
 
-#include "app/extraction.h"
+#include "app/extraction_stages.h"
 #include "app/name_table.h"
+#include "bench/roster_shapes.h"
 #include "character/line_parser.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
-#include "bench/roster_shapes.h"
+#include "support/extraction_testing.h"
 #include "support/roster_generator.h"
 #include "text/strings.h"
 
@@ -94,13 +95,15 @@ void BM_Sort(benchmark::State& state, const char* key) {
 }
 
 void BM_Render(benchmark::State& state) {
-  const std::vector<CharacterData> collected = CollectCharacters(Roster(state.range(0)));
+  LargePageMemory memory;
+  const Collected collected = Collect(InputText::Of(Roster(state.range(0))), false, std::nullopt, memory);
   const std::string header = ReportHeader(Catalogue());
   struct Discard final : ReportSink {
     void Write(std::string_view piece) override { benchmark::DoNotOptimize(piece.data()); }
   } sink;
-  const std::pmr::vector<uint32_t> order = SortedOrder(collected, ResolveSortKey("名前", Catalogue()), false);
-  for (auto _ : state) WriteReport(header, collected, order, kLineEnd, sink);
+  const std::pmr::vector<uint32_t> order =
+      SortedOrder(collected.roster.Records(), ResolveSortKey("名前", Catalogue()), false);
+  for (auto _ : state) Render(header, collected.roster.Records(), order, kLineEnd, sink, false);
   SetLines(state);
 }
 

@@ -1,6 +1,8 @@
 #include "character/character_data.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace roster {
 namespace {
@@ -19,19 +21,63 @@ void AppendWide(std::string& out, int32_t value) {
   for (std::size_t b = 0; b < 4; ++b) out.push_back(static_cast<char>(bits >> (8 * b)));
 }
 
+// A heap copy of a block, or none.
+std::unique_ptr<char[]> CopyOf(const char* block) {
+  const std::size_t size = field_block::SizeOf(block);
+  if (size == 0) return nullptr;
+  std::unique_ptr<char[]> copy(new char[size]);
+  std::memcpy(copy.get(), block, size);
+  return copy;
+}
+
 }  // namespace
 
-std::size_t CharacterData::SkillLevelCount() const {
-  const std::string_view encoded = fields_.Get(kLevels);
+std::size_t CharacterFields::SkillLevelCount() const {
+  const std::string_view encoded = Text(kLevels);
   return encoded.empty() ? 0 : (encoded.size() - 1) / static_cast<unsigned char>(encoded[0]);
 }
 
-int32_t CharacterData::SkillLevel(std::size_t index) const { return LevelAt(fields_.Get(kLevels), index); }
+int32_t CharacterFields::SkillLevel(std::size_t index) const { return LevelAt(Text(kLevels), index); }
 
-int32_t CharacterData::HighestSkillLevel() const {
+int32_t CharacterFields::HighestSkillLevel() const {
   int32_t highest = 0;
   ForEachSkillLevel([&](int32_t level) { highest = std::max(highest, level); });
   return highest;
+}
+
+bool operator==(const CharacterFields& a, const CharacterFields& b) {
+  const CharacterFields::Numbers &x = a.numbers_, &y = b.numbers_;
+  if (x.hp != y.hp || x.mp != y.mp || x.hit != y.hit || x.evasion != y.evasion || x.protection != y.protection ||
+      x.magicPower != y.magicPower || x.participationCount != y.participationCount) {
+    return false;
+  }
+  for (std::size_t i = 0; i < field_block::kFieldCount; ++i) {
+    if (field_block::Get(a.block_, i) != field_block::Get(b.block_, i)) return false;
+  }
+  return true;
+}
+
+CharacterData::CharacterData(std::unique_ptr<char[]> block, const Numbers& numbers)
+    : CharacterFields(block.get(), numbers), owned_(std::move(block)) {}
+
+CharacterData::CharacterData(const CharacterFields& other) : CharacterData(CopyOf(BlockOf(other)), NumbersOf(other)) {}
+
+CharacterData& CharacterData::operator=(const CharacterData& other) {
+  if (this != &other) *this = CharacterData(other);
+  return *this;
+}
+
+CharacterData::CharacterData(CharacterData&& other) noexcept
+    : CharacterFields(std::exchange(other.block_, nullptr), std::exchange(other.numbers_, {})),
+      owned_(std::move(other.owned_)) {}
+
+CharacterData& CharacterData::operator=(CharacterData&& other) noexcept {
+  if (this != &other) {
+    owned_ = std::move(other.owned_);
+    block_ = std::exchange(other.block_, nullptr);
+    numbers_ = std::exchange(other.numbers_, {});
+  }
+  return *this;
 }
 
 CharacterData::Builder& CharacterData::Builder::AddSkillLevelWidening(int32_t level) {
@@ -57,13 +103,29 @@ CharacterData::Builder& CharacterData::Builder::AddFeat(std::string_view feat) {
   return *this;
 }
 
-CharacterData CharacterData::Builder::Build(FieldArena* arena) const {
-  CharacterData character = record_;
-  std::array<std::string_view, kFieldCount> texts = texts_;
+field_block::Texts CharacterData::Builder::Texts() const {
+  field_block::Texts texts = texts_;
   texts[kFeats] = feats_;
   texts[kLevels] = levels_;
-  character.fields_ = FieldBlock<kFieldCount>(texts, arena);
-  return character;
+  return texts;
+}
+
+CharacterData CharacterData::Builder::Build() const {
+  const field_block::Texts texts = Texts();
+  const std::size_t size = field_block::SizeFor(texts);
+  std::unique_ptr<char[]> block;
+  if (size > 0) {
+    block.reset(new char[size]);
+    field_block::Write(texts, block.get());
+  }
+  return CharacterData(std::move(block), numbers_);
+}
+
+void CharacterData::Builder::Clear() {
+  texts_ = {};
+  levels_.clear();
+  feats_.clear();
+  numbers_ = {};
 }
 
 }  // namespace roster

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "character/character_data.h"
+#include "text/space_runs.h"
 
 namespace roster {
 
@@ -20,9 +21,10 @@ class LineParser {
   // header line, or a name cell of spaces only.
   const std::string& Name() const { return name_; }
 
-  // Fills `character` from the line, as CharacterData::ParseLine does, its
-  // fields in `arena` when one is given; a rejected line leaves it unchanged.
-  void Fill(CharacterData& character, FieldArena* arena = nullptr);
+  // Gives `fields` the fields of the line, as CharacterData::ParseLine reads
+  // them; false, leaving `fields` as it was, for a rejected line. The texts
+  // are views into the line and into this parser, valid while both live.
+  bool Fill(CharacterData::Builder& fields);
 
   // Whether a line without a name was never meant as a character: it is
   // blank (spaces and tabs at most) or a header (its name cell holds
@@ -42,6 +44,7 @@ class LineParser {
   std::array<std::string_view, kFirstCells> first_;
   std::size_t nextIndex_ = 2;  // the cell that Fill reads next
   std::string name_;
+  TailItems tail_;  // what the remarks may be a view of
 };
 
 }  // namespace roster

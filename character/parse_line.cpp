@@ -105,11 +105,14 @@ bool LineParser::IsBlankOrHeader() const {
 
 std::string ParseName(std::string_view line) { return LineParser(line).Name(); }
 
-void CharacterData::ParseLine(std::string_view line) { LineParser(line).Fill(*this); }
+void CharacterData::ParseLine(std::string_view line) {
+  LineParser parser(line);
+  CharacterData::Builder fields;
+  if (parser.Fill(fields)) *this = fields.Build();
+}
 
-void LineParser::Fill(CharacterData& character, FieldArena* arena) {
-  if (!accepted_) return;
-  CharacterData::Builder record;
+bool LineParser::Fill(CharacterData::Builder& record) {
+  if (!accepted_) return false;
   record.Name(name_);
   const std::string_view raceAndGender = first_[1];
   const std::size_t raceLength = PrefixOnBoundary(raceAndGender, kRaceBytes);
@@ -140,12 +143,10 @@ void LineParser::Fill(CharacterData& character, FieldArena* arena) {
 
   // Every run of spaces in the tail becomes one separator, so no item holds
   // a space.
-  TailItems tail;
-  SplitTail(cell ? nextCell().value_or("") : "", tail);
-  ForEachPiece(tail.first[0], kFeatBytes, [&](std::string_view piece) { record.AddFeat(piece); });
-  record.ParticipationCount(FullWidthToInt(tail.first[1])).PlayerName(tail.first[2]).Remarks(tail.rest);
-
-  character = record.Build(arena);
+  SplitTail(cell ? nextCell().value_or("") : "", tail_);
+  ForEachPiece(tail_.first[0], kFeatBytes, [&](std::string_view piece) { record.AddFeat(piece); });
+  record.ParticipationCount(FullWidthToInt(tail_.first[1])).PlayerName(tail_.first[2]).Remarks(tail_.rest);
+  return true;
 }
 
 }  // namespace roster

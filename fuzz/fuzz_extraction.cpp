@@ -16,6 +16,7 @@
 #include "character/character_data.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
+#include "support/extraction_testing.h"
 #include "text/cp932.h"
 #include "text/space_runs.h"
 #include "text/strings.h"

@@ -48,6 +48,12 @@ std::optional<std::string> ReadFileBytes(const std::string& name, std::string* e
 class InputText {
  public:
   InputText() = default;
+  // A text already in memory (the window's box), copied.
+  static InputText Of(std::string_view bytes) {
+    InputText text;
+    text.Append(bytes);
+    return text;
+  }
   InputText(InputText&& other) noexcept;
   InputText& operator=(InputText&& other) noexcept;
   InputText(const InputText&) = delete;

@@ -23,7 +23,7 @@ constexpr int32_t kPointsWidth = 3;
 // string on its own costs a call and a check of the string's room.
 class RowWriter {
  public:
-  explicit RowWriter(std::pmr::string& out) : out_(out) {}
+  explicit RowWriter(std::string& out) : out_(out) {}
   RowWriter(const RowWriter&) = delete;
   RowWriter& operator=(const RowWriter&) = delete;
   ~RowWriter() { Flush(); }
@@ -131,7 +131,7 @@ class RowWriter {
     next_ = buffer_;
   }
 
-  std::pmr::string& out_;
+  std::string& out_;
   char buffer_[kRoom];
   char* next_ = buffer_;
 };
@@ -145,13 +145,13 @@ std::string ReportHeader(const SkillCatalogue& catalogue) {
   return header;
 }
 
-std::string ReportRow(const CharacterData& c) {
-  std::pmr::string row;
+std::string ReportRow(const CharacterFields& c) {
+  std::string row;
   AppendReportRow(row, c);
-  return std::string(row);
+  return row;
 }
 
-void AppendReportRow(std::pmr::string& out, const CharacterData& c) {
+void AppendReportRow(std::string& out, const CharacterFields& c) {
   RowWriter row(out);
   row.Name(c.GetName());
   row.Byte('|');

@@ -3,7 +3,6 @@
 // columns in the text box's fixed-pitch font.
 #pragma once
 
-#include <memory_resource>
 #include <string>
 
 #include "catalogue/skill_catalogue.h"
@@ -16,9 +15,8 @@ namespace roster {
 std::string ReportHeader(const SkillCatalogue& catalogue);
 
 // The character's row, without a line end; AppendReportRow appends it to
-// `out` (a piece of the report, in whatever memory the run chose) without a
-// string of its own.
-std::string ReportRow(const CharacterData& character);
-void AppendReportRow(std::pmr::string& out, const CharacterData& character);
+// `out` (a piece of the report) without a string of its own.
+std::string ReportRow(const CharacterFields& character);
+void AppendReportRow(std::string& out, const CharacterFields& character);
 
 }  // namespace roster

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
-#include <thread>
 #include <utility>
 
 namespace roster {
@@ -35,7 +34,7 @@ bool IsTextField(SortField field) {
          field == SortField::kPlayerName;
 }
 
-std::string_view TextOf(const CharacterData& c, SortField field) {
+std::string_view TextOf(const CharacterFields& c, SortField field) {
   switch (field) {
     case SortField::kName: return c.GetName();
     case SortField::kRace: return c.GetRace();
@@ -59,7 +58,7 @@ uint64_t BigEndian(std::string_view text, std::size_t from) {
 }
 
 // A number key; a missing skill level is below every level.
-int64_t NumberOf(const CharacterData& c, const SortKey& key) {
+int64_t NumberOf(const CharacterFields& c, const SortKey& key) {
   switch (key.field) {
     case SortField::kHit: return c.GetHit();
     case SortField::kEvasion: return c.GetEvasion();
@@ -82,7 +81,7 @@ void MakeAndSort(Item* items, uint32_t first, uint32_t last, KeyOf keyOf, Less l
 }
 
 // Where the first `k` items of the merge of sorted `a` and `b` end in `a`:
-// a split of the merge that a thread can start from without the items
+// a split of the merge that a part can start from without the items
 // before it.
 template <typename Item, typename Less>
 std::size_t MergeSplit(const Item* a, std::size_t aSize, const Item* b, std::size_t bSize, std::size_t k, Less less) {
@@ -107,7 +106,7 @@ void MergeIndices(const Item* a, const Item* aEnd, const Item* b, const Item* bE
 }
 
 // Room for `n` items from `memory`, not filled: a vector would zero the
-// items first, on one thread.
+// items first, all in one part.
 template <typename Item>
 class WorkList {
  public:
@@ -124,39 +123,49 @@ class WorkList {
   Item* items_;
 };
 
+// Runs `parts` through `runParts`, or one after another.
+void Run(const RunParts& runParts, std::span<const std::function<void()>> parts) {
+  if (runParts) {
+    runParts(parts);
+  } else {
+    for (const std::function<void()>& part : parts) part();
+  }
+}
+
 // The positions 0 to n-1 ordered by their keys (`keyOf` makes the key of
-// a position, holding it as `index`; `less` is a strict total order). With
-// two threads each half is keyed and sorted on its own, and each writes
-// half of the merge, from a split found by bisection.
+// a position, holding it as `index`; `less` is a strict total order). Where
+// the halves are parts of their own, each half is keyed and sorted on its
+// own, and each part writes half of the merge, from a split found by
+// bisection.
 template <typename Item, typename KeyOf, typename Less>
 std::pmr::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const SortWork& work) {
   const WorkList<Item> items(n, work.memory);
   std::pmr::vector<uint32_t> order(n, work.memory);
   Item* const keyed = items.data();
-  if (!work.twoThreads || n < 2) {
+  if (!work.runParts || n < 2) {
     MakeAndSort(keyed, 0, n, keyOf, less);
     for (uint32_t i = 0; i < n; ++i) order[i] = keyed[i].index;
     return order;
   }
   const uint32_t middle = n / 2;
-  {
-    std::jthread worker([&] { MakeAndSort(keyed, middle, n, keyOf, less); });
-    MakeAndSort(keyed, 0, middle, keyOf, less);
-  }
+  const std::function<void()> sorts[] = {[&] { MakeAndSort(keyed, 0, middle, keyOf, less); },
+                                         [&] { MakeAndSort(keyed, middle, n, keyOf, less); }};
+  Run(work.runParts, sorts);
   const Item *a = keyed, *b = keyed + middle;
   const std::size_t aSize = middle, bSize = n - middle, half = n / 2;
   const std::size_t ai = MergeSplit(a, aSize, b, bSize, half, less), bi = half - ai;
-  {
-    std::jthread worker([&] { MergeIndices(a + ai, a + aSize, b + bi, b + bSize, order.data() + half, less); });
-    MergeIndices(a, a + ai, b, b + bi, order.data(), less);
-  }
+  const std::function<void()> merges[] = {
+      [&] { MergeIndices(a, a + ai, b, b + bi, order.data(), less); },
+      [&] { MergeIndices(a + ai, a + aSize, b + bi, b + bSize, order.data() + half, less); }};
+  Run(work.runParts, merges);
   return order;
 }
 
 // The positions of `characters` in ascending order. Sorting (key, position)
 // pairs with an unstable sort gives the stable order and touches the records
 // only once each.
-std::pmr::vector<uint32_t> AscendingOrder(std::span<const CharacterData> characters, const SortKey& key,
+template <typename Character>
+std::pmr::vector<uint32_t> AscendingOrder(std::span<const Character> characters, const SortKey& key,
                                           const SortWork& work) {
   const auto n = static_cast<uint32_t>(characters.size());
   if (key.field == SortField::kNone) {
@@ -199,6 +208,14 @@ std::pmr::vector<uint32_t> AscendingOrder(std::span<const CharacterData> charact
   }, work);
 }
 
+template <typename Character>
+std::pmr::vector<uint32_t> Sorted(std::span<const Character> characters, const SortKey& key, bool descending,
+                                  const SortWork& work) {
+  std::pmr::vector<uint32_t> order = AscendingOrder(characters, key, work);
+  if (descending) std::reverse(order.begin(), order.end());
+  return order;
+}
+
 }  // namespace
 
 std::vector<std::string> SortKeyList(const SkillCatalogue& catalogue) {
@@ -226,23 +243,26 @@ SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue) {
   return {};
 }
 
-bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortKey& key) {
+bool CharacterBefore(const CharacterFields& a, const CharacterFields& b, const SortKey& key) {
   if (key.field == SortField::kNone) return false;
   if (IsTextField(key.field)) return TextOf(a, key.field) < TextOf(b, key.field);
   return NumberOf(a, key) < NumberOf(b, key);
 }
 
+std::pmr::vector<uint32_t> SortedOrder(std::span<const CharacterRecord> characters, const SortKey& key,
+                                       bool descending, const SortWork& work) {
+  return Sorted(characters, key, descending, work);
+}
+
 std::pmr::vector<uint32_t> SortedOrder(std::span<const CharacterData> characters, const SortKey& key, bool descending,
                                        const SortWork& work) {
-  std::pmr::vector<uint32_t> order = AscendingOrder(characters, key, work);
-  if (descending) std::reverse(order.begin(), order.end());
-  return order;
+  return Sorted(characters, key, descending, work);
 }
 
 void SortCharacters(std::vector<CharacterData>& characters, const SortKey& key, bool descending,
                     const SortWork& work) {
   if (characters.size() < 2) return;
-  std::pmr::vector<uint32_t> order = SortedOrder(characters, key, descending, work);
+  std::pmr::vector<uint32_t> order = SortedOrder(std::span<const CharacterData>(characters), key, descending, work);
   // The records move into place along the cycles of the permutation, so no
   // second list of them is made; a placed position points at itself.
   for (uint32_t start = 0; start < order.size(); ++start) {

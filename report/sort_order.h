@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory_resource>
 #include <span>
 #include <string>
@@ -52,18 +53,25 @@ SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue);
 
 // Whether `a` goes before `b` ascending. A strict weak ordering for every
 // key: under a skill key a character without that level goes first.
-bool CharacterBefore(const CharacterData& a, const CharacterData& b, const SortKey& key);
+bool CharacterBefore(const CharacterFields& a, const CharacterFields& b, const SortKey& key);
 
-// What a sort may spend: a second thread, and the memory its working lists
-// come from (the extraction passes its run's memory).
+// How the parts of a sort are run: one after another when none is given;
+// the caller may run them at once.
+using RunParts = std::function<void(std::span<const std::function<void()>> parts)>;
+
+// What a sort may use: the memory its working lists come from (the
+// extraction passes its run's), and whether its halves are keyed, sorted
+// and merged as parts of their own, run by `runParts`.
 struct SortWork {
-  bool twoThreads = false;
   std::pmr::memory_resource* memory = std::pmr::get_default_resource();
+  RunParts runParts;  // empty: the list is sorted whole
 };
 
 // The positions of `characters` in the order of `key`: stable ascending,
 // the whole list reversed when `descending`. The report's rows are the
 // characters at these positions, so the records need not move.
+std::pmr::vector<uint32_t> SortedOrder(std::span<const CharacterRecord> characters, const SortKey& key,
+                                       bool descending, const SortWork& work = {});
 std::pmr::vector<uint32_t> SortedOrder(std::span<const CharacterData> characters, const SortKey& key, bool descending,
                                        const SortWork& work = {});
 

@@ -1,8 +1,9 @@
 // The Extract command as a function of text.
 #include <gtest/gtest.h>
 
-#include "app/extraction.h"
+#include "app/extraction_stages.h"
 #include "report/report_layout.h"
+#include "support/extraction_testing.h"
 #include "support/roster_generator.h"
 
 namespace roster {
@@ -82,11 +83,6 @@ TEST(ExtractReport, CountsKeptMergedAndSkippedLines) {
   }
 }
 
-class StringSink final : public ReportSink {
- public:
-  void Write(std::string_view piece) override { report.append(piece); }
-  std::string report;
-};
 
 // Two threads give exactly the one-thread report and counts, wherever the
 // halves meet: at every line of a roster whose names repeat across lines,
@@ -111,20 +107,34 @@ TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
       settings.key = key;
       settings.descending = descending;
       StringSink one;
-      const ExtractionSummary oneSummary = Extract(text, settings, catalogue, one);
+      const ExtractionSummary oneSummary = Extract(InputText::Of(text), settings, catalogue, one);
       for (bool bareLf : {false, true}) {
         settings.bareLfEndsLine = bareLf;
         const std::string input = bareLf ? mixed : text;
         for (std::size_t at = input.find('\n'); at != std::string::npos; at = input.find('\n', at + 1)) {
-          settings.splitAt = at + 1;
           StringSink two;
-          ASSERT_EQ(Extract(input, settings, catalogue, two), oneSummary) << key << " split at " << at + 1;
+          ASSERT_EQ(ExtractSplit(InputText::Of(input), settings, catalogue, two, at + 1), oneSummary)
+              << key << " split at " << at + 1;
           ASSERT_EQ(two.report, one.report) << key << (descending ? " descending" : "") << (bareLf ? " bare LF" : "")
                                             << " split at " << at + 1;
         }
       }
     }
   }
+}
+
+// A text large enough that each half gives back the memory of the lines it
+// has read as it goes: a line read again after that would hold zeros. The
+// roster repeated gives the report of the roster once (the copies merge).
+TEST(Extract, ALargeTextGivesBackWhatItHasRead) {
+  const std::string once = RosterGenerator(31).NextRoster(4000);
+  std::string repeated;
+  while (repeated.size() < (std::size_t{12} << 20)) repeated += once + "\r\n";
+  SkillCatalogue catalogue;
+  catalogue.LoadText("g,|\n剣,ｹﾝ\n");
+  ExtractionSummary summary;
+  EXPECT_EQ(ExtractReport(repeated, "名前", false, catalogue, &summary), ExtractReport(once, "名前", false, catalogue));
+  EXPECT_GT(summary.merged, summary.kept * 30);
 }
 
 }  // namespace

@@ -5,10 +5,14 @@
 #include <cstring>
 #include <ctime>
 #include <memory_resource>
+#include <type_traits>
 
+#include "app/block_arena.h"
 #include "app/extraction.h"
 #include "character/field_block.h"
+#include "character/roster.h"
 #include "platform/platform.h"
+#include "support/extraction_testing.h"
 #include "support/roster_generator.h"
 
 namespace roster {
@@ -53,46 +57,65 @@ TEST(Limits, LargeInputsFinishInLinearTime) {
 }
 
 // An empty field may be a view with no data; the block must not pass it to
-// memcpy (a fuzzer found this).
+// memcpy (a fuzzer found this), and a character without texts has no block.
 TEST(FieldBlock, EmptyViewsHoldNothing) {
-  const FieldBlock<7> empty(std::array<std::string_view, 7>{});
-  EXPECT_EQ(empty.Get(1), "");
-  const FieldBlock<7> mixed({std::string_view(), std::string_view("ab"), std::string_view(), std::string_view(),
-                             std::string_view("c"), std::string_view(), std::string_view()});
-  EXPECT_EQ(mixed.Get(0), "");
-  EXPECT_EQ(mixed.Get(1), "ab");
-  EXPECT_EQ(mixed.Get(4), "c");
-  EXPECT_EQ(mixed.Get(6), "");
-  FieldBlock<7> copy = mixed;
-  EXPECT_TRUE(copy == mixed);
+  EXPECT_EQ(field_block::SizeFor({}), 0u);
+  EXPECT_EQ(field_block::Get(nullptr, 1), "");
+  const field_block::Texts mixed = {std::string_view(), "ab", std::string_view(), std::string_view(), "c", {}, {}};
+  std::vector<char> block(field_block::SizeFor(mixed));
+  field_block::Write(mixed, block.data());
+  EXPECT_EQ(field_block::SizeOf(block.data()), block.size());
+  for (std::size_t i = 0; i < field_block::kFieldCount; ++i) EXPECT_EQ(field_block::Get(block.data(), i), mixed[i]);
 }
 
-// Blocks in a run's arena, one of them larger than a chunk, in the heap's
-// memory and in a run's: a copy (and a copy of a copy) outlives the arena
-// with every byte, and a borrowed block is never freed on its own, nor a
-// chunk with the wrong alignment (AddressSanitizer would see each fault).
-TEST(FieldBlock, CopiesLeaveTheArena) {
+// A run's records are reached by const reference only, and cannot be copied
+// or moved out of their roster: only an explicit copy leaves it.
+static_assert(!std::is_copy_constructible_v<CharacterRecord>);
+static_assert(!std::is_move_constructible_v<CharacterRecord>);
+static_assert(!std::is_constructible_v<CharacterRecord, const CharacterRecord&&>);
+static_assert(!std::is_copy_assignable_v<CharacterRecord> && !std::is_move_assignable_v<CharacterRecord>);
+static_assert(std::is_same_v<decltype(std::declval<const Roster&>()[0]), const CharacterRecord&>);
+static_assert(!std::is_convertible_v<const CharacterRecord&, CharacterData>);
+static_assert(std::is_constructible_v<CharacterData, const CharacterRecord&>);
+static_assert(std::is_copy_constructible_v<CharacterData> && std::is_nothrow_move_constructible_v<CharacterData>);
+
+CharacterData::Builder Fields(std::string_view name, std::string_view remarks) {
+  CharacterData::Builder fields;
+  fields.Name(name).Remarks(remarks).AddSkillLevel(kSkillGroupMarker).AddSkillLevel(7).Hit(3);
+  return fields;
+}
+
+// What leaves a run outlives it with every byte: the records' blocks in a
+// run's arena (one larger than a chunk), a roster grown past its room, and
+// records joined from a roster that has ended (AddressSanitizer would see
+// any of them read from memory given back).
+TEST(Roster, WhatLeavesTheRunOutlivesIt) {
   const std::string big(5 << 20, 'x');
   LargePageMemory runMemory;
-  std::pmr::memory_resource* const memories[] = {std::pmr::get_default_resource(), &runMemory};
-  for (std::pmr::memory_resource* memory : memories) {
-    std::vector<FieldBlock<7>> copies;
+  std::vector<CharacterData> kept;
+  {
+    Roster roster(1, std::make_unique<BlockArena>(&runMemory, 64), &runMemory);
     {
-      FieldArena arena(memory);
-      std::vector<FieldBlock<7>> borrowed;
-      for (std::string_view text : {std::string_view("ab"), std::string_view(big), std::string_view("c")}) {
-        borrowed.emplace_back(std::array<std::string_view, 7>{text, {}, text}, &arena);
-        copies.push_back(borrowed.back());
-      }
-      FieldBlock<7> moved = std::move(borrowed[0]);
-      borrowed[2] = std::move(moved);
-      copies.push_back(copies[1]);
+      Roster other(2, std::make_unique<BlockArena>(&runMemory, 64), &runMemory);
+      for (std::string_view name : {"up1", "up2"}) other.Add(Fields(name, "joined"));
+      roster.Add(Fields("a", "ab"));
+      roster.Add(Fields("b", big));  // past the room of one record, and of a chunk
+      roster.Join(std::move(other), [](std::size_t i) { return i == 1; });
     }
-    EXPECT_EQ(copies[0].Get(2), "ab");
-    EXPECT_EQ(copies[1].Get(0), big);
-    EXPECT_EQ(copies[2].Get(2), "c");
-    EXPECT_EQ(copies[3].Get(2), big);
+    ASSERT_EQ(roster.size(), 3u);
+    EXPECT_EQ(roster[2].GetName(), "up2");
+    EXPECT_EQ(roster[2].GetRemarks(), "joined");
+    for (const CharacterRecord& record : roster.Records()) kept.push_back(record.ToOwned());
+    kept.push_back(kept[1]);
   }
+  EXPECT_EQ(kept[0].GetRemarks(), "ab");
+  EXPECT_EQ(kept[1].GetRemarks(), big);
+  EXPECT_EQ(kept[2].GetName(), "up2");
+  EXPECT_EQ(kept[3], kept[1]);
+  EXPECT_EQ(kept[3].SkillLevel(1), 7);
+  CharacterData moved = std::move(kept[3]);
+  EXPECT_EQ(moved.GetRemarks(), big);
+  EXPECT_EQ(kept[3].GetRemarks(), "");  // a moved-from character is empty, not dangling
 }
 
 // A run's memory puts an allocation of 2 MiB or more on a 2 MiB boundary,

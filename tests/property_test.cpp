@@ -8,6 +8,7 @@
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 #include "support/character_print.h"
+#include "support/extraction_testing.h"
 #include "support/reference_parser.h"
 #include "support/roster_generator.h"
 #include "text/cp932.h"

@@ -5,6 +5,7 @@
 #include "app/memory_dialog.h"
 #include "app/run_extraction.h"
 #include "report/sort_order.h"
+#include "support/extraction_testing.h"
 
 namespace roster {
 namespace {

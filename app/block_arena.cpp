@@ -1,0 +1,38 @@
+#include "app/block_arena.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace roster {
+namespace {
+
+constexpr std::size_t kLastChunkBytes = std::size_t{4} << 20;
+constexpr std::size_t kChunkAlignment = 16;
+
+}  // namespace
+
+BlockArena::BlockArena(std::pmr::memory_resource* upstream, std::size_t firstChunkBytes)
+    : upstream_(upstream), chunkBytes_(std::clamp(firstChunkBytes, std::size_t{1} << 10, kLastChunkBytes)) {}
+
+BlockArena::~BlockArena() {
+  for (const Chunk& chunk : chunks_) upstream_->deallocate(chunk.data, chunk.bytes, kChunkAlignment);
+}
+
+void* BlockArena::do_allocate(std::size_t bytes, std::size_t alignment) {
+  const std::size_t skip = (alignment - reinterpret_cast<std::uintptr_t>(next_) % alignment) % alignment;
+  if (bytes + skip > left_) {
+    // A block larger than a chunk gets a chunk of its own.
+    const std::size_t size = std::max(bytes + alignment, chunkBytes_);
+    chunks_.push_back({static_cast<char*>(upstream_->allocate(size, kChunkAlignment)), size});
+    chunkBytes_ = std::min(chunkBytes_ * 2, kLastChunkBytes);
+    next_ = chunks_.back().data;
+    left_ = size;
+    return do_allocate(bytes, alignment);
+  }
+  char* block = next_ + skip;
+  next_ = block + bytes;
+  left_ -= skip + bytes;
+  return block;
+}
+
+}  // namespace roster

@@ -1,0 +1,87 @@
+// Rendering the report: the rows in report order, gathered in pieces of a
+// megabyte or two that the two threads fill in turn.
+#include <algorithm>
+#include <semaphore>
+#include <string>
+#include <thread>
+
+#include "app/extraction_stages.h"
+#include "platform/platform.h"
+#include "report/report_layout.h"
+
+namespace roster {
+namespace {
+
+// Rows a piece holds: some one to two megabytes at the most, and an eighth
+// of a short report, so that both threads have pieces to render.
+std::size_t BlockRows(std::size_t rows) { return std::clamp<std::size_t>(rows / 8, 1, 8192); }
+
+// Room for a piece of the report: one step of large pages, so that the piece
+// takes one page fault; a short report takes a little.
+std::size_t PieceRoom(std::size_t blockRows) { return std::min(blockRows * 256, LargePageMemory::kStep - 1); }
+
+// Rows `first` to `last` of the report, each followed by `lineEnd`, appended
+// to `out`.
+void RenderRows(std::span<const CharacterRecord> records, std::span<const uint32_t> order, std::size_t first,
+                std::size_t last, std::string_view lineEnd, std::string& out) {
+  // The rows come in sorted order, so their records and blocks lie anywhere
+  // in memory: a record is fetched eight rows ahead, its block (whose
+  // address the record holds) four rows ahead.
+  constexpr std::size_t kRecordAhead = 8, kBlockAhead = 4;
+  for (std::size_t i = first; i < last; ++i) {
+    if (i + kRecordAhead < last) __builtin_prefetch(&records[order[i + kRecordAhead]]);
+    if (i + kBlockAhead < last) __builtin_prefetch(records[order[i + kBlockAhead]].BlockAddress());
+    AppendReportRow(out, records[order[i]]);
+    out.append(lineEnd);
+  }
+}
+
+// A piece of the report with room taken at once, on large pages.
+std::string Piece(std::size_t room) {
+  std::string piece;
+  piece.reserve(room);
+  PreferLargePages(piece.data(), piece.capacity());
+  return piece;
+}
+
+}  // namespace
+
+// Each thread fills one piece over and over, so the pages of the report are
+// touched once; only the calling thread writes to the sink, in row order.
+void Render(std::string_view header, std::span<const CharacterRecord> records, std::span<const uint32_t> order,
+            std::string_view lineEnd, ReportSink& sink, bool twoParts) {
+  const std::size_t rows = order.size();
+  const std::size_t blockRows = BlockRows(rows);
+  std::string mine = Piece(std::max(PieceRoom(blockRows), header.size() + lineEnd.size()));
+  std::string theirs = twoParts ? Piece(PieceRoom(blockRows)) : std::string();
+  mine.append(header);
+  mine.append(lineEnd);
+  // With two threads the calling thread renders the even blocks, a worker
+  // the odd ones; with one, the calling thread renders them all.
+  const std::size_t step = twoParts ? 2 * blockRows : blockRows;
+  std::binary_semaphore theirsReady(0), theirsWritten(0);
+  std::jthread worker;
+  if (twoParts) {
+    worker = std::jthread([&] {
+      for (std::size_t first = blockRows; first < rows; first += step) {
+        RenderRows(records, order, first, std::min(rows, first + blockRows), lineEnd, theirs);
+        theirsReady.release();
+        theirsWritten.acquire();
+        theirs.clear();
+      }
+    });
+  }
+  // The first block holds the header, even when there are no rows.
+  for (std::size_t first = 0; first == 0 || first < rows; first += step) {
+    RenderRows(records, order, first, std::min(rows, first + blockRows), lineEnd, mine);
+    sink.Write(mine);
+    mine.clear();
+    if (twoParts && first + blockRows < rows) {
+      theirsReady.acquire();
+      sink.Write(theirs);
+      theirsWritten.release();
+    }
+  }
+}
+
+}  // namespace roster

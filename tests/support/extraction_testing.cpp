@@ -1,0 +1,34 @@
+#include "support/extraction_testing.h"
+
+#include <optional>
+
+#include "app/extraction_stages.h"
+#include "platform/platform.h"
+
+namespace roster {
+
+std::vector<CharacterData> CollectCharacters(std::string_view text) {
+  LargePageMemory memory;
+  const Collected collected = Collect(InputText::Of(text), false, std::nullopt, memory);
+  std::vector<CharacterData> characters;
+  characters.reserve(collected.roster.size());
+  for (const CharacterRecord& record : collected.roster.Records()) characters.push_back(record.ToOwned());
+  return characters;
+}
+
+std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
+                          const SkillCatalogue& catalogue, ExtractionSummary* summary) {
+  StringSink sink;
+  // A report is about as long as its text: room for that spares copying a
+  // growing report.
+  sink.report.reserve(text.size());
+  PreferLargePages(sink.report.data(), sink.report.capacity());
+  ExtractionSettings settings;
+  settings.key = key;
+  settings.descending = descending;
+  const ExtractionSummary done = Extract(InputText::Of(text), settings, catalogue, sink);
+  if (summary) *summary = done;
+  return std::move(sink.report);
+}
+
+}  // namespace roster
