@@ -147,15 +147,6 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
   return std::nullopt;
 }
 
-bool IsUtf8(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = Utf8SequenceLength(text, pos);
-    if (length == 0) return false;
-    pos += length;
-  }
-  return true;
-}
-
 // The sort key as the user typed it: the arguments' bytes read as UTF-8
 // (what a terminal sends) and as CP932 (what older scripts pass), whichever
 // names an entry of the key list; on Windows the command line is UTF-8.

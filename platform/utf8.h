@@ -49,6 +49,16 @@ inline std::size_t Utf8StepLength(std::string_view text, std::size_t pos) {
   return length == 0 ? 1 : length;
 }
 
+// Whether every byte of `text` belongs to a well-formed UTF-8 sequence.
+inline bool IsUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, pos);
+    if (length == 0) return false;
+    pos += length;
+  }
+  return true;
+}
+
 // The UTF-8 bytes of a code point.
 inline std::string Utf8Of(char32_t c) {
   std::string out;

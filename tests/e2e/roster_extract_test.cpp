@@ -38,15 +38,6 @@ std::string ToLf(std::string text) {
   return out;
 }
 
-bool IsUtf8(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = Utf8SequenceLength(text, pos);
-    if (length == 0) return false;
-    pos += length;
-  }
-  return true;
-}
-
 struct Result {
   int exitCode;  // 128 + N: ended by signal N
   std::string out, err;
