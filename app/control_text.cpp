@@ -3,8 +3,34 @@
 #include <algorithm>
 
 #include "platform/platform.h"
+#include "platform/utf8.h"
 
 namespace roster {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+}  // namespace
 
 std::string Cp932OfControlText(std::wstring_view text, ReplacedCharacters* replaced) {
   ConversionLoss loss;
@@ -19,6 +45,50 @@ std::string Cp932OfControlText(std::wstring_view text, ReplacedCharacters* repla
     }
   }
   return cp932;
+}
+
+void AppendWide(std::wstring& text, char32_t codePoint) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (codePoint >= 0x10000) {
+      codePoint -= 0x10000;
+      text.push_back(static_cast<wchar_t>(0xD800 + (codePoint >> 10)));
+      text.push_back(static_cast<wchar_t>(0xDC00 + (codePoint & 0x3FF)));
+      return;
+    }
+  }
+  text.push_back(static_cast<wchar_t>(codePoint));
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto c = static_cast<char32_t>(text[i]);
+    if constexpr (sizeof(wchar_t) == 2) {
+      const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                        text[i + 1] <= 0xDFFF;
+      if (pair) c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+    }
+    AppendUtf8(out, IsSurrogate(c) || c > 0x10FFFF ? kReplacement : c);
+  }
+  return out;
+}
+
+std::wstring WideFromUtf8(std::string_view utf8, bool* valid) {
+  std::wstring out;
+  out.reserve(utf8.size());
+  if (valid != nullptr) *valid = true;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    char32_t c = 0;
+    const std::size_t length = Utf8SequenceLength(utf8, pos, &c);
+    if (length == 0) {
+      c = kReplacement;
+      if (valid != nullptr) *valid = false;
+    }
+    AppendWide(out, c);
+    pos += length == 0 ? 1 : length;
+  }
+  return out;
 }
 
 }  // namespace roster

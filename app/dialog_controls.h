@@ -25,24 +25,43 @@ class DialogControls {
  public:
   virtual ~DialogControls() = default;
 
-  // The whole text of an edit control, as CP932 bytes; characters that
-  // CP932 cannot hold are read as "?" and told in `replaced` (when given).
-  virtual std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) = 0;
+  // The whole text of an edit control as the control holds it (UTF-16 on
+  // Windows), so that it can be given back exactly.
+  virtual std::wstring ReadWideText(int id) = 0;
+
+  // The same as CP932 bytes; characters that CP932 cannot hold are read as
+  // "?" and told in `replaced` (when given).
+  std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) {
+    return Cp932OfControlText(ReadWideText(id), replaced);
+  }
 
   // What a combo box shows: the selected list entry, else the typed text.
   virtual std::string ReadComboText(int id) = 0;
+  // The selected list entry's index; -1 when the text is typed.
+  virtual int SelectedComboEntry(int id) = 0;
 
-  // Replaces the whole text of an edit control as one edit that the user can
-  // undo; the caret ends after the new text.
-  virtual void ReplaceTextUndoably(int id, std::string_view text) = 0;
+  // Replaces the whole text of an edit control: as one edit that the
+  // control's own undo takes back, or leaving it nothing to undo. The caret
+  // ends at the start, in view, and the control counts as unmodified until
+  // the user changes its text.
+  virtual void ReplaceText(int id, std::wstring_view text, bool undoable) = 0;
+
+  // Puts `text` in place of the selection (at the caret when nothing is
+  // selected) as a paste does: one edit that the control's undo takes back.
+  virtual void ReplaceSelection(int id, std::wstring_view text) = 0;
+
+  // Whether the user changed the text since the program last replaced it
+  // whole.
+  virtual bool IsModified(int id) = 0;
 
   // Non-zero check state.
   virtual bool IsButtonChecked(int id) = 0;
 
-  // Set-up at dialog initialisation.
+  // Set-up at dialog initialisation, and the settings of the last run.
   virtual void AddComboEntry(int id, std::string_view text) = 0;
   virtual void SelectComboEntry(int id, int index) = 0;
-  virtual void CheckButton(int id) = 0;
+  virtual void TypeComboText(int id, std::string_view text) = 0;  // no entry selected
+  virtual void SetCheck(int id, bool checked) = 0;
   // Lifts an edit control's default limit of 32,767 characters, so that a
   // large paste is never cut.
   virtual void RemoveTextLimit(int id) = 0;

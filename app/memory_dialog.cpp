@@ -6,16 +6,20 @@ namespace roster {
 
 void MemoryDialog::Paste(int id, std::wstring text) {
   Edit& e = edits_.at(id);
+  e.undo = std::move(e.text);
   e.text = std::move(text);
   e.caret = e.text.size();
+  e.modified = true;
 }
 
 void MemoryDialog::Paste(int id, std::string_view cp932) { Paste(id, WideFromCp932(cp932)); }
 
-void MemoryDialog::TypeComboText(int id, std::string text) {
-  Combo& c = combos_.at(id);
-  c.selected = -1;
-  c.typed = std::move(text);
+void MemoryDialog::Type(int id, std::wstring_view text) {
+  Edit& e = edits_.at(id);
+  e.undo = e.text;
+  e.text.insert(e.caret, text);
+  e.caret += text.size();
+  e.modified = true;
 }
 
 void MemoryDialog::ClickRadio(int id) {
@@ -30,11 +34,10 @@ void MemoryDialog::Undo(int id) {
   e.undo = std::move(e.text);  // undoing again redoes, as an edit control does
   e.text = std::move(previous);
   e.caret = e.text.size();
+  e.modified = true;
 }
 
-std::string MemoryDialog::ReadControlText(int id, ReplacedCharacters* replaced) {
-  return Cp932OfControlText(edits_.at(id).text, replaced);
-}
+std::wstring MemoryDialog::ReadWideText(int id) { return edits_.at(id).text; }
 
 std::string MemoryDialog::ReadComboText(int id) {
   const Combo& c = combos_.at(id);
@@ -42,12 +45,20 @@ std::string MemoryDialog::ReadComboText(int id) {
   return c.entries.at(static_cast<std::size_t>(c.selected));
 }
 
-void MemoryDialog::ReplaceTextUndoably(int id, std::string_view text) {
+int MemoryDialog::SelectedComboEntry(int id) { return combos_.at(id).selected; }
+
+void MemoryDialog::ReplaceText(int id, std::wstring_view text, bool undoable) {
   Edit& e = edits_.at(id);
-  e.undo = std::move(e.text);
-  e.text = WideFromCp932(text);
-  e.caret = e.text.size();
+  e.undo.reset();
+  if (undoable) e.undo = std::move(e.text);
+  e.text = text;
+  e.caret = 0;
+  e.modified = false;
 }
+
+void MemoryDialog::ReplaceSelection(int id, std::wstring_view text) { Type(id, text); }
+
+bool MemoryDialog::IsModified(int id) { return edits_.at(id).modified; }
 
 bool MemoryDialog::IsButtonChecked(int id) { return checks_.at(id); }
 
@@ -59,7 +70,13 @@ void MemoryDialog::SelectComboEntry(int id, int index) {
   c.typed = c.selected >= 0 ? c.entries[static_cast<std::size_t>(index)] : std::string();
 }
 
-void MemoryDialog::CheckButton(int id) { checks_.at(id) = true; }
+void MemoryDialog::TypeComboText(int id, std::string_view text) {
+  Combo& c = combos_.at(id);
+  c.selected = -1;
+  c.typed = text;
+}
+
+void MemoryDialog::SetCheck(int id, bool checked) { checks_.at(id) = checked; }
 
 void MemoryDialog::RemoveTextLimit(int id) { edits_.at(id).unlimited = true; }
 

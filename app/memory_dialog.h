@@ -1,6 +1,7 @@
 // The main dialog's controls held in memory, with the effects that the real
 // controls have, so that the Extract command can be tested without a window.
-// Like a real edit control, an edit holds wide text.
+// Like a real edit control, an edit holds wide text and keeps one step of
+// undo, which a second undo takes back.
 #pragma once
 
 #include <map>
@@ -18,6 +19,7 @@ class MemoryDialog final : public DialogControls {
     std::wstring text;
     std::size_t caret = 0;
     std::optional<std::wstring> undo;  // the text before the last undoable edit
+    bool modified = false;
     bool unlimited = false;
   };
   struct Combo {
@@ -27,23 +29,27 @@ class MemoryDialog final : public DialogControls {
   };
 
   // What a user does.
-  void Paste(int id, std::wstring text);
+  void Paste(int id, std::wstring text);  // the whole text replaced
   void Paste(int id, std::string_view cp932);
-  void TypeComboText(int id, std::string text);  // leaves no entry selected
-  void ClickRadio(int id);                       // 1007 and 1008 form a group
-  void Undo(int id);
+  void Type(int id, std::wstring_view text);  // at the caret
+  void ClickRadio(int id);                    // 1007 and 1008 form a group
+  void Undo(int id);                          // the control's own undo
 
   Edit& edit(int id) { return edits_[id]; }
   Combo& combo(int id) { return combos_[id]; }
   bool checked(int id) { return checks_[id]; }
 
-  std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) override;
+  std::wstring ReadWideText(int id) override;
   std::string ReadComboText(int id) override;
-  void ReplaceTextUndoably(int id, std::string_view text) override;
+  int SelectedComboEntry(int id) override;
+  void ReplaceText(int id, std::wstring_view text, bool undoable) override;
+  void ReplaceSelection(int id, std::wstring_view text) override;
+  bool IsModified(int id) override;
   bool IsButtonChecked(int id) override;
   void AddComboEntry(int id, std::string_view text) override;
   void SelectComboEntry(int id, int index) override;
-  void CheckButton(int id) override;
+  void TypeComboText(int id, std::string_view text) override;
+  void SetCheck(int id, bool checked) override;
   void RemoveTextLimit(int id) override;
 
  private:

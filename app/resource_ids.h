@@ -7,17 +7,25 @@
 /* Controls of the dialog "MAINDLG". */
 #define IDC_REPORT_EDIT 1001      /* the pasted list, replaced by the report */
 #define IDC_EXTRACT_BUTTON 1002   /* 「抽出」 */
-#define IDC_MEMO_EDIT 1003        /* free memo; nothing reads it */
+#define IDC_MEMO_EDIT 1003        /* free memo, kept from one run to the next */
 #define IDC_SORT_KEY_COMBO 1005   /* editable drop-down of sort keys */
 #define IDC_ASCENDING_RADIO 1007  /* 「昇順」 */
 #define IDC_DESCENDING_RADIO 1008 /* 「降順」 */
 #define IDC_HIDDEN_CHECK_BOX 1009 /* created hidden; nothing uses it */
+#define IDC_MEMO_LABEL 1010       /* 「メモ」, which goes down with the memo box */
+#define IDC_SORT_KEY_LABEL 1011   /* 「ソート:」 */
 
 /* The status bar, a child of the main window with the Extract button's number. */
 #define ID_STATUS_BAR 1002
 
-/* Resources by name: the dialog is in roster.rc; the menu and the
-   accelerators are named by the shell but absent. */
+/* Resources by name: the dialog and the accelerators (F5 and Ctrl+Enter
+   for 「抽出」) are in roster.rc; the menu is named by the shell but absent. */
 #define ROSTER_DIALOG_NAME "MAINDLG"
 #define ROSTER_MENU_NAME "MENU"
 #define ROSTER_ACCELERATORS_NAME "ACCEL"
+
+/* The icon: the first in the file, so Explorer shows it too. */
+#define IDI_ROSTER 1
+
+/* 「バージョン情報」 in the window's system menu (below 0xF000, a multiple of 16). */
+#define IDM_ABOUT 0x0010

@@ -1,5 +1,6 @@
 #include "app/run_extraction.h"
 
+#include "platform/platform.h"
 #include "report/sort_order.h"
 
 namespace roster {
@@ -15,6 +16,17 @@ class StringSink final : public ReportSink {
   std::string& report_;
 };
 
+// The box shows the history's text, and counts as unchanged, so that the
+// next Ctrl+Z or Ctrl+Y steps on; the box's own undo has nothing to toggle.
+std::optional<HistoryStep> Step(DialogControls& dialog, ExtractHistory& history, bool back) {
+  if (dialog.IsModified(kReportEdit)) return std::nullopt;
+  std::wstring current = dialog.ReadWideText(kReportEdit);
+  const std::optional<std::wstring> text = back ? history.Undo(std::move(current)) : history.Redo(std::move(current));
+  if (!text) return std::nullopt;
+  dialog.ReplaceText(kReportEdit, *text, false);
+  return HistoryStep{back, back ? history.undoSteps() : history.redoSteps()};
+}
+
 }  // namespace
 
 void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& catalogue) {
@@ -22,15 +34,17 @@ void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& cata
   dialog.RemoveTextLimit(kMemoEdit);
   for (const std::string& key : SortKeyList(catalogue)) dialog.AddComboEntry(kSortKeyCombo, key);
   dialog.SelectComboEntry(kSortKeyCombo, 0);
-  dialog.CheckButton(kAscendingRadio);
+  dialog.SetCheck(kAscendingRadio, true);
 }
 
-RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue) {
+RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history) {
   RunResult result;
-  std::string text = dialog.ReadControlText(kReportEdit, &result.replaced);
+  std::wstring before = dialog.ReadWideText(kReportEdit);
+  std::string text = Cp932OfControlText(before, &result.replaced);
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
   const std::string key = dialog.ReadComboText(kSortKeyCombo);
+  if (!key.empty() && ResolveSortKey(key, catalogue).field == SortField::kNone) result.unknownKey = key;
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = dialog.IsButtonChecked(kDescendingRadio);
@@ -40,27 +54,21 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue)
   text.clear();
   StringSink sink(text);
   result.summary = Extract(std::move(input), settings, catalogue, sink);
-  dialog.ReplaceTextUndoably(kReportEdit, text);
+  dialog.ReplaceText(kReportEdit, WideFromCp932(text), true);
+  history.Record(std::move(before));
   return result;
 }
 
-std::wstring StatusText(const RunResult& result) {
-  const ExtractionSummary& s = result.summary;
-  std::wstring text = std::to_wstring(s.kept) + L" 人を抽出しました";
-  std::wstring details;
-  if (s.merged > 0) details += L"同名の上の行 " + std::to_wstring(s.merged);
-  if (s.skipped > 0) {
-    if (!details.empty()) details += L"、";
-    details += L"読めなかった行 " + std::to_wstring(s.skipped) + L"：最初は " + std::to_wstring(s.firstSkippedLine) +
-               L" 行目";
-  }
-  if (!details.empty()) text += L"（" + details + L"）";
-  const ReplacedCharacters& r = result.replaced;
-  if (r.count > 0) {
-    text += L"。変換できない文字 " + std::to_wstring(r.count) + L" 個を「?」にしました（最初は " +
-            std::to_wstring(r.firstLine) + L" 行目の「" + r.first + L"」）。Ctrl+Z で元に戻せます";
-  }
-  return text;
+std::optional<HistoryStep> UndoExtraction(DialogControls& dialog, ExtractHistory& history) {
+  return Step(dialog, history, true);
+}
+
+std::optional<HistoryStep> RedoExtraction(DialogControls& dialog, ExtractHistory& history) {
+  return Step(dialog, history, false);
+}
+
+bool CanUndoExtraction(DialogControls& dialog, const ExtractHistory& history) {
+  return history.undoSteps() > 0 && !dialog.IsModified(kReportEdit);
 }
 
 }  // namespace roster

@@ -1,8 +1,14 @@
-// The Extract command over the dialog's controls, and the dialog set-up
-// that the Win32 dialog and the in-memory one share.
+// The Extract command over the dialog's controls, the steps back and forth
+// through what it replaced, and the dialog set-up that the Win32 dialog and
+// the in-memory one share.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <string>
+
 #include "app/dialog_controls.h"
+#include "app/extract_history.h"
 #include "app/extraction.h"
 #include "catalogue/skill_catalogue.h"
 
@@ -12,21 +18,32 @@ namespace roster {
 // entry, checks 「昇順」 and lifts the edit boxes' text limits.
 void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& catalogue);
 
-// What one 「抽出」 did: the pipeline's counts, and the characters of the
-// box that CP932 could not hold.
+// What one 「抽出」 did: the pipeline's counts, the characters of the box
+// that CP932 could not hold, and the key when it named nothing to sort by.
 struct RunResult {
   ExtractionSummary summary;
   ReplacedCharacters replaced;
+  std::string unknownKey;  // CP932; empty when the key was empty or known
 };
 
 // Reads the report box and the key and direction the dialog shows (once),
 // runs Extract and replaces the box's text with the report as one undoable
-// edit. The memo, the combo box and the buttons are left alone.
-RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue);
+// edit, the caret at its start; `history` keeps the text replaced. The
+// memo, the combo box and the buttons are left alone.
+RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history);
 
-// What the status bar says after a run, in Japanese: the characters kept,
-// then only what is not zero of the lines merged and skipped and of the
-// characters replaced.
-std::wstring StatusText(const RunResult& result);
+// One step back (Ctrl+Z) or forth (Ctrl+Y) through what the runs replaced,
+// with the steps left that way. Only while the user has changed nothing in
+// the box since the last run or step; else, or with no step that way,
+// nothing happens here and the box's own undo is the one to act.
+struct HistoryStep {
+  bool back = true;
+  std::size_t left = 0;
+
+  friend bool operator==(const HistoryStep&, const HistoryStep&) = default;
+};
+std::optional<HistoryStep> UndoExtraction(DialogControls& dialog, ExtractHistory& history);
+std::optional<HistoryStep> RedoExtraction(DialogControls& dialog, ExtractHistory& history);
+bool CanUndoExtraction(DialogControls& dialog, const ExtractHistory& history);
 
 }  // namespace roster

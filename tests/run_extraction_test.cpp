@@ -1,9 +1,12 @@
-// The Extract command over the in-memory dialog.
+// The Extract command over the in-memory dialog, its history, and what the
+// status bar says.
 #include <gtest/gtest.h>
 
 #include "app/extraction.h"
 #include "app/memory_dialog.h"
 #include "app/run_extraction.h"
+#include "app/status_text.h"
+#include "platform/platform.h"
 #include "report/sort_order.h"
 #include "support/extraction_testing.h"
 
@@ -26,8 +29,13 @@ class RunExtractionTest : public testing::Test {
     dialog_.Paste(kMemoEdit, "memo text");
   }
   std::string Run() {
-    RunExtraction(dialog_, catalogue_);
+    RunExtraction(dialog_, catalogue_, history_);
     return dialog_.ReadControlText(kReportEdit);
+  }
+  // Ctrl+Z and Ctrl+Y as the roster box takes them: through the history,
+  // else the box's own undo.
+  void CtrlZ() {
+    if (!UndoExtraction(dialog_, history_)) dialog_.Undo(kReportEdit);
   }
   std::string Expected(std::string_view key, bool descending) {
     return ExtractReport(kText, key, descending, catalogue_);
@@ -35,6 +43,7 @@ class RunExtractionTest : public testing::Test {
 
   SkillCatalogue catalogue_ = Catalogue();
   MemoryDialog dialog_;
+  ExtractHistory history_;
 };
 
 TEST_F(RunExtractionTest, InitialSettings) {
@@ -53,21 +62,25 @@ struct KeyCase {
   std::string typed;
   bool descending;
   std::string sameAs;
+  bool unknown;  // named in the status bar as sorting nothing
 };
 
 TEST_F(RunExtractionTest, TypedKeysAndDirections) {
   const std::vector<KeyCase> cases = {
-      {"命中力", false, "命中力"},
-      {"命中力 ", false, ""},  // a trailing blank names nothing
-      {"名前", true, "名前"},
-      {"剣", true, "剣"},
-      {"", true, ""},
+      {"命中力", false, "命中力", false},
+      {"命中力 ", false, "", true},  // a trailing blank names nothing
+      {"名前", true, "名前", false},
+      {"剣", true, "剣", false},
+      {"槍", false, "", true},  // a skill of another catalogue
+      {"", true, "", false},
   };
   for (const KeyCase& c : cases) {
     dialog_.Paste(kReportEdit, kText);
     dialog_.TypeComboText(kSortKeyCombo, c.typed);
     dialog_.ClickRadio(c.descending ? kDescendingRadio : kAscendingRadio);
-    EXPECT_EQ(Run(), Expected(c.sameAs, c.descending)) << c.typed;
+    const RunResult result = RunExtraction(dialog_, catalogue_, history_);
+    EXPECT_EQ(dialog_.ReadControlText(kReportEdit), Expected(c.sameAs, c.descending)) << c.typed;
+    EXPECT_EQ(result.unknownKey, c.unknown ? c.typed : "") << c.typed;
   }
 }
 
@@ -84,9 +97,74 @@ TEST_F(RunExtractionTest, LeavesMemoAndComboAloneAndCanBeUndone) {
   EXPECT_EQ(dialog_.combo(kSortKeyCombo).selected, -1);
   EXPECT_EQ(dialog_.ReadComboText(kSortKeyCombo), "魔力");
   EXPECT_EQ(dialog_.combo(kSortKeyCombo).entries, SortKeyList(catalogue_));
-  EXPECT_EQ(dialog_.edit(kReportEdit).caret, dialog_.edit(kReportEdit).text.size());
+  EXPECT_EQ(dialog_.edit(kReportEdit).caret, 0u);  // the header in view
   dialog_.Undo(kReportEdit);
   EXPECT_EQ(dialog_.ReadControlText(kReportEdit), kText);
+}
+
+// Every run keeps the text it replaced: Ctrl+Z goes back run by run to the
+// text as pasted, exactly, and Ctrl+Y forth again; an edit typed between
+// two runs is a step of its own, and the box's own undo takes back typing.
+TEST_F(RunExtractionTest, CtrlZGoesBackThroughEveryRun) {
+  const std::wstring pasted = L"Zoë|人間||10/1|1| 1 p\r\n" + WideFromCp932(kText);
+  dialog_.Paste(kReportEdit, pasted);
+  std::vector<std::wstring> shown = {pasted};
+  for (const char* key : {"名前", "命中力", "名前"}) {
+    dialog_.TypeComboText(kSortKeyCombo, key);
+    Run();
+    shown.push_back(dialog_.edit(kReportEdit).text);
+  }
+  EXPECT_NE(shown[1], shown[2]);
+  for (std::size_t i = shown.size() - 1; i > 0; --i) {
+    EXPECT_EQ(UndoExtraction(dialog_, history_), (HistoryStep{true, i - 1}));
+    EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[i - 1]) << i;
+  }
+  EXPECT_FALSE(UndoExtraction(dialog_, history_));
+  EXPECT_FALSE(CanUndoExtraction(dialog_, history_));
+  CtrlZ();  // the box's own undo has nothing left to toggle
+  EXPECT_EQ(dialog_.edit(kReportEdit).text, pasted);
+  for (std::size_t i = 1; i < shown.size(); ++i) {
+    EXPECT_EQ(RedoExtraction(dialog_, history_), (HistoryStep{false, shown.size() - 1 - i}));
+    EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[i]) << i;
+  }
+  EXPECT_FALSE(RedoExtraction(dialog_, history_));
+
+  dialog_.Type(kReportEdit, L"X|人間||5/5|5| 5 x\r\n");
+  const std::wstring typed = dialog_.edit(kReportEdit).text;
+  EXPECT_FALSE(CanUndoExtraction(dialog_, history_));
+  CtrlZ();
+  EXPECT_EQ(dialog_.edit(kReportEdit).text, shown.back());
+  CtrlZ();  // the box's own undo toggles
+  EXPECT_EQ(dialog_.edit(kReportEdit).text, typed);
+  Run();
+  EXPECT_FALSE(RedoExtraction(dialog_, history_));  // a run leaves nothing to redo
+  CtrlZ();
+  EXPECT_EQ(dialog_.edit(kReportEdit).text, typed);
+  CtrlZ();
+  EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[2]);
+}
+
+struct HistoryBoundCase {
+  std::size_t maxSteps, maxBytes, records;
+  std::size_t undoable;  // steps back from the last
+};
+
+// The oldest steps go first, by count or by size, but never the newest.
+TEST(ExtractHistory, DropsTheOldestStepsFirst) {
+  const std::vector<HistoryBoundCase> cases = {
+      {32, 1 << 20, 40, 32}, {32, 5 * 10 * sizeof(wchar_t), 8, 5}, {32, 1, 3, 1}};
+  for (const HistoryBoundCase& c : cases) {
+    ExtractHistory history(c.maxSteps, c.maxBytes);
+    for (std::size_t i = 0; i < c.records; ++i) history.Record(std::wstring(10, static_cast<wchar_t>(L'a' + i % 26)));
+    std::wstring shown(10, L'!');
+    std::size_t steps = 0;
+    while (std::optional<std::wstring> text = history.Undo(shown)) {
+      ++steps;
+      EXPECT_EQ(*text, std::wstring(10, static_cast<wchar_t>(L'a' + (c.records - steps) % 26)));
+      shown = *text;
+    }
+    EXPECT_EQ(steps, c.undoable) << c.records;
+  }
 }
 
 // Characters without a CP932 form become "?" in the report, never a
@@ -95,7 +173,7 @@ TEST_F(RunExtractionTest, CharactersWithoutCp932FormAreNamedAndUndoable) {
   const std::wstring pasted = L"Zoë|人間||10/1|1| 1 p ♥\r\nLéa|森人||20/2|3| 2 q 😀\r\nLea|森人||1/1|1| 3 r\r\n";
   dialog_.Paste(kReportEdit, pasted);
   dialog_.TypeComboText(kSortKeyCombo, "名前");
-  const RunResult result = RunExtraction(dialog_, catalogue_);
+  const RunResult result = RunExtraction(dialog_, catalogue_, history_);
   const std::string report = dialog_.ReadControlText(kReportEdit);
   EXPECT_NE(report.find("Zo?"), std::string::npos) << report;
   EXPECT_NE(report.find("L?a"), std::string::npos) << report;
@@ -110,21 +188,34 @@ TEST_F(RunExtractionTest, CharactersWithoutCp932FormAreNamedAndUndoable) {
 }
 
 struct StatusCase {
-  ExtractionSummary summary;
-  ReplacedCharacters replaced;
-  std::wstring expected;
+  StatusMessage got;
+  std::wstring text, note, details;
 };
 
+// The bar's text says only what is not zero; the note, in a part of its
+// own, what became "?" and a key that sorted nothing.
 TEST(StatusText, SaysOnlyWhatIsNotZero) {
   const std::vector<StatusCase> cases = {
-      {{0, 0, 0, 0}, {}, L"0 人を抽出しました"},
-      {{19, 1, 2, 5}, {}, L"19 人を抽出しました（同名の上の行 1、読めなかった行 2：最初は 5 行目）"},
-      {{3, 2, 0, 0}, {}, L"3 人を抽出しました（同名の上の行 2）"},
-      {{3, 0, 1, 7}, {}, L"3 人を抽出しました（読めなかった行 1：最初は 7 行目）"},
-      {{2, 0, 0, 0}, {3, 7, L"ë"},
-       L"2 人を抽出しました。変換できない文字 3 個を「?」にしました（最初は 7 行目の「ë」）。Ctrl+Z で元に戻せます"},
+      {StatusText(RunResult{{0, 0, 0, 0}, {}, ""}), L"0 人を抽出しました", L"", L""},
+      {StatusText(RunResult{{19, 1, 2, 5}, {}, ""}), L"19 人を抽出しました（同名の上の行 1、読めない行 2：5 行目から）", L"",
+       L""},
+      {StatusText(RunResult{{3, 2, 0, 0}, {}, ""}), L"3 人を抽出しました（同名の上の行 2）", L"", L""},
+      {StatusText(RunResult{{3, 0, 1, 7}, {}, ""}), L"3 人を抽出しました（読めない行 1：7 行目から）", L"", L""},
+      {StatusText(RunResult{{2, 0, 0, 0}, {3, 7, L"ë"}, ""}), L"2 人を抽出しました", L"「?」3 文字：Ctrl+Z で戻せます",
+       L"変換できない文字 3 個を「?」にしました（最初は 7 行目の「ë」）"},
+      {StatusText(RunResult{{2, 0, 0, 0}, {}, "命中力 "}), L"2 人を抽出しました",
+       L"「命中力 」は一覧にないので並べ替えていません", L""},
+      {StatusText(HistoryStep{true, 2}), L"「抽出」の前の文章に戻しました", L"あと 2 回戻せます。Ctrl+Y でやり直せます", L""},
+      {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",
+       L""},
+      {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},
   };
-  for (const StatusCase& c : cases) EXPECT_EQ(StatusText({c.summary, c.replaced}), c.expected);
+  for (const StatusCase& c : cases) {
+    EXPECT_EQ(c.got, (StatusMessage{c.text, c.note, c.details}));
+    std::wstring tip = c.text;
+    for (const std::wstring& more : {c.note, c.details}) tip += more.empty() ? L"" : L"\r\n" + more;
+    EXPECT_EQ(TooltipText(c.got), tip);
+  }
 }
 
 }  // namespace

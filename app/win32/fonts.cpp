@@ -13,10 +13,11 @@ constexpr int kEditFontHeightAt96Dpi = 12;
 // texts alike: a font that draws these draws the window's texts.
 constexpr std::wstring_view kWindowCharacters =
     L"抽出ソート:メモ昇順降順使用経験点表示ステータスバー0123456789 人を抽出しました（同名の上の行、読めなかった"
-    L"：最初は目）。変換できない文字個「?」にCtrl+Zで元に戻せます";
+    L"：最初は目）。変換できない文字個「?」にCtrl+Zで元に戻せます技能一覧列見つかり";
 
-// Whether `font` has a glyph of its own for every character of `text`.
-bool HasGlyphs(HFONT font, std::wstring_view text) {
+// Whether `look` has a glyph of its own for every character of `text`.
+bool HasGlyphs(const LOGFONTW& look, std::wstring_view text) {
+  HFONT font = CreateFontIndirectW(&look);
   HDC dc = GetDC(nullptr);
   HGDIOBJ previous = SelectObject(dc, font);
   WORD glyphs[256];
@@ -25,35 +26,53 @@ bool HasGlyphs(HFONT font, std::wstring_view text) {
                    std::find(glyphs, glyphs + count, 0xFFFF) == glyphs + count;
   SelectObject(dc, previous);
   ReleaseDC(nullptr, dc);
+  DeleteObject(font);
   return all;
+}
+
+LOGFONTW HoldingJapanese(LOGFONTW look) {
+  if (!HasGlyphs(look, kWindowCharacters)) {
+    look.lfCharSet = SHIFTJIS_CHARSET;
+    look.lfFaceName[0] = L'\0';
+  }
+  return look;
+}
+
+HFONT CreateScaled(LOGFONTW look, UINT fromDpi, UINT toDpi) {
+  look.lfHeight = MulDiv(look.lfHeight, static_cast<int>(toDpi), static_cast<int>(fromDpi));
+  return CreateFontIndirectW(&look);
 }
 
 }  // namespace
 
-HFONT CreateEditFont(HWND window) {
-  HDC dc = GetDC(window);
-  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc != nullptr) ReleaseDC(window, dc);
-  return CreateFontW(MulDiv(kEditFontHeightAt96Dpi, dpi, 96), 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0,
-                     0, 0, FIXED_PITCH | FF_MODERN, L"");
+FontLooks FindFontLooks(HFONT dialogFont, UINT dpi) {
+  FontLooks looks;
+  looks.dpi = dpi;
+  if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof looks.controls, &looks.controls) == 0) {
+    looks.controls.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
+  }
+  looks.controls = HoldingJapanese(looks.controls);
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof metrics;
+  looks.status = SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)
+                     ? HoldingJapanese(metrics.lfStatusFont)
+                     : looks.controls;
+  return looks;
 }
 
-HFONT CreateFontHoldingJapanese(HFONT current) {
-  LOGFONTW look = {};
-  if (current != nullptr) {
-    if (HasGlyphs(current, kWindowCharacters) || GetObjectW(current, sizeof look, &look) == 0) return nullptr;
-  } else {
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-    look = metrics.lfStatusFont;
-    HFONT status = CreateFontIndirectW(&look);
-    if (HasGlyphs(status, kWindowCharacters)) return status;
-    DeleteObject(status);
+WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi) {
+  WindowFonts fonts;
+  fonts.edit = CreateFontW(MulDiv(kEditFontHeightAt96Dpi, static_cast<int>(dpi), 96), 0, 0, 0, 0, FALSE, FALSE, FALSE,
+                           SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, L"");
+  fonts.controls = CreateScaled(looks.controls, looks.dpi, dpi);
+  fonts.status = CreateScaled(looks.status, looks.dpi, dpi);
+  return fonts;
+}
+
+void DeleteWindowFonts(const WindowFonts& fonts) {
+  for (HFONT font : {fonts.edit, fonts.controls, fonts.status}) {
+    if (font != nullptr) DeleteObject(font);
   }
-  look.lfCharSet = SHIFTJIS_CHARSET;
-  look.lfFaceName[0] = L'\0';
-  return CreateFontIndirectW(&look);
 }
 
 }  // namespace roster

@@ -1,20 +1,32 @@
-// The fonts of the window: the fixed-pitch font of the two text boxes, and
-// fonts that hold Japanese for the dialog's controls and the status bar on
-// any system code page, at the DPI the window is shown at.
+// The fonts of the window at one DPI: the fixed-pitch font of the two text
+// boxes, and fonts that hold Japanese on any system code page for the
+// dialog's other controls and the status bar. A DPI change makes a new set
+// from the same looks.
 #pragma once
 
 #include <windows.h>
 
 namespace roster {
 
-// Japanese and fixed-pitch, a double-byte character exactly two columns
-// wide; its cell is 12 pixels high at 96 DPI and grows with the DPI.
-HFONT CreateEditFont(HWND window);
+struct WindowFonts {
+  HFONT edit = nullptr;      // Japanese, fixed pitch: 12 pixels at 96 DPI
+  HFONT controls = nullptr;  // the dialog's other controls
+  HFONT status = nullptr;    // the status bar and its tooltip
+};
 
-// A font for `current`'s place: null when `current` holds the characters of
-// the window's texts; else one of the same size and weight that does (its
-// face chosen by the font mapper from those that hold code page 932). A
-// null `current` is the status bar's default, the system's status font.
-HFONT CreateFontHoldingJapanese(HFONT current);
+// How the controls' and the status bar's fonts look at `dpi`: the dialog's
+// own font and the system's status font, each replaced by one of the same
+// size and weight that holds Japanese where it has no glyphs for the
+// window's texts (its face then chosen by the font mapper from those that
+// hold code page 932).
+struct FontLooks {
+  LOGFONTW controls = {};
+  LOGFONTW status = {};
+  UINT dpi = 96;
+};
+FontLooks FindFontLooks(HFONT dialogFont, UINT dpi);
+
+WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi);
+void DeleteWindowFonts(const WindowFonts& fonts);
 
 }  // namespace roster

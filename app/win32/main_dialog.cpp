@@ -1,46 +1,70 @@
 // The dialog "MAINDLG": its set-up, the 「抽出」 command and its end. It
-// answers FALSE to every message, so the platform sets no initial focus.
+// answers FALSE to every message, so the platform sets no initial focus:
+// the main window gives it to the roster box when it is activated.
 #include <windows.h>
 
 #include "app/catalogue_file.h"
 #include "app/run_extraction.h"
-#include "app/win32/fonts.h"
 #include "app/win32/shell.h"
-#include "app/win32/win32_dialog_controls.h"
 
 namespace roster {
 
-HFONT EditFont = nullptr;
-HFONT ControlFont = nullptr;
 SkillCatalogue Catalogue;
+ExtractHistory History;
+DialogDesign Design;
 Win32DialogControls MainDialogControls;
 
 namespace {
 
-void OnInitDialog(HWND dialog) {
-  // A missing catalogue leaves only the fixed keys and no skill columns.
-  Catalogue = FindSkillCatalogue().catalogue.value_or(SkillCatalogue());
-  EditFont = CreateEditFont(dialog);
-  for (int id : {kReportEdit, kMemoEdit}) {
-    SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(EditFont), TRUE);
-  }
-  // Where the template's font cannot draw Japanese (a system code page other
-  // than 932 may map it to such a face), the other controls get one that can.
-  ControlFont = CreateFontHoldingJapanese(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
-  if (ControlFont != nullptr) {
-    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
-      const int id = GetDlgCtrlID(control);
-      if (id != kReportEdit && id != kMemoEdit) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont), TRUE);
+// Each control where the template puts it, at the DPI the dialog was made
+// for; the combo box with its list dropped, the height it is given.
+void RecordDesign(HWND dialog) {
+  Design = {};
+  Design.dpi = WindowDpi;
+  RECT client = {};
+  GetClientRect(dialog, &client);
+  Design.client = {0, 0, client.right, client.bottom};
+  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
+    const int id = GetDlgCtrlID(control);
+    RECT r = {};
+    if (id == kSortKeyCombo) {
+      SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+    } else {
+      GetWindowRect(control, &r);
     }
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    Design.controls.push_back({control, id, {r.left, r.top, r.right, r.bottom}});
   }
-  MainDialogControls = Win32DialogControls(dialog);
-  InitialiseDialogControls(MainDialogControls, Catalogue);
 }
 
+// Where the system would rescale the dialog itself at a DPI change, it is
+// told not to: the main window scales fonts and layout from the design.
+void KeepDialogFromRescaling(HWND dialog) {
+  using SetBehavior = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+  const auto set = reinterpret_cast<SetBehavior>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+  if (set != nullptr) set(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
+void OnInitDialog(HWND dialog) {
+  // A missing catalogue leaves only the fixed keys and no skill columns,
+  // and the status bar says where it was looked for.
+  CatalogueSearch search = FindSkillCatalogue();
+  Catalogue = search.catalogue.value_or(SkillCatalogue());
+  MainDialogControls = Win32DialogControls(dialog);
+  InitialiseDialogControls(MainDialogControls, Catalogue);
+  RecordDesign(dialog);
+  KeepDialogFromRescaling(dialog);
+  SubclassTextBoxes(dialog);
+  if (std::optional<StatusMessage> status = StatusText(search)) ShowStatus(*status);
+}
+
+// After the run the roster box has the focus, its caret at the report's
+// header, so that Ctrl+Z and the arrows act on it at once.
 void OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
-  const std::wstring status = StatusText(RunExtraction(MainDialogControls, Catalogue));
-  if (StatusBar != nullptr) SetWindowTextW(StatusBar, status.c_str());
+  ShowStatus(StatusText(RunExtraction(MainDialogControls, Catalogue, History)));
+  SetFocus(GetDlgItem(MainDialog, kReportEdit));
 }
 
 }  // namespace
@@ -49,10 +73,6 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_INITDIALOG: OnInitDialog(dialog); break;
     case WM_COMMAND: OnCommand(wParam); break;
-    case WM_DESTROY:
-      DeleteObject(EditFont);
-      if (ControlFont != nullptr) DeleteObject(ControlFont);
-      break;
     default: break;
   }
   return FALSE;

@@ -1,30 +1,75 @@
-// The Win32 shell of the tool: the process-wide handles, set once each, and
-// the two window procedures. The main window of class "toolbase" holds the
-// dialog "MAINDLG" with every control, and a status bar below it.
+// The Win32 shell of the tool: the process-wide handles and state, set at
+// start-up (the fonts and the DPI again when the window moves to a monitor
+// of another DPI), and the window procedures. The main window of class
+// "toolbase" holds the dialog "MAINDLG" with every control, and a status
+// bar below it.
 #pragma once
 
 #include <windows.h>
 
+#include <vector>
+
+#include "app/extract_history.h"
+#include "app/settings_file.h"
+#include "app/status_text.h"
+#include "app/window_layout.h"
+#include "app/win32/fonts.h"
 #include "app/win32/win32_dialog_controls.h"
 #include "catalogue/skill_catalogue.h"
 
 namespace roster {
 
+// The dialog as its template lays it out, at the DPI it was created for:
+// what the layout grows and scales from.
+struct DialogDesign {
+  struct Control {
+    HWND window;
+    int id;
+    Rect rect;  // in the dialog's client area
+  };
+  std::vector<Control> controls;
+  Rect client;
+  UINT dpi = 96;
+};
+
 extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
 extern HWND MainWindow;        // set at WM_CREATE
 extern HMENU MainMenu;         // null: there is no "MENU" resource
 extern HWND MainDialog;        // the dialog "MAINDLG"
-extern HWND StatusBar;         // says what the last 「抽出」 did
-extern HFONT EditFont;         // fixed-pitch font of the two edit boxes
-extern HFONT ControlFont;      // of the other controls; null: the template's holds Japanese
-extern HFONT StatusFont;       // of the status bar; null: its own holds Japanese
+extern HWND StatusBar;         // says what the last command did
+extern HWND ToolTips;          // of 「抽出」 (its keys) and of the status bar (its whole text)
+extern UINT WindowDpi;         // the DPI the window is laid out and drawn for
+extern FontLooks Looks;        // found once, scaled to WindowDpi
+extern WindowFonts Fonts;      // at WindowDpi
+extern DialogDesign Design;    // recorded when the dialog opens
 extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
+extern ExtractHistory History;    // what the runs of 「抽出」 replaced
 extern Win32DialogControls MainDialogControls;  // the dialog's controls, as the logic reads them
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Fits the main window around the dialog and the status bar.
+// Lays the status bar, the dialog and its controls out in the main
+// window's client area, at WindowDpi.
 void LayoutMainWindow();
+// The window's smallest size: the designed dialog above the status bar.
+SIZE MinimumWindowSize();
+
+// The status bar's parts, texts and tooltip; ShowStatus keeps `message` for
+// a new layout.
+void ShowStatus(const StatusMessage& message);
+void LayoutStatusParts();
+
+// The roster box takes Ctrl+Z and Ctrl+Y through the history of 「抽出」;
+// neither text box types a tab.
+void SubclassTextBoxes(HWND dialog);
+
+// roster.ini: read before the window shows, written when it closes; false,
+// with what failed in `failure`, when no place took it.
+Settings LoadSettings();
+bool SaveSettings(std::wstring* failure);
+// Shows the main window where the settings place it, pulled back onto a
+// monitor when it would stand on none.
+void ShowMainWindow(const Settings& settings, int showCommand);
 
 }  // namespace roster

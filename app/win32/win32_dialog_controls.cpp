@@ -3,20 +3,14 @@
 #include "platform/platform.h"
 
 namespace roster {
-namespace {
 
-std::wstring WindowText(HWND window) {
+std::wstring Win32DialogControls::ReadWideText(int id) {
+  HWND window = Control(id);
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   const int got = GetWindowTextW(window, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
   return text;
-}
-
-}  // namespace
-
-std::string Win32DialogControls::ReadControlText(int id, ReplacedCharacters* replaced) {
-  return Cp932OfControlText(WindowText(Control(id)), replaced);
 }
 
 std::string Win32DialogControls::ReadComboText(int id) {
@@ -33,13 +27,30 @@ std::string Win32DialogControls::ReadComboText(int id) {
   return Cp932OfControlText(entry, nullptr);
 }
 
-// Selecting everything and replacing the selection as an undoable edit gives
-// the box exactly the new text, and Ctrl+Z gives back the old one.
-void Win32DialogControls::ReplaceTextUndoably(int id, std::string_view text) {
-  const std::wstring wide = WideFromCp932(text);
-  Send(id, EM_SETSEL, 0, -1);
-  Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+int Win32DialogControls::SelectedComboEntry(int id) {
+  const LRESULT selected = Send(id, CB_GETCURSEL, 0, 0);
+  return selected == CB_ERR ? -1 : static_cast<int>(selected);
 }
+
+// Selecting everything and replacing the selection gives the box exactly
+// the new text, as one edit that Ctrl+Z takes back; a replacement that is
+// not undoable empties the box's undo instead. The caret then goes to the
+// start and the box scrolls there, so the report's header is in view.
+void Win32DialogControls::ReplaceText(int id, std::wstring_view text, bool undoable) {
+  const std::wstring whole(text);
+  Send(id, EM_SETSEL, 0, -1);
+  Send(id, EM_REPLACESEL, undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(whole.c_str()));
+  Send(id, EM_SETSEL, 0, 0);
+  Send(id, EM_SCROLLCARET, 0, 0);
+  Send(id, EM_SETMODIFY, FALSE, 0);
+}
+
+void Win32DialogControls::ReplaceSelection(int id, std::wstring_view text) {
+  const std::wstring inserted(text);
+  Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+}
+
+bool Win32DialogControls::IsModified(int id) { return Send(id, EM_GETMODIFY, 0, 0) != 0; }
 
 bool Win32DialogControls::IsButtonChecked(int id) { return IsDlgButtonChecked(dialog_, id) != 0; }
 
@@ -51,7 +62,14 @@ void Win32DialogControls::AddComboEntry(int id, std::string_view text) {
 
 void Win32DialogControls::SelectComboEntry(int id, int index) { Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
-void Win32DialogControls::CheckButton(int id) { Send(id, BM_SETCHECK, BST_CHECKED, 0); }
+void Win32DialogControls::TypeComboText(int id, std::string_view text) {
+  Send(id, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetWindowTextW(Control(id), WideFromCp932(text).c_str());
+}
+
+void Win32DialogControls::SetCheck(int id, bool checked) {
+  Send(id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 void Win32DialogControls::RemoveTextLimit(int id) { Send(id, EM_SETLIMITTEXT, 0, 0); }
 

@@ -17,13 +17,17 @@ class Win32DialogControls final : public DialogControls {
  public:
   explicit Win32DialogControls(HWND dialog = nullptr) : dialog_(dialog) {}
 
-  std::string ReadControlText(int id, ReplacedCharacters* replaced = nullptr) override;
+  std::wstring ReadWideText(int id) override;
   std::string ReadComboText(int id) override;
-  void ReplaceTextUndoably(int id, std::string_view text) override;
+  int SelectedComboEntry(int id) override;
+  void ReplaceText(int id, std::wstring_view text, bool undoable) override;
+  void ReplaceSelection(int id, std::wstring_view text) override;
+  bool IsModified(int id) override;
   bool IsButtonChecked(int id) override;
   void AddComboEntry(int id, std::string_view text) override;
   void SelectComboEntry(int id, int index) override;
-  void CheckButton(int id) override;
+  void TypeComboText(int id, std::string_view text) override;
+  void SetCheck(int id, bool checked) override;
   void RemoveTextLimit(int id) override;
 
  private:

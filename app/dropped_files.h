@@ -1,0 +1,33 @@
+// Files dropped on the window: their texts go into the roster box as one
+// paste at the caret, read with the one encoding detector that
+// roster-extract uses (UTF-8 with or without a byte-order mark, UTF-16 with
+// one, else CP932).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/control_text.h"
+#include "app/dialog_controls.h"
+
+namespace roster {
+
+struct DroppedFiles {
+  std::vector<std::string> names;  // as the platform names files, in the order dropped
+  std::string text;                // CP932, every line ending in "\r\n" but perhaps the last
+  ReplacedCharacters replaced;     // characters without a CP932 form, now "?"; the line within its file
+  std::string replacedIn;          // the file holding the first of them
+  std::string unreadable;          // the first file that could not be read; empty when all were
+  std::string reason;              // why, in the system's words; empty: it holds no text
+};
+
+// Reads the files one after another, a line end added between two where
+// the first lacks one, and a bare "\n" made "\r\n" as the box writes it. A
+// file that holds a NUL character is no text and counts as unreadable.
+DroppedFiles ReadDroppedFiles(std::vector<std::string> names);
+
+// Reads the files and, when every one could be read, puts their text in
+// place of the roster box's selection, one step for the box's undo.
+DroppedFiles DropFiles(DialogControls& dialog, std::vector<std::string> names);
+
+}  // namespace roster

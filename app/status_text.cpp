@@ -1,0 +1,116 @@
+#include "app/status_text.h"
+
+#include <algorithm>
+
+#include "platform/platform.h"
+#include "platform/utf8.h"
+
+namespace roster {
+namespace {
+
+// A file name as the platform gives it (UTF-8 on Windows), as Windows
+// writes it.
+std::wstring PlaceName(std::string_view name) {
+  std::wstring wide = WideFromUtf8(name);
+  std::replace(wide.begin(), wide.end(), L'/', L'\\');
+  return wide;
+}
+
+std::wstring FileName(std::string_view name) {
+  const std::size_t slash = name.find_last_of("/\\");
+  return PlaceName(slash == std::string_view::npos ? name : name.substr(slash + 1));
+}
+
+// Short in the bar, whole in the tooltip: the bar has room for little more
+// than the run's counts at the window's smallest size.
+std::wstring ReplacedInShort(const ReplacedCharacters& r) { return L"「?」" + std::to_wstring(r.count) + L" 文字"; }
+
+std::wstring Replaced(const ReplacedCharacters& r, const std::wstring& where) {
+  return L"変換できない文字 " + std::to_wstring(r.count) + L" 個を「?」にしました（最初は " + where +
+         std::to_wstring(r.firstLine) + L" 行目の「" + r.first + L"」）";
+}
+
+void Join(std::wstring& text, std::wstring_view separator, const std::wstring& piece) {
+  if (!text.empty()) text += separator;
+  text += piece;
+}
+
+}  // namespace
+
+std::wstring TooltipText(const StatusMessage& message) {
+  std::wstring text = message.text;
+  for (const std::wstring* more : {&message.note, &message.details}) {
+    if (!more->empty()) Join(text, L"\r\n", *more);
+  }
+  return text;
+}
+
+StatusMessage StatusText(const RunResult& result) {
+  const ExtractionSummary& s = result.summary;
+  StatusMessage message;
+  message.text = std::to_wstring(s.kept) + L" 人を抽出しました";
+  std::wstring details;
+  if (s.merged > 0) details += L"同名の上の行 " + std::to_wstring(s.merged);
+  if (s.skipped > 0) {
+    if (!details.empty()) details += L"、";
+    details += L"読めない行 " + std::to_wstring(s.skipped) + L"：" + std::to_wstring(s.firstSkippedLine) + L" 行目から";
+  }
+  if (!details.empty()) message.text += L"（" + details + L"）";
+  if (result.replaced.count > 0) {
+    Join(message.note, L"。", ReplacedInShort(result.replaced) + L"：Ctrl+Z で戻せます");
+    message.details = Replaced(result.replaced, L"");
+  }
+  if (!result.unknownKey.empty()) {
+    Join(message.note, L"。", L"「" + WideFromCp932(result.unknownKey) + L"」は一覧にないので並べ替えていません");
+  }
+  return message;
+}
+
+StatusMessage StatusText(const HistoryStep& step) {
+  const std::wstring left = std::to_wstring(step.left);
+  if (step.back) {
+    return {L"「抽出」の前の文章に戻しました",
+            (step.left > 0 ? L"あと " + left + L" 回戻せます" : std::wstring(L"これより前には戻せません")) +
+                L"。Ctrl+Y でやり直せます",
+            L""};
+  }
+  return {L"「抽出」をやり直しました",
+          (step.left > 0 ? L"あと " + left + L" 回やり直せます。" : std::wstring()) + L"Ctrl+Z で戻せます", L""};
+}
+
+std::optional<StatusMessage> StatusText(const CatalogueSearch& search) {
+  if (search.catalogue) return std::nullopt;
+  const std::wstring catalogue = PlaceName(Utf8Bytes(kCatalogueFileName));
+  StatusMessage message;
+  message.text = L"技能の一覧 " + catalogue + (search.problems.empty() ? L" が見つかりません" : L" を読めません");
+  message.note = L"技能の列なしで抽出します";
+  message.details = L"探した場所:";
+  for (const std::string& place : search.looked) {
+    const std::wstring name = PlaceName(place);
+    Join(message.details, L"\r\n  ", name == catalogue ? L"作業フォルダーの " + name : name);
+  }
+  for (const std::string& problem : search.problems) Join(message.details, L"\r\n", L"読めなかったもの: " + PlaceName(problem));
+  return message;
+}
+
+StatusMessage StatusText(const DroppedFiles& dropped) {
+  StatusMessage message;
+  if (!dropped.unreadable.empty()) {
+    message.text = L"「" + FileName(dropped.unreadable) + L"」を読み込めませんでした";
+    message.note = dropped.reason.empty() ? L"テキストファイルではありません。名簿は変わっていません"
+                                          : L"名簿は変わっていません";
+    message.details = PlaceName(dropped.unreadable) + L": " +
+                      (dropped.reason.empty() ? L"NUL 文字があります" : WideFromUtf8(dropped.reason));
+    return message;
+  }
+  message.text = dropped.names.size() == 1 ? L"「" + FileName(dropped.names.front()) + L"」を読み込みました"
+                                           : std::to_wstring(dropped.names.size()) + L" 個のファイルを読み込みました";
+  if (dropped.replaced.count > 0) {
+    message.note = ReplacedInShort(dropped.replaced) + L"：Ctrl+Z で取り消せます";
+    message.details = Replaced(dropped.replaced, FileName(dropped.replacedIn) + L" の ");
+  }
+  for (const std::string& name : dropped.names) Join(message.details, L"\r\n", PlaceName(name));
+  return message;
+}
+
+}  // namespace roster

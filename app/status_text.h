@@ -1,0 +1,43 @@
+// What the status bar says, in Japanese, after each thing the window does:
+// a text, a note in a second part of the bar when there is one, and in the
+// bar's tooltip the whole, with details the bar has no room for.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/catalogue_file.h"
+#include "app/dropped_files.h"
+#include "app/run_extraction.h"
+
+namespace roster {
+
+struct StatusMessage {
+  std::wstring text;
+  std::wstring note;     // empty: the bar shows one part
+  std::wstring details;  // only in the tooltip
+
+  friend bool operator==(const StatusMessage&, const StatusMessage&) = default;
+};
+
+// The text, the note and the details, each on lines of their own.
+std::wstring TooltipText(const StatusMessage& message);
+
+// After a run: the characters kept, then only what is not zero of the lines
+// merged and skipped; the note names the characters replaced, and a key
+// that named nothing and so sorted nothing.
+StatusMessage StatusText(const RunResult& result);
+
+// After Ctrl+Z or Ctrl+Y went through the history of runs.
+StatusMessage StatusText(const HistoryStep& step);
+
+// At the start, when no catalogue could be used: that the report has no
+// skill columns, and where the catalogue was looked for; nothing when one
+// was read.
+std::optional<StatusMessage> StatusText(const CatalogueSearch& search);
+
+// After files were dropped: what went into the box and what became "?", or
+// the file that could not be read.
+StatusMessage StatusText(const DroppedFiles& dropped);
+
+}  // namespace roster

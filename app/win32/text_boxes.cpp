@@ -1,0 +1,48 @@
+// The two text boxes under the dialog manager. The roster box's own undo
+// holds one step and a second Ctrl+Z redoes it, so Ctrl+Z (WM_UNDO, which
+// Alt+Backspace and the context menu's 元に戻す send too) and Ctrl+Y go
+// through the history of 「抽出」 first, while nothing was typed since.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/run_extraction.h"
+#include "app/win32/shell.h"
+
+namespace roster {
+namespace {
+
+constexpr WPARAM kCtrlY = 0x19;  // the character TranslateMessage makes of Ctrl+Y
+
+LRESULT OnUndo(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (std::optional<HistoryStep> step = UndoExtraction(MainDialogControls, History)) {
+    ShowStatus(StatusText(*step));
+    return TRUE;
+  }
+  return DefSubclassProc(box, message, wParam, lParam);
+}
+
+LRESULT OnCanUndo(HWND box, WPARAM wParam, LPARAM lParam) {
+  return CanUndoExtraction(MainDialogControls, History) || DefSubclassProc(box, EM_CANUNDO, wParam, lParam);
+}
+
+LRESULT OnChar(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (wParam != kCtrlY) return DefSubclassProc(box, WM_CHAR, wParam, lParam);
+  if (std::optional<HistoryStep> step = RedoExtraction(MainDialogControls, History)) ShowStatus(StatusText(*step));
+  return 0;
+}
+
+LRESULT CALLBACK RosterBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_UNDO:
+    case EM_UNDO: return OnUndo(box, message, wParam, lParam);
+    case EM_CANUNDO: return OnCanUndo(box, wParam, lParam);
+    case WM_CHAR: return OnChar(box, wParam, lParam);
+    default: return DefSubclassProc(box, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void SubclassTextBoxes(HWND dialog) { SetWindowSubclass(GetDlgItem(dialog, kReportEdit), RosterBoxProc, 0, 0); }
+
+}  // namespace roster

@@ -1,0 +1,36 @@
+// The main window's layout as arithmetic on rectangles, apart from any
+// window: how each control follows a window grown beyond its designed size,
+// a layout made at one DPI shown at another, and a remembered place pulled
+// back onto a screen that no longer shows it.
+#pragma once
+
+#include <cstdint>
+
+namespace roster {
+
+struct Rect {
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+
+  int32_t width() const { return right - left; }
+  int32_t height() const { return bottom - top; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// How a control follows the window: the roster box takes the extra width
+// and height, the memo box the extra width below it, the memo's label goes
+// down with it, everything above stays where it is designed.
+enum class Growth { kStays, kTakesWidthAndHeight, kTakesWidthMovesDown, kMovesDown };
+Growth GrowthOf(int controlId);
+
+// Where a control designed at `designed` stands when the dialog is
+// `extraWidth` and `extraHeight` larger than designed (never less).
+Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight);
+
+// A rectangle laid out at `fromDpi`, at `toDpi`.
+Rect Scaled(Rect rect, int32_t fromDpi, int32_t toDpi);
+
+// `window` moved (and cut to size when larger) so that it lies within
+// `work`, a monitor's work area.
+Rect PulledOnScreen(Rect window, Rect work);
+
+}  // namespace roster
