@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
+
 #include "platform/platform.h"
 #include "roster_window.h"
 #include "support/conversion_cases.h"
@@ -124,8 +126,8 @@ TEST(VersionResource, NamesTheProductItsVersionAndWhatItDoes) {
   EXPECT_EQ(numbers, version);
 }
 
-// Resource 1 of type RT_MANIFEST: Common Controls 6, system DPI awareness,
-// Windows 10 and 11.
+// Resource 1 of type RT_MANIFEST: Common Controls 6, per-monitor DPI
+// awareness (v2, else system-aware), Windows 10 and 11.
 TEST(Manifest, AsksForCommonControls6AndDpiAwareness) {
   HMODULE exe = LoadLibraryExW(WindowsPath(ROSTER_EXE).c_str(), nullptr,
                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -135,9 +137,24 @@ TEST(Manifest, AsksForCommonControls6AndDpiAwareness) {
   const std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, resource))),
                              SizeofResource(exe, resource));
   for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", ">true</dpiAware>",
-                           ">system</dpiAwareness>", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+                           ">PerMonitorV2, system</dpiAwareness>", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
     EXPECT_NE(manifest.find(part), std::string::npos) << part;
   }
+  FreeLibrary(exe);
+}
+
+// The icon of the exe, the window and the taskbar: the first icon group,
+// with every size from 16 to 256 pixels.
+TEST(IconResource, HoldsSixteenTo256Pixels) {
+  HMODULE exe = LoadLibraryExW(WindowsPath(ROSTER_EXE).c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(exe, nullptr);
+  HRSRC group = FindResourceW(exe, MAKEINTRESOURCEW(IDI_ROSTER), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  ASSERT_NE(group, nullptr);
+  const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(exe, group)));
+  std::set<int> sizes;
+  for (int i = 0; i < directory[4]; ++i) sizes.insert(directory[6 + 14 * i] == 0 ? 256 : directory[6 + 14 * i]);
+  for (int size : {16, 24, 32, 48, 256}) EXPECT_EQ(sizes.count(size), 1u) << size;
   FreeLibrary(exe);
 }
 
@@ -226,7 +243,7 @@ TEST(KeyList, PickedEntriesGiveTheCatalogueBytes) {
 
 TEST_F(GuiTest, StartState) {
   const RosterWindow& w = *window_;
-  EXPECT_EQ(w.WideText(w.main()), L"");
+  EXPECT_EQ(w.WideText(w.main()), L"roster — キャラクター名簿");
   EXPECT_EQ(w.WideText(w.statusBar()), L"ステータスバー");
   EXPECT_EQ(w.Send(w.Control(kSortKeyCombo), CB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(w.Text(w.Control(kSortKeyCombo)), "");
@@ -240,13 +257,14 @@ TEST_F(GuiTest, StartState) {
   for (int id : {kReportEdit, kMemoEdit}) {
     const auto editStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_STYLE));
     const auto editExStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_EXSTYLE));
-    EXPECT_EQ(editStyle | WS_BORDER, 0x50B10084u) << id;
+    EXPECT_EQ(editStyle | WS_BORDER, 0x50B11084u) << id;  // ES_WANTRETURN: Enter types a line break
     EXPECT_TRUE((editStyle & WS_BORDER) != 0 || (editExStyle & WS_EX_CLIENTEDGE) != 0) << id;
   }
   const DWORD style = static_cast<DWORD>(GetWindowLongW(w.main(), GWL_STYLE));
-  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX),
-            static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+  EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, static_cast<DWORD>(WS_OVERLAPPEDWINDOW));  // sizing border, maximise box
   EXPECT_EQ(GetMenu(w.main()), nullptr);
+  EXPECT_EQ(w.Probe({"sysmenu"}), (std::vector<std::vector<std::string>>{{"sysmenu", "バージョン情報(&A)..."},
+                                                                          {"icons", "1", "1"}}));
   // The client area is exactly the dialog above the status bar.
   RECT client, dialog, status;
   GetClientRect(w.main(), &client);
@@ -341,34 +359,139 @@ TEST_F(GuiTest, ExtractCanBeUndoneAndLeavesMemoAndKeyAlone) {
   EXPECT_EQ(window_->Text(window_->Control(kReportEdit)), sample);
 }
 
+int FocusedControl(const RosterWindow& w) {
+  HWND focus = w.Focus();
+  return GetParent(focus) == w.dialog() ? GetDlgCtrlID(focus) : GetDlgCtrlID(GetParent(focus));  // the sort box's edit
+}
+
+// What a person with only a keyboard does: paste, visit the controls with
+// Tab (no tab typed), run 「抽出」 by F5, Ctrl+Enter and Space, undo every
+// run back to the text as pasted and forth again, type between two runs,
+// close. After each run the roster box has the focus, the header in view.
+TEST_F(GuiTest, KeyboardAlone) {
+  const RosterWindow& w = *window_;
+  HWND box = w.Control(kReportEdit);
+  const auto focusIs = [&](int id) { return WaitFor([&] { return FocusedControl(w) == id; }, std::chrono::seconds(5)); };
+  const auto shows = [&](const std::wstring& text) { return WaitFor([&] { return w.WideText(box) == text; }); };
+  EXPECT_TRUE(focusIs(kReportEdit)) << "no focus at the start";
+  const std::wstring pasted = WideFromCp932(SampleRoster()) + L"Zoë|人間||1/1|1| 1 z\r\n";
+  ASSERT_TRUE(PutOnClipboard(pasted));
+  w.Press({VK_CONTROL, 'V'});
+  ASSERT_TRUE(shows(pasted));
+  for (int id : {kExtractButton, kSortKeyCombo, kAscendingRadio, kMemoEdit, kReportEdit}) {
+    w.Press({VK_TAB});
+    EXPECT_TRUE(focusIs(id)) << id;
+  }
+  w.Press({VK_SHIFT, VK_TAB});
+  EXPECT_TRUE(focusIs(kMemoEdit));
+  w.Press({VK_RETURN});
+  EXPECT_TRUE(WaitFor([&] { return w.WideText(w.Control(kMemoEdit)) == L"\r\n"; })) << "Enter typed no line break";
+  EXPECT_EQ(w.WideText(box), pasted);
+
+  std::vector<std::wstring> shown = {pasted};
+  const auto run = [&](std::initializer_list<WORD> keys, const std::string& key) {
+    const std::wstring report = WideFromCp932(Headless(Cp932FromWide(w.WideText(box)), key, false));
+    w.Press(keys);
+    EXPECT_TRUE(shows(report)) << key;
+    EXPECT_TRUE(focusIs(kReportEdit));
+    EXPECT_EQ(w.Send(box, EM_GETSEL, 0, 0), 0);
+    EXPECT_EQ(w.Send(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    shown.push_back(report);
+  };
+  w.SelectKey(1);
+  run({VK_F5}, Cp932("名前"));  // from the memo
+  run({VK_CONTROL, VK_RETURN}, Cp932("名前"));
+  w.TypeKey(Cp932("命中力"));
+  w.Press({VK_TAB});
+  ASSERT_TRUE(focusIs(kExtractButton));
+  run({VK_SPACE}, Cp932("命中力"));
+  for (std::size_t i = shown.size() - 1; i > 0; --i) {
+    w.Press({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(shows(shown[i - 1])) << i;
+  }
+  EXPECT_EQ(w.WideText(w.statusBar()), L"「抽出」の前の文章に戻しました");
+  w.Press({VK_CONTROL, 'Y'});
+  EXPECT_TRUE(shows(shown[1]));
+  w.Press({'X'});
+  const std::wstring typed = L"x" + shown[1];
+  EXPECT_TRUE(shows(typed));
+  run({VK_F5}, Cp932("命中力"));
+  w.Press({VK_CONTROL, 'Z'});
+  EXPECT_TRUE(shows(typed));
+  w.Press({VK_CONTROL, 'Z'});
+  EXPECT_TRUE(shows(pasted));
+
+  w.Press({VK_MENU, VK_F4});
+  HWND confirmation = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (confirmation = w.FindOwned(L"#32770")) != nullptr; }));
+  w.Press({VK_RETURN});
+  DWORD exitCode = 1;
+  EXPECT_TRUE(w.WaitForExit(exitCode));
+  EXPECT_EQ(exitCode, 0u);
+}
+
+// The status bar as the probe reads it: the texts of its parts, whether
+// each fits its part, and its tooltip.
+struct StatusBarView {
+  std::vector<std::string> parts;
+  bool fits = true;
+  std::string tip, answers;
+};
+
+StatusBarView ReadStatusBar(const RosterWindow& w) {
+  StatusBarView view;
+  for (const std::vector<std::string>& a : w.Probe({"status"})) {
+    view.answers += testing::PrintToString(a);
+    if (a[0] == "part" && a.size() >= 4) {
+      view.parts.push_back(a.size() > 4 ? a[4] : "");
+      view.fits = view.fits && std::stoi(a[2]) <= std::stoi(a[3]);
+    } else if (a[0] == "tip") {
+      view.tip = a.size() > 1 ? a[1] : "";
+    }
+  }
+  return view;
+}
+
 struct StatusCase {
   const char* what;
   std::wstring pasted;
-  std::wstring status;
+  std::string key;  // UTF-8, typed
+  std::vector<std::string> parts;
+  std::string more;  // what only the tooltip says
 };
 
-// After 「抽出」 the status bar says what it did; a character without a
-// CP932 form is read as "?", never as a look-alike, and Ctrl+Z brings the
-// pasted text back exactly.
+// After 「抽出」 the status bar says what it did, each part's text within
+// its part at the window's smallest size, the whole in its tooltip; a
+// character without a CP932 form is read as "?", never as a look-alike,
+// and Ctrl+Z brings the pasted text back exactly.
 TEST_F(GuiTest, StatusBarSaysWhatExtractDid) {
   const std::wstring unconvertible =
       L"Zoë|人間||10/1|1| 1 p ♥\r\nLéa|森人||20/2|3| 2 q 😀\r\nLea|森人||1/1|1| 3 r\r\n";
   const std::vector<StatusCase> cases = {
-      {"sample", WideFromCp932(SampleRoster()),
-       L"19 人を抽出しました（同名の上の行 1、読めなかった行 1：最初は 5 行目）"},
-      {"skipped lines", L"A|x||1/1|1| 1 p\r\nメモ\r\n\r\nB|x||1/1|1| 1 q\r\nx|y",
-       L"2 人を抽出しました（読めなかった行 2：最初は 2 行目）"},
-      {"characters without a CP932 form", unconvertible,
-       L"3 人を抽出しました。変換できない文字 4 個を「?」にしました（最初は 1 行目の「ë」）。Ctrl+Z で元に戻せます"},
+      {"sample", WideFromCp932(SampleRoster()), "名前", {"19 人を抽出しました（同名の上の行 1、読めない行 1：5 行目から）"}, ""},
+      {"skipped lines", L"A|x||1/1|1| 1 p\r\nメモ\r\n\r\nB|x||1/1|1| 1 q\r\nx|y", "名前",
+       {"2 人を抽出しました（読めない行 2：2 行目から）"}, ""},
+      {"characters without a CP932 form", unconvertible, "名前", {"3 人を抽出しました", "「?」4 文字：Ctrl+Z で戻せます"},
+       "変換できない文字 4 個を「?」にしました（最初は 1 行目の「ë」）"},
+      {"all of them", WideFromCp932(SampleRoster()) + unconvertible + L"x|y\r\n", "名前",
+       {"22 人を抽出しました（同名の上の行 1、読めない行 2：5 行目から）", "「?」4 文字：Ctrl+Z で戻せます"},
+       "変換できない文字 4 個を「?」にしました（最初は 23 行目の「ë」）"},
+      {"a key that names nothing", L"A|x||1/1|1| 1 p\r\n", "命中力 ",
+       {"1 人を抽出しました", "「命中力 」は一覧にないので並べ替えていません"}, ""},
   };
   HWND edit = window_->Control(kReportEdit);
   for (const StatusCase& c : cases) {
     window_->SetWideText(edit, c.pasted);
-    window_->SelectKey(1);
+    window_->TypeKey(Cp932(c.key));
     window_->Click(kExtractButton);
-    EXPECT_EQ(window_->WideText(window_->statusBar()), c.status) << c.what;
+    const StatusBarView bar = ReadStatusBar(*window_);
+    EXPECT_EQ(bar.parts, c.parts) << c.what;
+    EXPECT_TRUE(bar.fits) << c.what << ": " << bar.answers;
+    std::string whole;
+    for (const std::string& part : c.parts) whole += (whole.empty() ? "" : " / ") + part;
+    EXPECT_EQ(bar.tip, whole + (c.more.empty() ? "" : " / " + c.more)) << c.what;
     const std::string report = window_->Text(edit);
-    EXPECT_EQ(report, Headless(Cp932FromWide(c.pasted), Cp932("名前"), false)) << c.what;
+    EXPECT_EQ(report, Headless(Cp932FromWide(c.pasted), Cp932(c.key), false)) << c.what;
     window_->Send(edit, EM_UNDO, 0, 0);
     EXPECT_EQ(window_->WideText(edit), c.pasted) << c.what;
   }

@@ -130,9 +130,13 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
   return result;
 }
 
-std::unique_ptr<RosterWindow> RosterWindow::Start(const std::wstring& folder, const std::wstring& exe) {
+std::unique_ptr<RosterWindow> RosterWindow::Start(const std::wstring& folder, const std::wstring& exe,
+                                                  const std::wstring& settings) {
   auto window = std::unique_ptr<RosterWindow>(new RosterWindow());
   std::wstring commandLine = Quoted(exe.empty() ? WindowsPath(ROSTER_EXE) : exe);
+  // Each run keeps its roster.ini apart, not beside the roster.exe that
+  // the parallel runs share.
+  SetEnvironmentVariableW(L"ROSTER_SETTINGS_FOLDER", (settings.empty() ? folder : settings).c_str());
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
@@ -206,12 +210,38 @@ void RosterWindow::TypeKey(const std::string& cp932) const {
 
 void RosterWindow::Click(int id) const { Send(Control(id), BM_CLICK, 0, 0); }
 
+void RosterWindow::Press(std::initializer_list<WORD> keys) const {
+  const auto ours = [&] {
+    DWORD id = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &id);
+    return id == process_.dwProcessId;
+  };
+  if (!ours()) SetForegroundWindow(main_);
+  WaitFor(ours, std::chrono::seconds(5));
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) inputs.push_back({INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    inputs.push_back({INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+HWND RosterWindow::Focus() const {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
 // The probe is loaded into the program by a thread of its own that calls
-// LoadLibraryW, which stands at the same address in every process.
-std::vector<std::vector<std::string>> RosterWindow::Probe() const {
+// LoadLibraryW, which stands at the same address in every process; it
+// finds its commands beside itself, under the program's process number.
+std::vector<std::vector<std::string>> RosterWindow::Probe(const std::vector<std::string>& commands) const {
   const std::wstring dll = WindowsPath(WINDOW_PROBE_DLL);
   const std::wstring answers = dll + L"." + std::to_wstring(process_.dwProcessId) + L".txt";
   DeleteFileW(answers.c_str());
+  std::string script;
+  for (const std::string& command : commands) script += command + "\n";
+  WriteBinaryFile(dll + L"." + std::to_wstring(process_.dwProcessId) + L".in", script);
   const SIZE_T bytes = (dll.size() + 1) * sizeof(wchar_t);
   void* remote = VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   std::vector<std::vector<std::string>> lines;
@@ -235,16 +265,28 @@ std::vector<std::vector<std::string>> RosterWindow::Probe() const {
   return lines;
 }
 
+HWND RosterWindow::FindOwned(const wchar_t* className) const {
+  return FindTopLevelWindow(process_.dwProcessId, className, main_);
+}
+
 HWND RosterWindow::RequestClose() const {
   PostMessageW(main_, WM_CLOSE, 0, 0);
   HWND box = nullptr;
-  WaitFor([&] { return (box = FindTopLevelWindow(process_.dwProcessId, L"#32770", main_)) != nullptr; });
+  WaitFor([&] { return (box = FindOwned(L"#32770")) != nullptr; });
   return box;
 }
 
 bool RosterWindow::WaitForExit(DWORD& exitCode) const {
   if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) return false;
   return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
+}
+
+bool RosterWindow::Close() const {
+  HWND box = RequestClose();
+  if (box == nullptr) return false;
+  Send(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
+  DWORD exitCode = 1;
+  return WaitForExit(exitCode) && exitCode == 0;
 }
 
 }  // namespace roster

@@ -43,9 +43,11 @@ ProcessResult RunRosterExtract(const std::wstring& folder, const std::vector<std
 
 class RosterWindow {
  public:
-  // Starts roster.exe (or the program `exe`, a Windows path) in `folder`
-  // and waits for its window; null on failure.
-  static std::unique_ptr<RosterWindow> Start(const std::wstring& folder, const std::wstring& exe = L"");
+  // Starts roster.exe (or the program `exe`, a Windows path) in `folder`,
+  // its roster.ini in `settings` (default: `folder`), and waits for its
+  // window; null on failure.
+  static std::unique_ptr<RosterWindow> Start(const std::wstring& folder, const std::wstring& exe = L"",
+                                             const std::wstring& settings = L"");
   ~RosterWindow();
 
   HWND main() const { return main_; }
@@ -64,13 +66,22 @@ class RosterWindow {
   void TypeKey(const std::string& cp932) const;  // no entry selected, text typed
   void Click(int id) const;                     // BM_CLICK on a dialog button
 
-  // What the program measures of itself (window_probe.cpp): a line per
-  // answer, words separated by tabs; empty when the probe gave none.
-  std::vector<std::vector<std::string>> Probe() const;
+  // Presses the keys as a user does, in order, and lets them go in reverse
+  // order, with the window in the foreground.
+  void Press(std::initializer_list<WORD> keys) const;
+  HWND Focus() const;  // the control with the keyboard focus
+  HWND FindOwned(const wchar_t* className) const;  // a window the main window owns (a message box)
 
-  // Asks to close and returns the confirmation box, or null.
+  // What the program measures and does inside itself (window_probe.cpp):
+  // the commands, then a line per answer, words separated by tabs; empty
+  // when the probe gave none.
+  std::vector<std::vector<std::string>> Probe(const std::vector<std::string>& commands = {"measure"}) const;
+
+  // Asks to close and returns the confirmation box, or null; Close says
+  // yes to it and waits for the end.
   HWND RequestClose() const;
   bool WaitForExit(DWORD& exitCode) const;
+  bool Close() const;
 
  private:
   PROCESS_INFORMATION process_ = {};

@@ -1,8 +1,26 @@
 // Loaded into a running roster.exe by the Wine tests (RosterWindow::Probe):
-// measures inside the program what only its own process can see (its fonts,
-// its comctl32), writes the answers next to this DLL and unloads itself.
+// measures and does inside the program what only its own process can (its
+// fonts, its comctl32, its status bar's parts; a DPI change, which Wine
+// never sends; a drop of files, whose handle is the receiver's memory),
+// writes the answers next to this DLL and unloads itself.
 //
-// One answer a line, words separated by tabs:
+// Commands, a line each, words separated by tabs:
+//   measure                        the answers below (the default)
+//   status                         part N NEED ROOM TEXT: per part of the
+//                                  status bar, the width its text needs and
+//                                  the room it has; tip TEXT: the bar's
+//                                  tooltip, its lines joined by " / "
+//   dpi FROM TO                    WM_DPICHANGED from FROM to TO, with the
+//                                  window's rectangle scaled as the
+//                                  suggestion
+//   dpi-cycle FROM TO N            N such changes back and forth; stale K:
+//                                  fonts the window used before that are
+//                                  still there
+//   drop FILE...                   WM_DROPFILES of the files, in order
+//   sysmenu                        sysmenu TEXT: the system menu's last item;
+//                                  icons BIG SMALL: 1 for each the window has
+//
+// One answer of measure a line, words separated by tabs:
 //   dpi N                          the DPI the program sees
 //   comctl32 PATH                  the common controls its status bar runs on
 //   font NAME FACE HEIGHT MISSING  per font (the edit boxes', the other
@@ -19,7 +37,10 @@
 //                                  control's client width
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <algorithm>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -148,14 +169,130 @@ void Report(std::ostringstream& out, HDC dc) {
   }
 }
 
+std::wstring Wide(const std::string& utf8) {
+  std::wstring out(utf8.size(), L'\0');
+  out.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), static_cast<int>(out.size()))));
+  return out;
+}
+
+HWND MainWindow() { return roster::FindTopLevelWindow(GetCurrentProcessId(), L"toolbase"); }
+
+void ReportStatus(std::ostringstream& out) {
+  HWND main = MainWindow();
+  HWND status = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
+  HDC dc = GetDC(status);
+  SelectObject(dc, FontOf(status));
+  const int parts = static_cast<int>(SendMessageW(status, SB_GETPARTS, 0, 0));
+  const bool grip = (GetWindowLongW(status, GWL_STYLE) & SBARS_SIZEGRIP) != 0 && !IsZoomed(main);
+  for (int part = 0; part < parts; ++part) {
+    std::wstring text(LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, part, 0)) + 1, L'\0');
+    text.resize(LOWORD(SendMessageW(status, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()))));
+    RECT r = {};
+    SendMessageW(status, SB_GETRECT, part, reinterpret_cast<LPARAM>(&r));
+    const int room = r.right - r.left - 2 * GetSystemMetrics(SM_CXEDGE) -
+                     (part == parts - 1 && grip ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    out << "part\t" << part << "\t" << Width(dc, text) << "\t" << room << "\t" << Utf8(text) << "\n";
+  }
+  ReleaseDC(status, dc);
+  HWND tips = roster::FindTopLevelWindow(GetCurrentProcessId(), TOOLTIPS_CLASSW, main);
+  wchar_t tip[1024] = {};
+  TTTOOLINFOW info = {};
+  info.cbSize = sizeof info;
+  info.hwnd = main;
+  info.uId = reinterpret_cast<UINT_PTR>(status);
+  info.lpszText = tip;
+  SendMessageW(tips, TTM_GETTEXTW, std::size(tip), reinterpret_cast<LPARAM>(&info));
+  std::wstring joined;
+  for (wchar_t c : std::wstring_view(tip)) {
+    if (c == L'\n') joined += L" / ";
+    if (c != L'\r' && c != L'\n') joined += c;
+  }
+  out << "tip\t" << Utf8(joined) << "\n";
+}
+
+void ChangeDpi(int from, int to) {
+  HWND main = MainWindow();
+  RECT r = {};
+  GetWindowRect(main, &r);
+  r.right = r.left + MulDiv(r.right - r.left, to, from);
+  r.bottom = r.top + MulDiv(r.bottom - r.top, to, from);
+  SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&r));
+}
+
+// Fonts the window let go of must be deleted: a change that leaks its old
+// fonts grows the process's GDI objects with every move between monitors.
+void CycleDpi(std::ostringstream& out, int from, int to, int changes) {
+  HWND main = MainWindow();
+  HWND dialog = FindWindowExW(main, nullptr, L"#32770", nullptr);
+  const HWND users[] = {GetDlgItem(dialog, 1001), GetDlgItem(dialog, 1002), FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)};
+  std::vector<HFONT> used;
+  for (int i = 0; i < changes; ++i) {
+    for (HWND user : users) used.push_back(FontOf(user));
+    ChangeDpi(i % 2 == 0 ? from : to, i % 2 == 0 ? to : from);
+  }
+  std::vector<HFONT> current;
+  for (HWND user : users) current.push_back(FontOf(user));
+  std::size_t stale = 0;
+  for (HFONT font : used) {
+    stale += std::find(current.begin(), current.end(), font) == current.end() && GetObjectType(font) == OBJ_FONT;
+  }
+  out << "stale\t" << stale << "\n";
+}
+
+// The shell frees the handle with DragFinish, as it would a real drop's.
+void Drop(const std::vector<std::string>& files) {
+  std::wstring names;
+  for (const std::string& file : files) names += Wide(file) + L'\0';
+  names += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SendMessageW(MainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+void Run(std::ostringstream& out, const std::vector<std::string>& command) {
+  const std::string& verb = command[0];
+  if (verb == "measure") {
+    HDC dc = CreateCompatibleDC(nullptr);
+    Report(out, dc);
+    DeleteDC(dc);
+  } else if (verb == "status") {
+    ReportStatus(out);
+  } else if (verb == "dpi" && command.size() == 3) {
+    ChangeDpi(std::stoi(command[1]), std::stoi(command[2]));
+  } else if (verb == "dpi-cycle" && command.size() == 4) {
+    CycleDpi(out, std::stoi(command[1]), std::stoi(command[2]), std::stoi(command[3]));
+  } else if (verb == "drop") {
+    Drop({command.begin() + 1, command.end()});
+  } else if (verb == "sysmenu") {
+    HMENU menu = GetSystemMenu(MainWindow(), FALSE);
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, GetMenuItemCount(menu) - 1, text, 128, MF_BYPOSITION);
+    out << "sysmenu\t" << Utf8(text) << "\n";
+    out << "icons\t" << (SendMessageW(MainWindow(), WM_GETICON, ICON_BIG, 0) != 0) << "\t"
+        << (SendMessageW(MainWindow(), WM_GETICON, ICON_SMALL, 0) != 0) << "\n";
+  }
+}
+
 DWORD WINAPI Probe(LPVOID module) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(static_cast<HMODULE>(module), path, MAX_PATH);
-  const std::wstring answers = std::wstring(path) + L"." + std::to_wstring(GetCurrentProcessId()) + L".txt";
+  const std::wstring base = std::wstring(path) + L"." + std::to_wstring(GetCurrentProcessId());
+  const std::wstring answers = base + L".txt";
   std::ostringstream out;
-  HDC dc = CreateCompatibleDC(nullptr);
-  Report(out, dc);
-  DeleteDC(dc);
+  std::ifstream commands((base + L".in").c_str());
+  for (std::string line; std::getline(commands, line);) {
+    std::vector<std::string> words;
+    std::istringstream fields(line);
+    for (std::string word; std::getline(fields, word, '\t');) words.push_back(word);
+    if (!words.empty()) Run(out, words);
+  }
+  commands.close();
+  DeleteFileW((base + L".in").c_str());
   const std::string bytes = out.str();
   HANDLE file = CreateFileW((answers + L".part").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
