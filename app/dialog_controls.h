@@ -19,6 +19,8 @@ enum ControlId : int {
   kAscendingRadio = IDC_ASCENDING_RADIO,
   kDescendingRadio = IDC_DESCENDING_RADIO,
   kHiddenCheckBox = IDC_HIDDEN_CHECK_BOX,
+  kMemoLabel = IDC_MEMO_LABEL,
+  kSortKeyLabel = IDC_SORT_KEY_LABEL,
 };
 
 class DialogControls {

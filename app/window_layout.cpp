@@ -7,11 +7,11 @@
 namespace roster {
 namespace {
 
-int32_t ScaledLength(int32_t length, int32_t fromDpi, int32_t toDpi) {
+int32_t ScaledLength(int32_t length, int32_t from, int32_t to) {
   // Rounded to the nearest pixel, as Windows' MulDiv does.
-  const int64_t product = int64_t{length} * toDpi;
-  const int64_t half = fromDpi / 2;
-  return static_cast<int32_t>(product >= 0 ? (product + half) / fromDpi : (product - half) / fromDpi);
+  const int64_t product = int64_t{length} * to;
+  const int64_t half = from / 2;
+  return static_cast<int32_t>(product >= 0 ? (product + half) / from : (product - half) / from);
 }
 
 }  // namespace
@@ -47,10 +47,10 @@ Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight
   return r;
 }
 
-Rect Scaled(Rect rect, int32_t fromDpi, int32_t toDpi) {
-  if (fromDpi <= 0 || fromDpi == toDpi) return rect;
-  return {ScaledLength(rect.left, fromDpi, toDpi), ScaledLength(rect.top, fromDpi, toDpi),
-          ScaledLength(rect.right, fromDpi, toDpi), ScaledLength(rect.bottom, fromDpi, toDpi)};
+Rect Scaled(Rect rect, DialogUnits from, DialogUnits to) {
+  if (from.x <= 0 || from.y <= 0 || from == to) return rect;
+  return {ScaledLength(rect.left, from.x, to.x), ScaledLength(rect.top, from.y, to.y),
+          ScaledLength(rect.right, from.x, to.x), ScaledLength(rect.bottom, from.y, to.y)};
 }
 
 Rect PulledOnScreen(Rect window, Rect work) {

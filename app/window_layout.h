@@ -1,7 +1,8 @@
 // The main window's layout as arithmetic on rectangles, apart from any
 // window: how each control follows a window grown beyond its designed size,
-// a layout made at one DPI shown at another, and a remembered place pulled
-// back onto a screen that no longer shows it.
+// a layout made with one dialog font shown with another (the same font at
+// another DPI), and a remembered place pulled back onto a screen that no
+// longer shows it.
 #pragma once
 
 #include <cstdint>
@@ -26,8 +27,18 @@ Growth GrowthOf(int controlId);
 // `extraWidth` and `extraHeight` larger than designed (never less).
 Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight);
 
-// A rectangle laid out at `fromDpi`, at `toDpi`.
-Rect Scaled(Rect rect, int32_t fromDpi, int32_t toDpi);
+// The pixels of four horizontal and eight vertical dialog units: the dialog
+// font's average character width and its height. A dialog template places
+// its controls in these units, and they do not follow the DPI in proportion
+// (a font's widths are whole pixels), so a layout follows them.
+struct DialogUnits {
+  int32_t x = 4, y = 8;
+
+  friend bool operator==(const DialogUnits&, const DialogUnits&) = default;
+};
+
+// A rectangle laid out with the units `from`, with the units `to`.
+Rect Scaled(Rect rect, DialogUnits from, DialogUnits to);
 
 // `window` moved (and cut to size when larger) so that it lies within
 // `work`, a monitor's work area.

@@ -100,9 +100,10 @@ TEST(WindowLayout, TheRosterBoxTakesTheExtraRoom) {
     EXPECT_EQ(Grown(designed, GrowthOf(c.id), 50, 30), c.grown) << c.id;
     EXPECT_EQ(Grown(designed, GrowthOf(c.id), -5, -5), designed) << c.id;  // never below the design
   }
-  EXPECT_EQ(Scaled({7, 23, 462, 223}, 96, 144), (Rect{11, 35, 693, 335}));
-  EXPECT_EQ(Scaled(Scaled({7, 23, 462, 223}, 96, 144), 144, 96), (Rect{7, 23, 462, 223}));
-  EXPECT_EQ(Scaled({-3, 0, 1, 1}, 96, 120), (Rect{-4, 0, 1, 1}));
+  // Widths follow the font's character width, heights its height.
+  EXPECT_EQ(Scaled({7, 23, 462, 223}, {6, 13}, {8, 19}), (Rect{9, 34, 616, 326}));
+  EXPECT_EQ(Scaled(Scaled({7, 23, 462, 223}, {6, 13}, {8, 19}), {8, 19}, {6, 13}), (Rect{7, 23, 462, 223}));
+  EXPECT_EQ(Scaled({-3, 0, 1, 1}, {4, 8}, {5, 8}), (Rect{-4, 0, 1, 1}));
 }
 
 struct PlaceCase {

@@ -45,13 +45,28 @@ HFONT CreateScaled(LOGFONTW look, UINT fromDpi, UINT toDpi) {
 
 }  // namespace
 
+DialogUnits DialogUnitsAt(const FontLooks& looks, UINT dpi) {
+  HFONT font = CreateScaled(looks.dialog, looks.dpi, dpi);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  constexpr std::wstring_view kAlphabet = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, kAlphabet.data(), static_cast<int>(kAlphabet.size()), &size);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return {(size.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
 FontLooks FindFontLooks(HFONT dialogFont, UINT dpi) {
   FontLooks looks;
   looks.dpi = dpi;
-  if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof looks.controls, &looks.controls) == 0) {
-    looks.controls.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
+  if (dialogFont == nullptr || GetObjectW(dialogFont, sizeof looks.dialog, &looks.dialog) == 0) {
+    looks.dialog.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
   }
-  looks.controls = HoldingJapanese(looks.controls);
+  looks.controls = HoldingJapanese(looks.dialog);
   NONCLIENTMETRICSW metrics = {};
   metrics.cbSize = sizeof metrics;
   looks.status = SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "app/window_layout.h"
+
 namespace roster {
 
 struct WindowFonts {
@@ -20,11 +22,16 @@ struct WindowFonts {
 // window's texts (its face then chosen by the font mapper from those that
 // hold code page 932).
 struct FontLooks {
+  LOGFONTW dialog = {};  // the template's own, which sets the dialog units
   LOGFONTW controls = {};
   LOGFONTW status = {};
   UINT dpi = 96;
 };
 FontLooks FindFontLooks(HFONT dialogFont, UINT dpi);
+
+// The dialog units of the template's font at `dpi`, measured as the dialog
+// manager measures them.
+DialogUnits DialogUnitsAt(const FontLooks& looks, UINT dpi);
 
 WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi);
 void DeleteWindowFonts(const WindowFonts& fonts);

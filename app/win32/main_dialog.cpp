@@ -16,11 +16,11 @@ Win32DialogControls MainDialogControls;
 
 namespace {
 
-// Each control where the template puts it, at the DPI the dialog was made
-// for; the combo box with its list dropped, the height it is given.
+// Each control where the template puts it, in the pixels the dialog was
+// made with; the combo box with its list dropped, the height it is given.
+// The main window measures the units once it has the fonts.
 void RecordDesign(HWND dialog) {
   Design = {};
-  Design.dpi = WindowDpi;
   RECT client = {};
   GetClientRect(dialog, &client);
   Design.client = {0, 0, client.right, client.bottom};

@@ -22,6 +22,7 @@ HWND MainDialog = nullptr;
 HWND StatusBar = nullptr;
 HWND ToolTips = nullptr;
 UINT WindowDpi = 96;
+DialogUnits WindowUnits;
 FontLooks Looks;
 WindowFonts Fonts;
 
@@ -90,6 +91,7 @@ LRESULT OnCreate(HWND window) {
   if (MainDialog == nullptr) return -1;
   AddToolTip(GetDlgItem(MainDialog, kExtractButton), L"「抽出」: F5 または Ctrl+Enter");
   Looks = FindFontLooks(reinterpret_cast<HFONT>(SendMessageW(MainDialog, WM_GETFONT, 0, 0)), WindowDpi);
+  Design.units = WindowUnits = DialogUnitsAt(Looks, WindowDpi);
   Fonts = CreateWindowFonts(Looks, WindowDpi);
   ApplyFonts();
   ShowWindow(MainDialog, SW_SHOW);
@@ -163,6 +165,7 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 // and the window takes the rectangle Windows suggests.
 LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
   WindowDpi = HIWORD(wParam);
+  WindowUnits = DialogUnitsAt(Looks, WindowDpi);
   const WindowFonts old = Fonts;
   Fonts = CreateWindowFonts(Looks, WindowDpi);
   ApplyFonts();
@@ -214,7 +217,7 @@ int StatusBarHeight() {
 }  // namespace
 
 SIZE MinimumWindowSize() {
-  const Rect designed = Scaled(Design.client, static_cast<int32_t>(Design.dpi), static_cast<int32_t>(WindowDpi));
+  const Rect designed = Scaled(Design.client, Design.units, WindowUnits);
   RECT frame = {0, 0, designed.width(), designed.height() + StatusBarHeight()};
   AdjustWindowRectExForDpi(&frame, kMainWindowStyle, MainMenu != nullptr, 0, WindowDpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
@@ -229,12 +232,11 @@ void LayoutMainWindow() {
   SendMessageW(StatusBar, WM_SIZE, 0, 0);
   const int width = client.right, height = std::max(0, static_cast<int>(client.bottom) - StatusBarHeight());
   MoveWindow(MainDialog, 0, 0, width, height, TRUE);
-  const auto from = static_cast<int32_t>(Design.dpi), to = static_cast<int32_t>(WindowDpi);
-  const Rect designed = Scaled(Design.client, from, to);
+  const Rect designed = Scaled(Design.client, Design.units, WindowUnits);
   HDWP positions = BeginDeferWindowPos(static_cast<int>(Design.controls.size()));
   for (const DialogDesign::Control& control : Design.controls) {
-    const Rect r = Grown(Scaled(control.rect, from, to), GrowthOf(control.id), width - designed.width(),
-                         height - designed.height());
+    const Rect r = Grown(Scaled(control.rect, Design.units, WindowUnits), GrowthOf(control.id),
+                         width - designed.width(), height - designed.height());
     if (positions != nullptr) {
       positions = DeferWindowPos(positions, control.window, nullptr, r.left, r.top, r.width(), r.height(),
                                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -19,8 +19,8 @@
 
 namespace roster {
 
-// The dialog as its template lays it out, at the DPI it was created for:
-// what the layout grows and scales from.
+// The dialog as its template lays it out, in the dialog units it was
+// created with: what the layout grows and scales from.
 struct DialogDesign {
   struct Control {
     HWND window;
@@ -29,7 +29,7 @@ struct DialogDesign {
   };
   std::vector<Control> controls;
   Rect client;
-  UINT dpi = 96;
+  DialogUnits units;
 };
 
 extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
@@ -39,6 +39,7 @@ extern HWND MainDialog;        // the dialog "MAINDLG"
 extern HWND StatusBar;         // says what the last command did
 extern HWND ToolTips;          // of 「抽出」 (its keys) and of the status bar (its whole text)
 extern UINT WindowDpi;         // the DPI the window is laid out and drawn for
+extern DialogUnits WindowUnits;  // the dialog units at WindowDpi
 extern FontLooks Looks;        // found once, scaled to WindowDpi
 extern WindowFonts Fonts;      // at WindowDpi
 extern DialogDesign Design;    // recorded when the dialog opens

@@ -4,6 +4,8 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "app/control_text.h"
 #include "app/win32/shell.h"
 #include "platform/platform.h"
@@ -45,8 +47,11 @@ RECT RectOf(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // A placement's rectangle counts from the primary monitor's work area.
 // One that no monitor shows any more (one taken away, a smaller desktop)
-// is pulled onto the nearest.
-RECT OnAMonitor(const Rect& normal) {
+// is pulled onto the nearest, at no less than the window's smallest size.
+RECT OnAMonitor(Rect normal) {
+  const SIZE minimum = MinimumWindowSize();
+  normal.right = normal.left + std::max<int32_t>(normal.width(), minimum.cx);
+  normal.bottom = normal.top + std::max<int32_t>(normal.height(), minimum.cy);
   MONITORINFO primary = {};
   primary.cbSize = sizeof primary;
   GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);

@@ -6,8 +6,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <map>
 #include <set>
 
+#include "app/control_text.h"
+#include "app/window_layout.h"
 #include "platform/platform.h"
 #include "roster_window.h"
 #include "support/conversion_cases.h"
@@ -524,6 +527,255 @@ TEST_F(GuiTest, LargePasteIsKeptWhole) {
   const std::string report = window_->Text(edit);
   EXPECT_EQ(report, Headless(text, Cp932("名前"), false));
   EXPECT_GT(WideFromCp932(report).size(), 100000u);
+}
+
+// A window's rectangle in the client area of `parent` (the screen: null).
+Rect PlaceIn(HWND parent, HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+struct GrowCase {
+  int dx, dy;  // beyond the designed size; a negative one asks for less
+};
+
+// The designed size is the smallest: the roster box takes the extra width
+// and height, the memo box the extra width below it, its label goes down
+// with it, the rest stays, the status bar follows; back at the smallest
+// size, the status bar's texts fit.
+TEST_F(GuiTest, GrowsFromItsDesignedSize) {
+  const RosterWindow& w = *window_;
+  const Rect start = PlaceIn(nullptr, w.main());
+  const int width = start.width(), height = start.height();
+  const std::vector<int> ids = {kReportEdit, kExtractButton, kSortKeyLabel, kSortKeyCombo, kDescendingRadio, kMemoLabel, kMemoEdit};
+  std::map<int, Rect> designed;
+  for (int id : ids) designed[id] = PlaceIn(w.dialog(), w.Control(id));
+  for (const GrowCase& c : {GrowCase{100, 60}, GrowCase{1, 0}, GrowCase{0, 57}, GrowCase{-200, -100}}) {
+    w.Place({start.left, start.top, start.right + c.dx, start.bottom + c.dy});
+    const int dx = std::max(c.dx, 0), dy = std::max(c.dy, 0);
+    RECT now = {};
+    GetWindowRect(w.main(), &now);
+    EXPECT_EQ(now.right - now.left, width + dx) << c.dx;
+    EXPECT_EQ(now.bottom - now.top, height + dy) << c.dy;
+    for (int id : ids) {
+      Rect expected = designed[id];
+      if (id == kReportEdit || id == kMemoEdit) expected.right += dx;
+      if (id == kReportEdit) expected.bottom += dy;
+      if (id == kMemoEdit || id == kMemoLabel) expected.top += dy, expected.bottom += dy;
+      EXPECT_EQ(PlaceIn(w.dialog(), w.Control(id)), expected) << id << " grown by " << c.dx << "," << c.dy;
+    }
+    RECT client = {};
+    const Rect status = PlaceIn(w.main(), w.statusBar());
+    GetClientRect(w.main(), &client);
+    EXPECT_EQ(status.bottom, client.bottom);
+    EXPECT_EQ(status.right, client.right);
+  }
+  w.SetWideText(w.Control(kReportEdit), WideFromCp932(SampleRoster()) + L"Zoë|人間||1/1|1| 1 z\r\n");
+  w.Click(kExtractButton);
+  const StatusBarView bar = ReadStatusBar(w);
+  EXPECT_EQ(bar.parts.size(), 2u) << bar.answers;
+  EXPECT_TRUE(bar.fits) << bar.answers;
+}
+
+// Wine never moves a window to a monitor of another DPI, so the probe sends
+// WM_DPICHANGED from this run's DPI to the other: the fonts are made for the
+// new DPI, the layout scales with it, every caption still fits, and ten
+// changes back and forth leave no font behind.
+TEST_F(GuiTest, FollowsADpiChange) {
+  const RosterWindow& w = *window_;
+  int from = 0;
+  for (const auto& a : w.Probe()) from = a[0] == "dpi" ? std::stoi(a[1]) : from;
+  ASSERT_GT(from, 0);
+  const int to = from == 96 ? 144 : 96;
+  const auto margin = [&] {  // between the roster box and the dialog's right edge
+    RECT client = {};
+    GetClientRect(w.dialog(), &client);
+    return client.right - PlaceIn(w.dialog(), w.Control(kReportEdit)).right;
+  };
+  const Rect box = PlaceIn(w.dialog(), w.Control(kReportEdit)), button = PlaceIn(w.dialog(), w.Control(kExtractButton));
+  const auto boxMargin = static_cast<int>(margin());
+  std::size_t fonts = 0;
+  for (const auto& a : w.Probe({"dpi\t" + std::to_string(from) + "\t" + std::to_string(to), "measure"})) {
+    if (a[0] == "font" && (a[1] == "report" || a[1] == "memo")) {
+      ++fonts;
+      EXPECT_EQ(std::stoi(a[3]), MulDiv(12, to, 96)) << testing::PrintToString(a);
+    } else if (a[0] == "caption") {
+      EXPECT_LE(std::stoi(a[2]), std::stoi(a[3])) << "caption cut: " << testing::PrintToString(a);
+    }
+  }
+  EXPECT_EQ(fonts, 2u);
+  // The layout follows the dialog units of the new fonts, which grow
+  // about as the DPI does: the button keeps its designed place, the roster
+  // box its corner and its margin, and it takes whatever room the
+  // suggested size adds.
+  const Rect now = PlaceIn(w.dialog(), w.Control(kExtractButton)), grown = PlaceIn(w.dialog(), w.Control(kReportEdit));
+  for (const auto& [got, designed] : {std::pair{now.left, button.left}, std::pair{now.top, button.top},
+                                      std::pair{now.width(), button.width()}, std::pair{now.height(), button.height()},
+                                      std::pair{grown.left, box.left}, std::pair{grown.top, box.top},
+                                      std::pair{static_cast<int>(margin()), boxMargin}}) {
+    const int scaled = MulDiv(designed, to, from);
+    EXPECT_NEAR(got, scaled, scaled * 0.15 + 1) << designed;
+  }
+  EXPECT_GE(grown.width(), MulDiv(box.width(), to, from) * 0.85);
+  const auto cycle = w.Probe({"dpi-cycle\t" + std::to_string(to) + "\t" + std::to_string(from) + "\t10"});
+  EXPECT_EQ(cycle, (std::vector<std::vector<std::string>>{{"stale", "0"}}));
+}
+
+struct CataloguePlaceCase {
+  const char* what;
+  std::string bytes;  // empty: no catalogue anywhere
+  bool besideProgram;  // else below the working folder
+  std::size_t keys;
+  std::vector<std::string> parts;
+};
+
+// The catalogue is looked for below the working folder, then beside
+// roster.exe; without a readable one the status bar says so from the start
+// and 「抽出」 works without skill columns, as roster-extract does.
+TEST(Catalogue, FoundBesideTheProgramOrNamed) {
+  const std::string sample = ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR) + L"\\Database\\技能.txt");
+  const std::vector<CataloguePlaceCase> cases = {
+      {"beside roster.exe only", sample, true, 23, {"ステータスバー"}},
+      {"nowhere", "", false, 11, {"技能の一覧 Database\\技能.txt が見つかりません", "技能の列なしで抽出します"}},
+      {"with a character Shift_JIS lacks", "\xEF\xBB\xBF剣,ｹﾝ😀\r\n", false, 11,
+       {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}},
+  };
+  for (const CataloguePlaceCase& c : cases) {
+    const std::wstring folder = MakeWorkFolder(false), program = folder + L"\\program";
+    CreateDirectoryW(program.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(WindowsPath(ROSTER_EXE).c_str(), (program + L"\\roster.exe").c_str(), FALSE));
+    const std::wstring database = (c.besideProgram ? program : folder) + L"\\Database";
+    if (!c.bytes.empty()) {
+      CreateDirectoryW(database.c_str(), nullptr);
+      WriteBinaryFile(database + L"\\技能.txt", c.bytes);
+    }
+    const std::unique_ptr<RosterWindow> window = RosterWindow::Start(folder, program + L"\\roster.exe");
+    ASSERT_NE(window, nullptr) << c.what;
+    EXPECT_EQ(window->ComboEntries().size(), c.keys) << c.what;
+    const StatusBarView bar = ReadStatusBar(*window);
+    EXPECT_EQ(bar.parts, c.parts) << c.what;
+    EXPECT_TRUE(bar.fits) << c.what << ": " << bar.answers;
+    window->SetText(window->Control(kReportEdit), SampleRoster());
+    window->SelectKey(1);
+    window->Click(kExtractButton);
+    WriteBinaryFile(folder + L"\\input.txt", SampleRoster());
+    std::vector<std::string> arguments = {"--key", Cp932("名前"), "input.txt"};
+    if (c.besideProgram) {
+      arguments.push_back("--catalogue");
+      arguments.push_back(Cp932FromWide(database) + Cp932("\\技能.txt"));
+    }
+    EXPECT_EQ(window->Text(window->Control(kReportEdit)), RunRosterExtract(folder, arguments).out) << c.what;
+  }
+}
+
+// Files dropped on the window (a drop the probe builds inside roster.exe)
+// go in at the caret in the order given, each read in its encoding, as one
+// step for Ctrl+Z; a file that cannot be read is named and changes nothing.
+TEST_F(GuiTest, DroppedFilesGoInAtTheCaret) {
+  const RosterWindow& w = *window_;
+  HWND box = w.Control(kReportEdit);
+  const std::wstring third = L"ウ|人間||3/3|3| 3 c\r\n";
+  std::string utf16 = "\xFF\xFE";
+  utf16.append(reinterpret_cast<const char*>(third.data()), third.size() * sizeof(wchar_t));
+  const std::vector<std::pair<std::wstring, std::string>> files = {
+      {L"a.txt", Cp932("ア|人間||1/1|1| 1 a")}, {L"b.txt", "\xEF\xBB\xBFイ|森人||2/2|2| 2 b ë\n"}, {L"c.txt", utf16}};
+  std::string drop = "drop";
+  for (const auto& [name, bytes] : files) {
+    WriteBinaryFile(folder_ + L"\\" + name, bytes);
+    (drop += '\t') += Utf8FromWide(folder_ + L"\\" + name);
+  }
+  w.SetWideText(box, L"X\r\n");
+  w.Send(box, EM_SETSEL, 3, 3);
+  w.Probe({drop});
+  EXPECT_EQ(w.WideText(box), L"X\r\nア|人間||1/1|1| 1 a\r\nイ|森人||2/2|2| 2 b ?\r\n" + third);
+  EXPECT_EQ(ReadStatusBar(w).parts,
+            (std::vector<std::string>{"3 個のファイルを読み込みました", "「?」1 文字：Ctrl+Z で取り消せます"}));
+  w.Send(box, EM_UNDO, 0, 0);
+  EXPECT_EQ(w.WideText(box), L"X\r\n");
+  w.Probe({"drop\t" + Utf8FromWide(folder_ + L"\\gone.txt")});
+  EXPECT_EQ(w.WideText(box), L"X\r\n");
+  EXPECT_EQ(ReadStatusBar(w).parts, (std::vector<std::string>{"「gone.txt」を読み込めませんでした", "名簿は変わっていません"}));
+}
+
+// roster.ini keeps the key (the list entry, or the typed text), the
+// direction, the window's place and size, maximised or not, and the memo
+// from one run to the next.
+TEST(Settings, KeptFromOneRunToTheNext) {
+  const std::wstring folder = MakeWorkFolder();
+  const std::wstring memo = L"次回: 第13回\r\n持ち物 😀 \\n は改行ではない";
+  Rect placed;
+  {
+    const std::unique_ptr<RosterWindow> w = RosterWindow::Start(folder);
+    ASSERT_NE(w, nullptr);
+    w->SelectKey(5);
+    w->Click(kDescendingRadio);
+    w->SetWideText(w->Control(kMemoEdit), memo);
+    const Rect start = PlaceIn(nullptr, w->main());
+    placed = {40, 30, 40 + start.width() + 50, 30 + start.height() + 40};
+    w->Place(placed);
+    ASSERT_TRUE(w->Close());
+  }
+  {
+    const std::unique_ptr<RosterWindow> w = RosterWindow::Start(folder);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Send(w->Control(kSortKeyCombo), CB_GETCURSEL, 0, 0), 5);
+    EXPECT_EQ(w->Send(w->Control(kDescendingRadio), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(w->Send(w->Control(kAscendingRadio), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(w->WideText(w->Control(kMemoEdit)), memo);
+    EXPECT_EQ(PlaceIn(nullptr, w->main()), placed);
+    w->TypeKey(Cp932("命中力 "));
+    w->Send(w->main(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ASSERT_TRUE(w->Close());
+  }
+  const std::unique_ptr<RosterWindow> w = RosterWindow::Start(folder);
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(IsZoomed(w->main()));
+  EXPECT_EQ(w->Send(w->Control(kSortKeyCombo), CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(w->Text(w->Control(kSortKeyCombo)), Cp932("命中力 "));
+}
+
+struct SettingsFileCase {
+  const char* what;
+  std::string bytes;
+  int keyEntry;
+};
+
+// A damaged roster.ini gives the defaults and a place off every monitor
+// is pulled back on screen; where roster.ini cannot be written (a folder
+// that is a file), the exit says so before the memo is lost.
+TEST(Settings, DamagedOffScreenOrUnwritable) {
+  const std::vector<SettingsFileCase> cases = {
+      {"damaged", std::string("\xFF\xFE\0garbage\nkey-entry=x\ndescending=yes\nwindow=1,2\n", 45), 0},
+      {"off every monitor", "key=\xE5\x90\x8D\xE5\x89\x8D\nkey-entry=1\nwindow=5000,4000,5800,4600\n", 1},
+  };
+  for (const SettingsFileCase& c : cases) {
+    const std::wstring folder = MakeWorkFolder();
+    WriteBinaryFile(folder + L"\\roster.ini", c.bytes);
+    const std::unique_ptr<RosterWindow> w = RosterWindow::Start(folder);
+    ASSERT_NE(w, nullptr) << c.what;
+    EXPECT_EQ(w->Send(w->Control(kSortKeyCombo), CB_GETCURSEL, 0, 0), c.keyEntry) << c.what;
+    EXPECT_EQ(w->Send(w->Control(kAscendingRadio), BM_GETCHECK, 0, 0), BST_CHECKED) << c.what;
+    const Rect now = PlaceIn(nullptr, w->main());
+    EXPECT_EQ(PulledOnScreen(now, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}), now) << c.what;
+  }
+  const std::wstring folder = MakeWorkFolder();
+  WriteBinaryFile(folder + L"\\not-a-folder", "x");
+  const std::unique_ptr<RosterWindow> w = RosterWindow::Start(folder, L"", folder + L"\\not-a-folder");
+  ASSERT_NE(w, nullptr);
+  w->Send(GetDlgItem(w->RequestClose(), IDYES), BM_CLICK, 0, 0);
+  HWND warning = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    return (warning = w->FindOwned(L"#32770")) != nullptr && w->WideText(warning) == L"roster — キャラクター名簿" &&
+           GetDlgItem(warning, IDYES) != nullptr;
+  }));
+  EXPECT_NE(w->WideText(GetDlgItem(warning, 0xFFFF)).find(L"メモと設定を保存できませんでした"), std::wstring::npos);
+  EXPECT_TRUE(IsWindow(w->main()));
+  w->Send(GetDlgItem(warning, IDYES), BM_CLICK, 0, 0);
+  DWORD exitCode = 1;
+  EXPECT_TRUE(w->WaitForExit(exitCode));
+  EXPECT_EQ(exitCode, 0u);
 }
 
 TEST_F(GuiTest, ExitConfirmation) {

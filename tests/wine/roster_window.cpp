@@ -75,13 +75,14 @@ void WriteBinaryFile(const std::wstring& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
-std::wstring MakeWorkFolder() {
+std::wstring MakeWorkFolder(bool withCatalogue) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   static int count = 0;
   const std::wstring folder =
       std::wstring(temp) + L"roster-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count);
   CreateDirectoryW(folder.c_str(), nullptr);
+  if (!withCatalogue) return folder;
   CreateDirectoryW((folder + L"\\Database").c_str(), nullptr);
   const std::wstring source = WindowsPath(ROSTER_SOURCE_DIR) + L"\\Database\\技能.txt";
   CopyFileW(source.c_str(), (folder + L"\\Database\\技能.txt").c_str(), FALSE);
@@ -265,14 +266,20 @@ std::vector<std::vector<std::string>> RosterWindow::Probe(const std::vector<std:
   return lines;
 }
 
+void RosterWindow::Place(const Rect& r) const {
+  Probe({"place\t" + std::to_string(r.left) + "\t" + std::to_string(r.top) + "\t" + std::to_string(r.right) + "\t" +
+         std::to_string(r.bottom)});
+}
+
 HWND RosterWindow::FindOwned(const wchar_t* className) const {
   return FindTopLevelWindow(process_.dwProcessId, className, main_);
 }
 
+// The box is there once its buttons are: a click before that is lost.
 HWND RosterWindow::RequestClose() const {
   PostMessageW(main_, WM_CLOSE, 0, 0);
   HWND box = nullptr;
-  WaitFor([&] { return (box = FindOwned(L"#32770")) != nullptr; });
+  WaitFor([&] { return (box = FindOwned(L"#32770")) != nullptr && GetDlgItem(box, IDYES) != nullptr; });
   return box;
 }
 

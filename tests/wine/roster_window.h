@@ -7,12 +7,18 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/dialog_controls.h"
+#include "app/window_layout.h"
 
 namespace roster {
+
+inline void PrintTo(const Rect& r, std::ostream* out) {
+  *out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+}
 
 // CP932 bytes of UTF-8 text: this test's narrow literals are UTF-8.
 std::string Cp932(std::string_view utf8);
@@ -28,8 +34,9 @@ std::wstring Environment(const wchar_t* name);  // empty when unset
 bool PutOnClipboard(const std::wstring& text);
 void WriteBinaryFile(const std::wstring& path, const std::string& bytes);
 
-// A fresh working folder holding Database\技能.txt from the sample.
-std::wstring MakeWorkFolder();
+// A fresh working folder holding Database\技能.txt from the sample (unless
+// told not to).
+std::wstring MakeWorkFolder(bool withCatalogue = true);
 
 struct ProcessResult {
   DWORD exitCode = 0;
@@ -76,6 +83,10 @@ class RosterWindow {
   // the commands, then a line per answer, words separated by tabs; empty
   // when the probe gave none.
   std::vector<std::vector<std::string>> Probe(const std::vector<std::string>& commands = {"measure"}) const;
+
+  // Moves the main window (from inside: Wine scales a size set from
+  // another process by the window's DPI).
+  void Place(const Rect& rect) const;
 
   // Asks to close and returns the confirmation box, or null; Close says
   // yes to it and waits for the end.

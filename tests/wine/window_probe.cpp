@@ -17,6 +17,8 @@
 //                                  fonts the window used before that are
 //                                  still there
 //   drop FILE...                   WM_DROPFILES of the files, in order
+//   place LEFT TOP RIGHT BOTTOM    moves the window there (Wine scales a
+//                                  size set from another process by its DPI)
 //   sysmenu                        sysmenu TEXT: the system menu's last item;
 //                                  icons BIG SMALL: 1 for each the window has
 //
@@ -268,6 +270,9 @@ void Run(std::ostringstream& out, const std::vector<std::string>& command) {
     CycleDpi(out, std::stoi(command[1]), std::stoi(command[2]), std::stoi(command[3]));
   } else if (verb == "drop") {
     Drop({command.begin() + 1, command.end()});
+  } else if (verb == "place" && command.size() == 5) {
+    const int left = std::stoi(command[1]), top = std::stoi(command[2]);
+    SetWindowPos(MainWindow(), nullptr, left, top, std::stoi(command[3]) - left, std::stoi(command[4]) - top, SWP_NOZORDER);
   } else if (verb == "sysmenu") {
     HMENU menu = GetSystemMenu(MainWindow(), FALSE);
     wchar_t text[128] = {};
