@@ -368,9 +368,10 @@ int FocusedControl(const RosterWindow& w) {
 }
 
 // What a person with only a keyboard does: paste, visit the controls with
-// Tab (no tab typed), run 「抽出」 by F5, Ctrl+Enter and Space, undo every
-// run back to the text as pasted and forth again, type between two runs,
-// close. After each run the roster box has the focus, the header in view.
+// Tab (no tab typed), run 「抽出」 by F5, Ctrl+Enter, Space and Enter, undo
+// every run back to the text as pasted and forth again, type between two
+// runs, close. After each run the roster box has the focus, the header in
+// view.
 TEST_F(GuiTest, KeyboardAlone) {
   const RosterWindow& w = *window_;
   HWND box = w.Control(kReportEdit);
@@ -408,6 +409,11 @@ TEST_F(GuiTest, KeyboardAlone) {
   w.Press({VK_TAB});
   ASSERT_TRUE(focusIs(kExtractButton));
   run({VK_SPACE}, Cp932("命中力"));
+  w.SelectKey(2);
+  w.Press({VK_TAB});
+  w.Press({VK_TAB});
+  ASSERT_TRUE(focusIs(kSortKeyCombo));
+  run({VK_RETURN}, Cp932("種族"));  // 「抽出」 is the dialog's default button
   for (std::size_t i = shown.size() - 1; i > 0; --i) {
     w.Press({VK_CONTROL, 'Z'});
     EXPECT_TRUE(shows(shown[i - 1])) << i;
@@ -418,7 +424,7 @@ TEST_F(GuiTest, KeyboardAlone) {
   w.Press({'X'});
   const std::wstring typed = L"x" + shown[1];
   EXPECT_TRUE(shows(typed));
-  run({VK_F5}, Cp932("命中力"));
+  run({VK_F5}, Cp932("種族"));
   w.Press({VK_CONTROL, 'Z'});
   EXPECT_TRUE(shows(typed));
   w.Press({VK_CONTROL, 'Z'});
@@ -701,7 +707,7 @@ TEST_F(GuiTest, DroppedFilesGoInAtTheCaret) {
 
 // roster.ini keeps the key (the list entry, or the typed text), the
 // direction, the window's place and size, maximised or not, and the memo
-// from one run to the next.
+// from one run to the next, written at the exit and when the session ends.
 TEST(Settings, KeptFromOneRunToTheNext) {
   const std::wstring folder = MakeWorkFolder();
   const std::wstring memo = L"次回: 第13回\r\n持ち物 😀 \\n は改行ではない";
@@ -727,7 +733,7 @@ TEST(Settings, KeptFromOneRunToTheNext) {
     EXPECT_EQ(PlaceIn(nullptr, w->main()), placed);
     w->TypeKey(Cp932("命中力 "));
     w->Send(w->main(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    ASSERT_TRUE(w->Close());
+    w->Send(w->main(), WM_ENDSESSION, TRUE, 0);  // the session ends: no confirmation, the process is ended
   }
   const std::unique_ptr<RosterWindow> w = RosterWindow::Start(folder);
   ASSERT_NE(w, nullptr);
@@ -802,12 +808,22 @@ TEST_F(GuiTest, ExitConfirmation) {
 }
 
 // Holds the extracted sample on screen while scripts/screenshot takes its
-// picture; runs only when that script asks for it.
+// picture; runs only when that script asks for it. Asked for a grown
+// window, it makes the window larger and points at 「抽出」, whose tooltip
+// names its keys.
 TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
   const std::wstring handshake = Environment(L"ROSTER_SCREENSHOT_FOLDER");
   if (handshake.empty()) GTEST_SKIP() << "only for scripts/screenshot";
   Extract(SampleRoster(), Cp932("名前"), false, false);
   window_->SetText(window_->Control(kMemoEdit), Cp932("次回: 第13回セッション"));
+  if (!Environment(L"ROSTER_SCREENSHOT_GROWN").empty()) {
+    const Rect start = PlaceIn(nullptr, window_->main());
+    window_->Place({start.left, start.top, start.right + start.width() / 3, start.bottom + start.height() / 4});
+    const Rect button = PlaceIn(nullptr, window_->Control(kExtractButton));
+    SetForegroundWindow(window_->main());
+    SetCursorPos(button.left + button.width() / 2, button.top + button.height() / 2);
+    Sleep(1500);
+  }
   WriteBinaryFile(handshake + L"\\ready", "ready");
   EXPECT_TRUE(WaitFor([&] { return GetFileAttributesW((handshake + L"\\done").c_str()) != INVALID_FILE_ATTRIBUTES; },
                       std::chrono::seconds(60)));
