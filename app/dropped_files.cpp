@@ -2,34 +2,11 @@
 
 #include <algorithm>
 
+#include "app/unconverted.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
 
 namespace roster {
 namespace {
-
-// The character at `bytes` (one whole character of a text in `encoding`)
-// as wide text, to name it.
-std::wstring WideCharacter(std::string_view bytes, TextEncoding encoding) {
-  std::wstring out;
-  switch (encoding) {
-    case TextEncoding::kUtf8: return WideFromUtf8(bytes);
-    case TextEncoding::kUtf16LittleEndian:
-    case TextEncoding::kUtf16BigEndian: {
-      const bool big = encoding == TextEncoding::kUtf16BigEndian;
-      char32_t units[2] = {0, 0};
-      for (std::size_t i = 0; i < 2 && 2 * i + 1 < bytes.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]), second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        units[i] = big ? (first << 8 | second) : (second << 8 | first);
-      }
-      const bool pair = units[0] >= 0xD800 && units[0] <= 0xDBFF && units[1] >= 0xDC00 && units[1] <= 0xDFFF;
-      AppendWide(out, pair ? 0x10000 + ((units[0] - 0xD800) << 10) + (units[1] - 0xDC00) : units[0]);
-      return out;
-    }
-    case TextEncoding::kCp932: break;
-  }
-  return WideFromCp932(bytes);
-}
 
 void AppendWithCrLf(std::string& out, std::string_view text) {
   out.reserve(out.size() + text.size());
@@ -44,31 +21,36 @@ void AppendWithCrLf(std::string& out, std::string_view text) {
 DroppedFiles ReadDroppedFiles(std::vector<std::string> names) {
   DroppedFiles dropped;
   dropped.names = std::move(names);
+  const auto refuse = [&](const std::string& name, DroppedFiles::Refusal refusal, std::string reason) {
+    dropped.unreadable = name;
+    dropped.refusal = refusal;
+    dropped.reason = std::move(reason);
+    return dropped;
+  };
   for (const std::string& name : dropped.names) {
-    const std::optional<std::string> bytes = ReadFileBytes(name, &dropped.reason);
-    if (!bytes) {
-      dropped.unreadable = name;
-      return dropped;
-    }
+    std::string reason;
+    const std::optional<std::string> bytes = ReadFileBytes(name, &reason);
+    if (!bytes) return refuse(name, DroppedFiles::Refusal::kCannotRead, reason);
     const TextForm form = DetectTextForm(*bytes);
+    if (form.encoding == TextEncoding::kCp932) {
+      if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(*bytes)) {
+        return refuse(name, DroppedFiles::Refusal::kUnknownEncoding, "looks like " + doubt->what);
+      }
+    }
     ConversionLoss loss;
     const std::string text = Cp932FromText(*bytes, form, &loss);
-    if (text.find('\0') != std::string::npos) {  // the box would end its text there
-      dropped.unreadable = name;
-      dropped.reason.clear();
-      return dropped;
-    }
+    // The box would end its text at a NUL.
+    if (text.find('\0') != std::string::npos) return refuse(name, DroppedFiles::Refusal::kNoText, "a NUL character");
     if (loss.count > 0 && dropped.replaced.count == 0) {
-      const std::string before = Cp932FromText(std::string_view(*bytes).substr(0, loss.firstAt), form);
-      dropped.replaced.firstLine = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-      dropped.replaced.first = WideCharacter(std::string_view(*bytes).substr(loss.firstAt, loss.firstLength), form.encoding);
+      const LostCharacter lost = LostCharacterAt(*bytes, form, loss.firstAt);
+      dropped.replaced.firstLine = lost.line;
+      AppendWide(dropped.replaced.first, lost.length > 0 ? lost.codePoint : 0xFFFD);
       dropped.replacedIn = name;
     }
     dropped.replaced.count += loss.count;
     if (!dropped.text.empty() && dropped.text.back() != '\n') dropped.text += "\r\n";
     AppendWithCrLf(dropped.text, text);
   }
-  dropped.reason.clear();
   return dropped;
 }
 

@@ -18,12 +18,15 @@ struct DroppedFiles {
   ReplacedCharacters replaced;     // characters without a CP932 form, now "?"; the line within its file
   std::string replacedIn;          // the file holding the first of them
   std::string unreadable;          // the first file that could not be read; empty when all were
-  std::string reason;              // why, in the system's words; empty: it holds no text
+  enum class Refusal { kCannotRead, kNoText, kUnknownEncoding } refusal = Refusal::kCannotRead;
+  std::string reason;              // why, in the system's or the detector's words
 };
 
 // Reads the files one after another, a line end added between two where
 // the first lacks one, and a bare "\n" made "\r\n" as the box writes it. A
-// file that holds a NUL character is no text and counts as unreadable.
+// file that holds a NUL character is no text, and one that the detector
+// doubts is CP932 (UTF-8 with a damaged byte, UTF-16 without a mark) would
+// be garbled: both are refused, as roster-extract refuses them.
 DroppedFiles ReadDroppedFiles(std::vector<std::string> names);
 
 // Reads the files and, when every one could be read, puts their text in

@@ -97,10 +97,13 @@ StatusMessage StatusText(const DroppedFiles& dropped) {
   StatusMessage message;
   if (!dropped.unreadable.empty()) {
     message.text = L"「" + FileName(dropped.unreadable) + L"」を読み込めませんでした";
-    message.note = dropped.reason.empty() ? L"テキストファイルではありません。名簿は変わっていません"
-                                          : L"名簿は変わっていません";
-    message.details = PlaceName(dropped.unreadable) + L": " +
-                      (dropped.reason.empty() ? L"NUL 文字があります" : WideFromUtf8(dropped.reason));
+    switch (dropped.refusal) {
+      case DroppedFiles::Refusal::kCannotRead: break;
+      case DroppedFiles::Refusal::kNoText: message.note = L"テキストファイルではありません。"; break;
+      case DroppedFiles::Refusal::kUnknownEncoding: message.note = L"文字コードがわかりません。"; break;
+    }
+    message.note += L"名簿は変わっていません";
+    message.details = PlaceName(dropped.unreadable) + L": " + WideFromUtf8(dropped.reason);
     return message;
   }
   message.text = dropped.names.size() == 1 ? L"「" + FileName(dropped.names.front()) + L"」を読み込みました"

@@ -15,35 +15,46 @@ uint32_t Utf16Unit(std::string_view bytes, std::size_t i, bool big) {
   return big ? (first << 8 | second) : (second << 8 | first);
 }
 
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
 }  // namespace
 
-std::string DescribeLoss(std::string_view bytes, TextForm form, std::size_t at, std::size_t* line) {
-  char text[32];
+LostCharacter LostCharacterAt(std::string_view bytes, TextForm form, std::size_t at) {
+  LostCharacter lost;
   const bool utf16 = form.encoding == TextEncoding::kUtf16LittleEndian || form.encoding == TextEncoding::kUtf16BigEndian;
   if (!utf16) {
-    *line = 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
-    char32_t codePoint = 0;
-    const std::size_t length = Utf8SequenceLength(bytes, at, &codePoint);
-    if (length == 0) {
-      std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(bytes[at]));
-      return std::string("invalid UTF-8 (byte ") + text + ")";
-    }
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codePoint));
-    return std::string("the character ") + text + " \"" + std::string(bytes.substr(at, length)) +
-           "\" has no Shift_JIS (CP932) form";
+    lost.line = 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
+    lost.length = Utf8SequenceLength(bytes, at, &lost.codePoint);
+    return lost;
   }
   const bool big = form.encoding == TextEncoding::kUtf16BigEndian;
-  *line = 1;
-  for (std::size_t i = form.byteOrderMark; i + 1 < at; i += 2) *line += Utf16Unit(bytes, i, big) == '\n';
-  if (at + 1 >= bytes.size()) return "an odd last byte in UTF-16";
-  char32_t codePoint = Utf16Unit(bytes, at, big);
-  if (codePoint >= 0xD800 && codePoint <= 0xDBFF && at + 3 < bytes.size()) {
+  for (std::size_t i = form.byteOrderMark; i + 1 < at; i += 2) lost.line += Utf16Unit(bytes, i, big) == '\n';
+  if (at + 1 >= bytes.size()) return lost;
+  lost.codePoint = Utf16Unit(bytes, at, big);
+  lost.length = 2;
+  if (lost.codePoint >= 0xD800 && lost.codePoint <= 0xDBFF && at + 3 < bytes.size()) {
     const uint32_t low = Utf16Unit(bytes, at + 2, big);
-    if (low >= 0xDC00 && low <= 0xDFFF) codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
+    if (low >= 0xDC00 && low <= 0xDFFF) {
+      lost.codePoint = 0x10000 + ((lost.codePoint - 0xD800) << 10) + (low - 0xDC00);
+      lost.length = 4;
+    }
   }
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codePoint));
-  if (codePoint >= 0xD800 && codePoint <= 0xDFFF) return std::string("a lone surrogate ") + text + " in UTF-16";
-  return std::string("the character ") + text + " \"" + Utf8Of(codePoint) + "\" has no Shift_JIS (CP932) form";
+  return lost;
+}
+
+std::string DescribeLoss(std::string_view bytes, TextForm form, std::size_t at, std::size_t* line) {
+  const LostCharacter lost = LostCharacterAt(bytes, form, at);
+  *line = lost.line;
+  const bool utf16 = form.encoding == TextEncoding::kUtf16LittleEndian || form.encoding == TextEncoding::kUtf16BigEndian;
+  char text[32];
+  if (lost.length == 0) {
+    if (utf16) return "an odd last byte in UTF-16";
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned char>(bytes[at]));
+    return std::string("invalid UTF-8 (byte ") + text + ")";
+  }
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(lost.codePoint));
+  if (IsSurrogate(lost.codePoint)) return std::string("a lone surrogate ") + text + " in UTF-16";
+  return std::string("the character ") + text + " \"" + Utf8Of(lost.codePoint) + "\" has no Shift_JIS (CP932) form";
 }
 
 }  // namespace roster

@@ -109,12 +109,12 @@ TEST_F(RunExtractionTest, CtrlZGoesBackThroughEveryRun) {
   const std::wstring pasted = L"Zoë|人間||10/1|1| 1 p\r\n" + WideFromCp932(kText);
   dialog_.Paste(kReportEdit, pasted);
   std::vector<std::wstring> shown = {pasted};
-  for (const char* key : {"名前", "命中力", "名前"}) {
+  for (const char* key : {"名前", "名前", "命中力"}) {  // a double 「抽出」, then another key
     dialog_.TypeComboText(kSortKeyCombo, key);
     Run();
     shown.push_back(dialog_.edit(kReportEdit).text);
   }
-  EXPECT_NE(shown[1], shown[2]);
+  EXPECT_NE(shown[2], shown[3]);
   for (std::size_t i = shown.size() - 1; i > 0; --i) {
     EXPECT_EQ(UndoExtraction(dialog_, history_), (HistoryStep{true, i - 1}));
     EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[i - 1]) << i;

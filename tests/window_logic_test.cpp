@@ -144,6 +144,8 @@ TEST(DroppedFiles, GoInAtTheCaretAsOnePaste) {
        L"名簿は変わっていません"},
       {"no text", {{"z.bin", "MZ\0\0"s}}, L"", L"「z.bin」を読み込めませんでした",
        L"テキストファイルではありません。名簿は変わっていません"},
+      {"UTF-16 without its mark", {{"v.txt", "A\0|\0x\0|\0\r\0\n\0"s}}, L"", L"「v.txt」を読み込めませんでした",
+       L"文字コードがわかりません。名簿は変わっていません"},
   };
   for (const DropCase& c : cases) {
     std::vector<std::string> names;

@@ -402,9 +402,11 @@ TEST_F(GuiTest, KeyboardAlone) {
     EXPECT_EQ(w.Send(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     shown.push_back(report);
   };
+  // Each run with another key, so that each step back shows another text.
   w.SelectKey(1);
   run({VK_F5}, Cp932("名前"));  // from the memo
-  run({VK_CONTROL, VK_RETURN}, Cp932("名前"));
+  w.SelectKey(4);
+  run({VK_CONTROL, VK_RETURN}, Cp932("冒険者レベル"));
   w.TypeKey(Cp932("命中力"));
   w.Press({VK_TAB});
   ASSERT_TRUE(focusIs(kExtractButton));
@@ -415,8 +417,9 @@ TEST_F(GuiTest, KeyboardAlone) {
   ASSERT_TRUE(focusIs(kSortKeyCombo));
   run({VK_RETURN}, Cp932("種族"));  // 「抽出」 is the dialog's default button
   for (std::size_t i = shown.size() - 1; i > 0; --i) {
+    ASSERT_NE(shown[i], shown[i - 1]) << i;
     w.Press({VK_CONTROL, 'Z'});
-    EXPECT_TRUE(shows(shown[i - 1])) << i;
+    EXPECT_TRUE(shows(shown[i - 1])) << i << ": " << Utf8FromWide(w.WideText(w.statusBar()));
   }
   EXPECT_EQ(w.WideText(w.statusBar()), L"「抽出」の前の文章に戻しました");
   w.Press({VK_CONTROL, 'Y'});
