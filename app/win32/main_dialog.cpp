@@ -55,7 +55,7 @@ void OnInitDialog(HWND dialog) {
   InitialiseDialogControls(MainDialogControls, Catalogue);
   RecordDesign(dialog);
   KeepDialogFromRescaling(dialog);
-  SubclassTextBoxes(dialog);
+  SubclassRosterBox(dialog);
   if (std::optional<StatusMessage> status = StatusText(search)) ShowStatus(*status);
 }
 

@@ -61,9 +61,8 @@ SIZE MinimumWindowSize();
 void ShowStatus(const StatusMessage& message);
 void LayoutStatusParts();
 
-// The roster box takes Ctrl+Z and Ctrl+Y through the history of 「抽出」;
-// neither text box types a tab.
-void SubclassTextBoxes(HWND dialog);
+// The roster box takes Ctrl+Z and Ctrl+Y through the history of 「抽出」.
+void SubclassRosterBox(HWND dialog);
 
 // roster.ini: read before the window shows, written when it closes; false,
 // with what failed in `failure`, when no place took it.

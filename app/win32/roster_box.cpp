@@ -1,7 +1,7 @@
-// The two text boxes under the dialog manager. The roster box's own undo
-// holds one step and a second Ctrl+Z redoes it, so Ctrl+Z (WM_UNDO, which
-// Alt+Backspace and the context menu's 元に戻す send too) and Ctrl+Y go
-// through the history of 「抽出」 first, while nothing was typed since.
+// The roster box under the dialog manager. Its own undo holds one step and
+// a second Ctrl+Z redoes it, so Ctrl+Z (WM_UNDO, which Alt+Backspace and
+// the context menu's 元に戻す send too) and Ctrl+Y go through the history of
+// 「抽出」 first, while nothing was typed since.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -37,12 +37,13 @@ LRESULT CALLBACK RosterBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     case EM_UNDO: return OnUndo(box, message, wParam, lParam);
     case EM_CANUNDO: return OnCanUndo(box, wParam, lParam);
     case WM_CHAR: return OnChar(box, wParam, lParam);
+    case WM_NCDESTROY: RemoveWindowSubclass(box, RosterBoxProc, 0); return DefSubclassProc(box, message, wParam, lParam);
     default: return DefSubclassProc(box, message, wParam, lParam);
   }
 }
 
 }  // namespace
 
-void SubclassTextBoxes(HWND dialog) { SetWindowSubclass(GetDlgItem(dialog, kReportEdit), RosterBoxProc, 0, 0); }
+void SubclassRosterBox(HWND dialog) { SetWindowSubclass(GetDlgItem(dialog, kReportEdit), RosterBoxProc, 0, 0); }
 
 }  // namespace roster
