@@ -193,7 +193,8 @@ struct StatusCase {
 };
 
 // The bar's text says only what is not zero; the note, in a part of its
-// own, what became "?" and a key that sorted nothing.
+// own, what became "?", a key that sorted nothing, where the catalogue
+// was looked for; the tooltip all of it.
 TEST(StatusText, SaysOnlyWhatIsNotZero) {
   const std::vector<StatusCase> cases = {
       {StatusText(RunResult{{0, 0, 0, 0}, {}, ""}), L"0 人を抽出しました", L"", L""},
@@ -209,7 +210,14 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
       {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",
        L""},
       {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},
+      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}}),
+       L"技能の一覧 Database\\技能.txt が見つかりません", L"技能の列なしで抽出します",
+       L"探した場所:\r\n  作業フォルダーの Database\\技能.txt\r\n  C:\\r\\Database\\技能.txt"},
+      {*StatusText(CatalogueSearch{{}, "", {"C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {"C:\\r\\x.txt: Permission denied"}}),
+       L"技能の一覧 Database\\技能.txt を読めません", L"技能の列なしで抽出します",
+       L"探した場所:\r\n  C:\\r\\Database\\技能.txt\r\n読めなかったもの: C:\\r\\x.txt: Permission denied"},
   };
+  EXPECT_FALSE(StatusText(CatalogueSearch{SkillCatalogue(), "", {}, {}}));  // found: nothing to say
   for (const StatusCase& c : cases) {
     EXPECT_EQ(c.got, (StatusMessage{c.text, c.note, c.details}));
     std::wstring tip = c.text;
