@@ -82,7 +82,8 @@ std::optional<StatusMessage> StatusText(const CatalogueSearch& search) {
   if (search.catalogue) return std::nullopt;
   const std::wstring catalogue = PlaceName(Utf8Bytes(kCatalogueFileName));
   StatusMessage message;
-  message.text = L"技能の一覧 " + catalogue + (search.problems.empty() ? L" が見つかりません" : L" を読めません");
+  message.text = search.problems.empty() ? catalogue + L" が作業フォルダーにも roster.exe の横にもありません"
+                                         : L"技能の一覧 " + catalogue + L" を読めません";
   message.note = L"技能の列なしで抽出します";
   message.details = L"探した場所:";
   for (const std::string& place : search.looked) {

@@ -211,7 +211,7 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
        L""},
       {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},
       {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}}),
-       L"技能の一覧 Database\\技能.txt が見つかりません", L"技能の列なしで抽出します",
+       L"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  作業フォルダーの Database\\技能.txt\r\n  C:\\r\\Database\\技能.txt"},
       {*StatusText(CatalogueSearch{{}, "", {"C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {"C:\\r\\x.txt: Permission denied"}}),
        L"技能の一覧 Database\\技能.txt を読めません", L"技能の列なしで抽出します",

@@ -13,7 +13,7 @@ constexpr int kEditFontHeightAt96Dpi = 12;
 // texts alike: a font that draws these draws the window's texts.
 constexpr std::wstring_view kWindowCharacters =
     L"抽出ソート:メモ昇順降順使用経験点表示ステータスバー0123456789 人を抽出しました（同名の上の行、読めなかった"
-    L"：最初は目）。変換できない文字個「?」にCtrl+Zで元に戻せます技能一覧列見つかり";
+    L"：最初は目）。変換できない文字個「?」にCtrl+Zで元に戻せます技能一覧列作業フォルダー横";
 
 // Whether `look` has a glyph of its own for every character of `text`.
 bool HasGlyphs(const LOGFONTW& look, std::wstring_view text) {

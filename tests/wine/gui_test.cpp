@@ -629,7 +629,7 @@ TEST(Catalogue, FoundBesideTheProgramOrNamed) {
   const std::string sample = ReadBinaryFile(WindowsPath(ROSTER_SOURCE_DIR) + L"\\Database\\技能.txt");
   const std::vector<CataloguePlaceCase> cases = {
       {"beside roster.exe only", sample, true, 23, {"ステータスバー"}},
-      {"nowhere", "", false, 11, {"技能の一覧 Database\\技能.txt が見つかりません", "技能の列なしで抽出します"}},
+      {"nowhere", "", false, 11, {"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", "技能の列なしで抽出します"}},
       {"with a character Shift_JIS lacks", "\xEF\xBB\xBF剣,ｹﾝ\xF0\x9F\x98\x80\r\n", false, 11,
        {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}},
   };
