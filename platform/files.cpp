@@ -160,6 +160,8 @@ bool ReplaceFileContents(const std::string& name, std::string_view bytes, std::s
 
 namespace {
 
+constexpr const char* kChanged = "it changed while it was read (read it again once it is saved)";
+
 // A file of this size or more is read in two parts.
 constexpr std::size_t kPartsFrom = std::size_t{1} << 20;
 // Room that a stream is read into beyond what it said it holds.
@@ -228,9 +230,28 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
     if (error) *error = Reason(errno);
     return false;
   }
+  const std::size_t start = size_;
   const std::size_t expected = native::RegularFileSize(file.get());
-  if (expected < kPartsFrom) return AppendStream(file.get(), expected, error);
-  // Two halves, each read straight into its place.
+  const std::int64_t changed = native::ChangeTime(file.get());
+  if (expected < kPartsFrom) {
+    if (!AppendStream(file.get(), expected, error)) return false;
+  } else if (!ReadInParts(file.get(), expected, error, runParts)) {
+    size_ = start;
+    return false;
+  }
+  // A file that an editor cuts or rewrites while it is read gives bytes of
+  // no one state: it is named, not read.
+  if (native::ChangeTime(file.get()) != changed || native::RegularFileSize(file.get()) != expected ||
+      (expected > 0 && size_ - start != expected)) {
+    if (error) *error = kChanged;
+    size_ = start;
+    return false;
+  }
+  return true;
+}
+
+// Two halves of a regular file, each read straight into its place.
+bool InputText::ReadInParts(std::FILE* file, std::size_t expected, std::string* error, const RunParts& runParts) {
   const std::size_t start = size_;
   Reserve(size_ + expected + 2);
   struct Part {
@@ -241,7 +262,7 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
   Part parts[2] = {{0, expected / 2, 0, false, {}}, {expected / 2, expected - expected / 2, 0, false, {}}};
   auto reader = [&](Part& part) {
     return [&] {
-      part.read = native::ReadAt(file.get(), part.offset, data_ + start + part.offset, part.size, part.got, &part.error);
+      part.read = native::ReadAt(file, part.offset, data_ + start + part.offset, part.size, part.got, &part.error);
     };
   };
   const std::function<void()> reads[2] = {reader(parts[0]), reader(parts[1])};
@@ -255,29 +276,8 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
     if (error) *error = part.error;
     return false;
   }
-  // A file that shrank while it was read ends where the first short half
-  // does; one that grew is read on after the halves.
-  if (parts[0].got < parts[0].size) {
-    size_ = start + parts[0].got;
-    return true;
-  }
-  size_ = start + parts[0].size + parts[1].got;
-  if (parts[1].got < parts[1].size) return true;
-  for (std::uint64_t offset = expected;;) {
-    char more[kGrowth];
-    std::size_t got = 0;
-    std::string reason;
-    if (!native::ReadAt(file.get(), offset, more, sizeof more, got, &reason)) {
-      if (error) *error = reason;
-      size_ = start;
-      return false;
-    }
-    if (got == 0) return true;
-    if (capacity_ - size_ < got + 2) Reserve(std::max(capacity_ * 2, size_ + got + 2));
-    std::memcpy(data_ + size_, more, got);
-    size_ += got;
-    offset += got;
-  }
+  size_ = start + parts[0].got + (parts[0].got == parts[0].size ? parts[1].got : 0);
+  return true;
 }
 
 bool InputText::AppendStandardInput(std::string* error) {

@@ -14,6 +14,9 @@ std::FILE* OpenForReading(const std::string& name);
 
 // The size of an open regular file; 0 for anything else (a pipe, a folder).
 std::size_t RegularFileSize(std::FILE* file);
+// When an open regular file was last changed (nanoseconds), to tell that it
+// changed while it was read; 0 for anything else.
+std::int64_t ChangeTime(std::FILE* file);
 
 // Reads up to `size` bytes at `offset` of an open file, without moving its
 // position, so that several threads may read one file at once; fewer only

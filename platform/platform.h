@@ -65,10 +65,10 @@ class InputText {
   // (each part reads into memory of its own).
   using RunParts = std::function<void(std::span<const std::function<void()>> parts)>;
 
-  // Appends a file read to its end, whatever its size said (a file of a
-  // megabyte or more in two parts, through `runParts`), or standard input
-  // ("-" is not special here); false, with the system's reason in `error`,
-  // when it cannot be opened or read (the text is then as before).
+  // Appends a file read to its end (a file of a megabyte or more in two
+  // parts, through `runParts`), or standard input ("-" is not special
+  // here); false, with the reason in `error`, when it cannot be opened or
+  // read, or changed while it was read (the text is then as before).
   bool AppendFile(const std::string& name, std::string* error = nullptr, const RunParts& runParts = {});
   bool AppendStandardInput(std::string* error = nullptr);
   void Append(std::string_view bytes);
@@ -84,6 +84,7 @@ class InputText {
 
  private:
   bool AppendStream(std::FILE* file, std::size_t expected, std::string* error);
+  bool ReadInParts(std::FILE* file, std::size_t expected, std::string* error, const RunParts& runParts);
   void Reserve(std::size_t capacity);
 
   char* data_ = nullptr;

@@ -42,6 +42,12 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
   return true;
 }
 
+std::int64_t ChangeTime(std::FILE* file) {
+  struct stat info {};
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+  return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
 void UseBinaryMode(std::FILE*) {}
 
 std::string FinalName(const std::string& name) {

@@ -237,6 +237,13 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
   return true;
 }
 
+std::int64_t ChangeTime(std::FILE* file) {
+  FILETIME written = {};
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileTime(handle, nullptr, nullptr, &written)) return 0;
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime);
+}
+
 void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
 
 // Windows replaces the file a name stands for; links are left to it.
