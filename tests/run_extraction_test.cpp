@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/extraction.h"
-#include "app/memory_dialog.h"
+#include "support/memory_dialog.h"
 #include "app/run_extraction.h"
 #include "app/status_text.h"
 #include "platform/platform.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "app/dropped_files.h"
-#include "app/memory_dialog.h"
+#include "support/memory_dialog.h"
 #include "app/run_extraction.h"
 #include "app/settings_file.h"
 #include "app/status_text.h"

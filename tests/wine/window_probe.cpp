@@ -47,6 +47,7 @@
 #include <string>
 #include <vector>
 
+#include "app/resource_ids.h"
 #include "top_level_window.h"
 
 namespace {
@@ -98,7 +99,7 @@ void Report(std::ostringstream& out, HDC dc) {
     out << "comctl32\t" << Utf8(path) << "\n";
   }
 
-  const std::wstring report = Visible(TextOf(GetDlgItem(dialog, 1001)));
+  const std::wstring report = Visible(TextOf(GetDlgItem(dialog, IDC_REPORT_EDIT)));
   std::wstring everything = report + TextOf(status);
   std::vector<HWND> captioned;
   for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
@@ -112,9 +113,9 @@ void Report(std::ostringstream& out, HDC dc) {
   const struct {
     const char* name;
     HWND window;
-  } fonts[] = {{"report", GetDlgItem(dialog, 1001)}, {"memo", GetDlgItem(dialog, 1003)},
-               {"controls", GetDlgItem(dialog, 1002)},
-               {"combo", GetDlgItem(dialog, 1005)}, {"status", status}};
+  } fonts[] = {{"report", GetDlgItem(dialog, IDC_REPORT_EDIT)}, {"memo", GetDlgItem(dialog, IDC_MEMO_EDIT)},
+               {"controls", GetDlgItem(dialog, IDC_EXTRACT_BUTTON)},
+               {"combo", GetDlgItem(dialog, IDC_SORT_KEY_COMBO)}, {"status", status}};
   for (const auto& font : fonts) {
     HFONT handle = FontOf(font.window);
     if (handle == nullptr) {
@@ -227,7 +228,7 @@ void ChangeDpi(int from, int to) {
 void CycleDpi(std::ostringstream& out, int from, int to, int changes) {
   HWND main = MainWindow();
   HWND dialog = FindWindowExW(main, nullptr, L"#32770", nullptr);
-  const HWND users[] = {GetDlgItem(dialog, 1001), GetDlgItem(dialog, 1002), FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)};
+  const HWND users[] = {GetDlgItem(dialog, IDC_REPORT_EDIT), GetDlgItem(dialog, IDC_EXTRACT_BUTTON), FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)};
   std::vector<HFONT> used;
   for (int i = 0; i < changes; ++i) {
     for (HWND user : users) used.push_back(FontOf(user));

@@ -1,4 +1,4 @@
-#include "app/win32/win32_dialog_controls.h"
+#include "win32/win32_dialog_controls.h"
 
 #include "platform/platform.h"
 

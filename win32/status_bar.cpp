@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/win32/shell.h"
+#include "win32/shell.h"
 
 namespace roster {
 namespace {

@@ -13,8 +13,8 @@
 #include "app/settings_file.h"
 #include "app/status_text.h"
 #include "app/window_layout.h"
-#include "app/win32/fonts.h"
-#include "app/win32/win32_dialog_controls.h"
+#include "win32/fonts.h"
+#include "win32/win32_dialog_controls.h"
 #include "catalogue/skill_catalogue.h"
 
 namespace roster {
@@ -46,6 +46,10 @@ extern DialogDesign Design;    // recorded when the dialog opens
 extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
 extern ExtractHistory History;    // what the runs of 「抽出」 replaced
 extern Win32DialogControls MainDialogControls;  // the dialog's controls, as the logic reads them
+
+// The whole program: the main window made and shown, then the messages
+// until it closes; the exit code.
+int RunShell(HINSTANCE instance, int showCommand);
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,7 +5,7 @@
 
 #include "app/catalogue_file.h"
 #include "app/run_extraction.h"
-#include "app/win32/shell.h"
+#include "win32/shell.h"
 
 namespace roster {
 

@@ -1,4 +1,4 @@
-#include "app/win32/fonts.h"
+#include "win32/fonts.h"
 
 #include <algorithm>
 #include <iterator>

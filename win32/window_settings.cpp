@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "app/control_text.h"
-#include "app/win32/shell.h"
+#include "win32/shell.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 

@@ -10,7 +10,7 @@
 
 #include "app/dropped_files.h"
 #include "app/resource_ids.h"
-#include "app/win32/shell.h"
+#include "win32/shell.h"
 #include "platform/platform.h"
 
 namespace roster {
@@ -264,10 +264,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-}  // namespace roster
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  using namespace roster;
+int RunShell(HINSTANCE instance, int showCommand) {
   AppInstance = instance;
   if (RegisterMainClass() == 0) return 0;
   HWND window = CreateWindowExW(0, kClassName, kTitle, kMainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -290,3 +288,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   }
   return static_cast<int>(msg.wParam);
 }
+
+}  // namespace roster

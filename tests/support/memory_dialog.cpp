@@ -1,4 +1,4 @@
-#include "app/memory_dialog.h"
+#include "support/memory_dialog.h"
 
 #include "platform/platform.h"
 

@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "app/run_extraction.h"
-#include "app/win32/shell.h"
+#include "win32/shell.h"
 
 namespace roster {
 namespace {
