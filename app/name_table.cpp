@@ -35,7 +35,8 @@ std::size_t NameTable::Find(const Slot& key, uint64_t hash) const {
 }
 
 bool NameTable::Insert(std::string_view name, uint64_t hash) {
-  if (name.empty() || name.size() > kInlineBytes) return longNames_.emplace(name).second;
+  if (name.empty()) return false;  // a line without a name is no character
+  if (name.size() > kInlineBytes) return longNames_.emplace(name).second;
   const Slot key = SlotOf(name);
   Slot& slot = slots_[Find(key, hash)];
   if (slot.bytes[kInlineBytes] != 0) return false;
@@ -44,7 +45,8 @@ bool NameTable::Insert(std::string_view name, uint64_t hash) {
 }
 
 bool NameTable::Contains(std::string_view name, uint64_t hash) const {
-  if (name.empty() || name.size() > kInlineBytes) return longNames_.count(std::string(name)) != 0;
+  if (name.empty()) return false;
+  if (name.size() > kInlineBytes) return longNames_.count(std::string(name)) != 0;
   const Slot key = SlotOf(name);
   return slots_[Find(key, hash)].bytes[kInlineBytes] != 0;
 }

@@ -25,9 +25,6 @@ class NameTable {
   // Whether each of `names` is in the table, looked up the same way.
   void ContainsEach(std::span<const std::string_view> names, std::span<bool> found) const;
 
-  bool Insert(std::string_view name) { return Insert(name, Hash(name)); }
-  bool Contains(std::string_view name) const { return Contains(name, Hash(name)); }
-
  private:
   static constexpr std::size_t kInlineBytes = 15;
   // How many names ahead a slot is fetched.

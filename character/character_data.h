@@ -212,8 +212,4 @@ void CharacterFields::ForEachSkillLevel(Visit visit) const {
   }
 }
 
-// The name that ParseLine would give the line, without parsing the rest:
-// empty for a rejected line.
-std::string ParseName(std::string_view line);
-
 }  // namespace roster

@@ -103,8 +103,6 @@ bool LineParser::IsBlankOrHeader() const {
   return true;
 }
 
-std::string ParseName(std::string_view line) { return LineParser(line).Name(); }
-
 void CharacterData::ParseLine(std::string_view line) {
   LineParser parser(line);
   CharacterData::Builder fields;

@@ -37,7 +37,6 @@ class Roster {
   void Join(Roster&& other, Keep keep);
 
   std::size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
   const CharacterRecord& operator[](std::size_t i) const { return records_[i]; }
   std::span<const CharacterRecord> Records() const { return {records_, size_}; }
 

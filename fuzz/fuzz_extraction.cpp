@@ -17,6 +17,7 @@
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 #include "support/extraction_testing.h"
+#include "support/reference_parser.h"
 #include "text/cp932.h"
 #include "text/space_runs.h"
 #include "text/strings.h"

@@ -6,6 +6,7 @@
 
 #include "character/character_data.h"
 #include "support/character_print.h"
+#include "support/reference_parser.h"
 
 namespace roster {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "character/line_parser.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -120,5 +121,7 @@ CharacterData AsReadBack(const CharacterData& c) {
   c.ForEachFeat([&](std::string_view feat) { f.AddFeat(feat); });
   return f.Build();
 }
+
+std::string ParseName(std::string_view line) { return LineParser(line).Name(); }
 
 }  // namespace roster

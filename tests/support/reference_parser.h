@@ -4,6 +4,7 @@
 // checked against it.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "character/character_data.h"
@@ -16,6 +17,10 @@ CharacterData ReferenceParse(std::string_view line);
 // skill cells gains the empty cell its row draws (one group marker), and a
 // negative level, drawn as "|", reads back as a group marker.
 CharacterData AsReadBack(const CharacterData& c);
+
+// The name that the line parser gives a line, without parsing the rest:
+// empty for a rejected line.
+std::string ParseName(std::string_view line);
 
 // The same boundaries as the parser's helpers, found by the plainest walk.
 std::size_t ReferenceFind(std::string_view text, std::string_view pattern);
