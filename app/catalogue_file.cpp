@@ -33,6 +33,7 @@ CatalogueSearch FindSkillCatalogue() {
   if (const std::string folder = ExecutableFolder(); !folder.empty()) places.push_back(folder + below);
   for (const std::string& folder : DataFolders()) places.push_back(folder + std::string(Utf8Bytes(kInstalledCatalogueName)));
   CatalogueSearch search;
+  search.workingFolder = WorkingFolder();
   for (const std::string& place : places) {
     search.looked.push_back(place);
     // Under the name as written, or as a Windows archive unpacks it.

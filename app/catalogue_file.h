@@ -30,6 +30,7 @@ struct CatalogueSearch {
   std::string file;                        // where it was read, as the platform names it
   std::vector<std::string> looked;         // every place tried, in order, up to the one found
   std::vector<std::string> problems;       // "PLACE: reason" for files there that could not be used
+  std::string workingFolder;               // what the first place is below, for a person to find it
 };
 CatalogueSearch FindSkillCatalogue();
 

@@ -141,7 +141,9 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
     return std::nullopt;
   }
   std::string note = std::string("no skill catalogue, so ") + without + "; looked for";
-  for (const std::string& place : search.looked) note += "\n  " + place;
+  for (const std::string& place : search.looked) {
+    note += "\n  " + place + (place == search.looked.front() ? " (below " + search.workingFolder + ")" : "");
+  }
   for (const std::string& problem : search.problems) note += "\ncannot read catalogue " + problem;
   Note(note);
   return std::nullopt;
@@ -167,8 +169,8 @@ std::string ResolveKey(const std::string& typed, const SkillCatalogue& catalogue
   }
   const bool validUtf8 = IsUtf8(typed);
   const std::string shown = validUtf8 || CommandLineIsUtf8() ? typed : Utf8FromCp932(typed);
-  Note("the key \"" + shown + "\" names no entry of the key list, so nothing was sorted (the lines keep their order, " +
-       "from the bottom up); the keys are: " + names);
+  Note("the key \"" + shown + "\" names no entry of the key list, so nothing was sorted: the characters stand in " +
+       "the order of their lines, from the bottom up; the keys are: " + names);
   return utf8 ? fromUtf8 : typed;
 }
 
@@ -206,6 +208,10 @@ int Run(const std::vector<std::string>& arguments) {
   if (const std::optional<int> stop = LoadCatalogue(options, catalogue)) return *stop;
   if (options.listKeys) return ListKeys(options, catalogue);
   const std::string key = ResolveKey(options.key, catalogue);
+  if (IsGroupHeading(ResolveSortKey(key, catalogue), catalogue)) {
+    Note("the key \"" + Utf8FromCp932(key) + "\" is a group heading of the catalogue: every character holds a group " +
+         "marker there, so nothing was sorted");
+  }
 
   RosterInput input;
   if (const std::optional<InputFailure> failure = ReadRosterInput(options.inputs, options.encoding, input)) {

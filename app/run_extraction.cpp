@@ -44,7 +44,10 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue,
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
   const std::string key = dialog.ReadComboText(kSortKeyCombo);
-  if (!key.empty() && ResolveSortKey(key, catalogue).field == SortField::kNone) result.unknownKey = key;
+  const SortKey resolved = ResolveSortKey(key, catalogue);
+  if (!key.empty() && resolved.field == SortField::kNone) result.unknownKey = key;
+  if (IsGroupHeading(resolved, catalogue)) result.groupKey = key;
+  result.noSkillColumns = catalogue.Rows().empty();
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = dialog.IsButtonChecked(kDescendingRadio);

@@ -24,6 +24,8 @@ struct RunResult {
   ExtractionSummary summary;
   ReplacedCharacters replaced;
   std::string unknownKey;  // CP932; empty when the key was empty or known
+  std::string groupKey;    // CP932: a group heading of the catalogue, which sorts nothing
+  bool noSkillColumns = false;  // the catalogue is empty: the header has no skill columns
 };
 
 // Reads the report box and the key and direction the dialog shows (once),

@@ -63,6 +63,10 @@ StatusMessage StatusText(const RunResult& result) {
   if (!result.unknownKey.empty()) {
     Join(message.note, L"。", L"「" + WideFromCp932(result.unknownKey) + L"」は一覧にないので並べ替えていません");
   }
+  if (!result.groupKey.empty()) {
+    Join(message.note, L"。", L"「" + WideFromCp932(result.groupKey) + L"」は技能のグループの見出しなので並べ替えていません");
+  }
+  if (result.noSkillColumns) Join(message.note, L"。", L"技能の一覧がないので技能の列はありません");
   return message;
 }
 
@@ -88,7 +92,8 @@ std::optional<StatusMessage> StatusText(const CatalogueSearch& search) {
   message.details = L"探した場所:";
   for (const std::string& place : search.looked) {
     const std::wstring name = PlaceName(place);
-    Join(message.details, L"\r\n  ", name == catalogue ? L"作業フォルダーの " + name : name);
+    const std::wstring folder = search.workingFolder.empty() ? L"" : L"（" + PlaceName(search.workingFolder) + L"）";
+    Join(message.details, L"\r\n  ", name == catalogue ? L"作業フォルダー" + folder + L"の " + name : name);
   }
   for (const std::string& problem : search.problems) Join(message.details, L"\r\n", L"読めなかったもの: " + PlaceName(problem));
   return message;

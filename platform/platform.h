@@ -34,6 +34,7 @@ bool FileExists(const std::string& name);
 // /usr/share; none on Windows), each ending in its separator; empty when
 // unknown.
 std::string ExecutableFolder();
+std::string WorkingFolder();
 std::vector<std::string> DataFolders();
 
 // The file's whole contents; nothing, with `error` (when given) the reason,

@@ -231,6 +231,14 @@ std::string ExecutableFolder() {
   return path.substr(0, path.rfind('/') + 1);
 }
 
+std::string WorkingFolder() {
+  char* folder = getcwd(nullptr, 0);
+  if (folder == nullptr) return {};
+  std::string name(folder);
+  std::free(folder);
+  return name.back() == '/' ? name : name + "/";
+}
+
 std::vector<std::string> DataFolders() {
   const char* value = std::getenv("XDG_DATA_DIRS");
   const std::string list = value != nullptr && *value != '\0' ? value : "/usr/local/share/:/usr/share/";

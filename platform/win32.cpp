@@ -145,6 +145,13 @@ std::string ExecutableFolder() {
   return Utf8OfWide(path.substr(0, path.find_last_of(L"\\/") + 1));
 }
 
+std::string WorkingFolder() {
+  std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+  folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+  if (folder.empty()) return {};
+  return Utf8OfWide(folder.back() == L'\\' ? folder : folder + L"\\");
+}
+
 // Windows programs keep their data beside them.
 std::vector<std::string> DataFolders() { return {}; }
 

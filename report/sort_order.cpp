@@ -243,6 +243,11 @@ SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue) {
   return {};
 }
 
+bool IsGroupHeading(const SortKey& key, const SkillCatalogue& catalogue) {
+  return key.field == SortField::kSkill && key.skillIndex < catalogue.Rows().size() &&
+         catalogue.Rows()[key.skillIndex].heading == "|";
+}
+
 bool CharacterBefore(const CharacterFields& a, const CharacterFields& b, const SortKey& key) {
   if (key.field == SortField::kNone) return false;
   if (IsTextField(key.field)) return TextOf(a, key.field) < TextOf(b, key.field);

@@ -51,6 +51,10 @@ struct SortKey {
 // when no row bears that name.
 SortKey ResolveSortKey(std::string_view key, const SkillCatalogue& catalogue);
 
+// Whether `key` is a group heading of the catalogue (a row whose heading is
+// "|"): every character holds a group marker there, so it orders nothing.
+bool IsGroupHeading(const SortKey& key, const SkillCatalogue& catalogue);
+
 // Whether `a` goes before `b` ascending. A strict weak ordering for every
 // key: under a skill key a character without that level goes first.
 bool CharacterBefore(const CharacterFields& a, const CharacterFields& b, const SortKey& key);

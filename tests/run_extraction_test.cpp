@@ -197,27 +197,32 @@ struct StatusCase {
 // was looked for; the tooltip all of it.
 TEST(StatusText, SaysOnlyWhatIsNotZero) {
   const std::vector<StatusCase> cases = {
-      {StatusText(RunResult{{0, 0, 0, 0}, {}, ""}), L"0 人を抽出しました", L"", L""},
-      {StatusText(RunResult{{19, 1, 2, 5}, {}, ""}), L"19 人を抽出しました（同名の上の行 1、読めない行 2：5 行目から）", L"",
+      {StatusText(RunResult{{0, 0, 0, 0}, {}, "", "", false}), L"0 人を抽出しました", L"", L""},
+      {StatusText(RunResult{{19, 1, 2, 5}, {}, "", "", false}), L"19 人を抽出しました（同名の上の行 1、読めない行 2：5 行目から）", L"",
        L""},
-      {StatusText(RunResult{{3, 2, 0, 0}, {}, ""}), L"3 人を抽出しました（同名の上の行 2）", L"", L""},
-      {StatusText(RunResult{{3, 0, 1, 7}, {}, ""}), L"3 人を抽出しました（読めない行 1：7 行目から）", L"", L""},
-      {StatusText(RunResult{{2, 0, 0, 0}, {3, 7, L"ë"}, ""}), L"2 人を抽出しました", L"「?」3 文字：Ctrl+Z で戻せます",
+      {StatusText(RunResult{{3, 2, 0, 0}, {}, "", "", false}), L"3 人を抽出しました（同名の上の行 2）", L"", L""},
+      {StatusText(RunResult{{3, 0, 1, 7}, {}, "", "", false}), L"3 人を抽出しました（読めない行 1：7 行目から）", L"", L""},
+      {StatusText(RunResult{{2, 0, 0, 0}, {3, 7, L"ë"}, "", "", false}), L"2 人を抽出しました", L"「?」3 文字：Ctrl+Z で戻せます",
        L"変換できない文字 3 個を「?」にしました（最初は 7 行目の「ë」）"},
-      {StatusText(RunResult{{2, 0, 0, 0}, {}, "命中力 "}), L"2 人を抽出しました",
+      {StatusText(RunResult{{2, 0, 0, 0}, {}, "命中力 ", "", false}), L"2 人を抽出しました",
        L"「命中力 」は一覧にないので並べ替えていません", L""},
+      {StatusText(RunResult{{2, 0, 0, 0}, {}, "", "〔戦技〕", true}), L"2 人を抽出しました",
+       L"「〔戦技〕」は技能のグループの見出しなので並べ替えていません。技能の一覧がないので技能の列はありません", L""},
       {StatusText(HistoryStep{true, 2}), L"「抽出」の前の文章に戻しました", L"あと 2 回戻せます。Ctrl+Y でやり直せます", L""},
       {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",
        L""},
       {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},
-      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}}),
+      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, ""}),
        L"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  作業フォルダーの Database\\技能.txt\r\n  C:\\r\\Database\\技能.txt"},
-      {*StatusText(CatalogueSearch{{}, "", {"C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {"C:\\r\\x.txt: Permission denied"}}),
+      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, "C:\\w\\"}),
+       L"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", L"技能の列なしで抽出します",
+       L"探した場所:\r\n  作業フォルダー（C:\\w\\）の Database\\技能.txt"},
+      {*StatusText(CatalogueSearch{{}, "", {"C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {"C:\\r\\x.txt: Permission denied"}, ""}),
        L"技能の一覧 Database\\技能.txt を読めません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  C:\\r\\Database\\技能.txt\r\n読めなかったもの: C:\\r\\x.txt: Permission denied"},
   };
-  EXPECT_FALSE(StatusText(CatalogueSearch{SkillCatalogue(), "", {}, {}}));  // found: nothing to say
+  EXPECT_FALSE(StatusText(CatalogueSearch{SkillCatalogue(), "", {}, {}, ""}));  // found: nothing to say
   for (const StatusCase& c : cases) {
     EXPECT_EQ(c.got, (StatusMessage{c.text, c.note, c.details}));
     std::wstring tip = c.text;

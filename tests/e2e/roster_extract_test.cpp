@@ -188,6 +188,11 @@ TEST_F(RosterExtractTest, KeysAsTyped) {
       EXPECT_TRUE(IsUtf8(r.err)) << r.err;
     }
   }
+  // A group heading is in the list, but every character holds a group
+  // marker there: it sorts nothing, and says so.
+  const Result group = Run("--catalogue '" + catalogue + "' -k g '" + roster + "'");
+  EXPECT_EQ(group.out, Run("--catalogue '" + catalogue + "' '" + roster + "'").out);
+  EXPECT_NE(group.err.find("\"g\" is a group heading of the catalogue"), std::string::npos) << group.err;
   // The keys above do sort: a skill and the hit value give other orders.
   EXPECT_NE(Run("--catalogue '" + catalogue + "' -k '剣士' '" + roster + "'").out,
             Run("--catalogue '" + catalogue + "' -k '命中力' '" + roster + "'").out);
