@@ -126,27 +126,20 @@ void RemoveFile(const std::string& name) { unlink(name.c_str()); }
 namespace {
 
 // Gives `advice` for the pages that lie wholly inside `bytes` at `data`.
-void AdvisePagesWithin(const void* data, std::size_t bytes, int advice, std::uintptr_t page = 0) {
-  if (page == 0) page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+void AdvisePagesWithin(const void* data, std::size_t bytes, int advice) {
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
   const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(page - 1);
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, advice);
 }
 
-// The length in bytes of the input character at `pos` that did not convert.
-using CharacterLength = std::size_t (*)(std::string_view in, std::size_t pos);
-
-std::size_t Cp932Length(std::string_view in, std::size_t pos) { return CharLength(in, pos); }
-
-// Converts `in` with iconv. A character that iconv refuses becomes
-// `replacement` (bytes in the target encoding) and is counted in `loss`,
-// whose offsets are in units of `unit` bytes.
-std::string Convert(const char* to, const char* from, std::string_view in, std::size_t unit,
-                    std::string_view replacement, CharacterLength length, ConversionLoss* loss) {
+// Converts CP932 `in` with iconv. A character that iconv refuses becomes
+// `replacement` (bytes in the target encoding) and is counted in `loss`.
+std::string ConvertCp932(const char* to, std::string_view in, std::string_view replacement, ConversionLoss* loss) {
   if (loss) *loss = {};
   std::string out;
   if (in.empty()) return out;
-  const iconv_t cd = iconv_open(to, from);
+  const iconv_t cd = iconv_open(to, "CP932");
   if (cd == reinterpret_cast<iconv_t>(-1)) return out;
   out.resize(in.size() * 2 + 16);
   char* inPtr = const_cast<char*>(in.data());
@@ -167,11 +160,11 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
     }
     // EILSEQ or EINVAL (cut off at the end): one character that does not go.
     const std::size_t at = static_cast<std::size_t>(inPtr - in.data());
-    const std::size_t skip = std::min(inLeft, length(in, at));
+    const std::size_t skip = std::min(inLeft, CharLength(in, at));
     if (loss) {
       if (loss->count == 0) {
-        loss->firstAt = at / unit;
-        loss->firstLength = skip / unit;
+        loss->firstAt = at;
+        loss->firstLength = skip;
       }
       ++loss->count;
     }
@@ -202,18 +195,15 @@ constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 }  // namespace
 
 std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
-  return WideOf(Convert("WCHAR_T", "CP932", cp932, 1, kWideReplacement, Cp932Length, loss));
+  return WideOf(ConvertCp932("WCHAR_T", cp932, kWideReplacement, loss));
 }
 
 std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
-  return Convert("UTF-8", "CP932", cp932, 1, kUtf8Replacement, Cp932Length, loss);
+  return ConvertCp932("UTF-8", cp932, kUtf8Replacement, loss);
 }
 
 void PreferLargePages(void* data, std::size_t bytes) { AdvisePagesWithin(data, bytes, MADV_HUGEPAGE); }
 
-// Whole large pages only: a part of one would split it, and memory given
-// back in small pieces leaves no room for the large pages that the run's
-// tables ask for next.
 void native::ReleasePages(const void* data, std::size_t bytes) {
   AdvisePagesWithin(data, bytes, MADV_DONTNEED);
 }
