@@ -40,7 +40,7 @@ std::optional<std::string> ReadFileBytes(const std::string& name, std::string* e
   // The file is read straight into a string of its size, so a large file is
   // neither copied through a buffer nor held twice while the string grows;
   // whatever the size said, it is read on to the end (a file that grew).
-  std::string bytes(native::RegularFileSize(file.get()), '\0');
+  std::string bytes(native::StampOf(file.get()).size, '\0');
   bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
   if (!AppendRest(file.get(), bytes, error)) return std::nullopt;
   return bytes;
@@ -231,8 +231,8 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
     return false;
   }
   const std::size_t start = size_;
-  const std::size_t expected = native::RegularFileSize(file.get());
-  const std::int64_t changed = native::ChangeTime(file.get());
+  const native::FileStamp before = native::StampOf(file.get());
+  const std::size_t expected = before.size;
   if (expected < kPartsFrom) {
     if (!AppendStream(file.get(), expected, error)) return false;
   } else if (!ReadInParts(file.get(), expected, error, runParts)) {
@@ -241,8 +241,7 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
   }
   // A file that an editor cuts or rewrites while it is read gives bytes of
   // no one state: it is named, not read.
-  if (native::ChangeTime(file.get()) != changed || native::RegularFileSize(file.get()) != expected ||
-      (expected > 0 && size_ - start != expected)) {
+  if (native::StampOf(file.get()) != before || (expected > 0 && size_ - start != expected)) {
     if (error) *error = kChanged;
     size_ = start;
     return false;

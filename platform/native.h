@@ -12,11 +12,15 @@ namespace roster::native {
 // Opens a file for reading bytes, by a name in the form of platform.h.
 std::FILE* OpenForReading(const std::string& name);
 
-// The size of an open regular file; 0 for anything else (a pipe, a folder).
-std::size_t RegularFileSize(std::FILE* file);
-// When an open regular file was last changed (nanoseconds), to tell that it
-// changed while it was read; 0 for anything else.
-std::int64_t ChangeTime(std::FILE* file);
+// An open regular file's size and when it was last changed (in the
+// system's own ticks), taken together to tell that it changed while it was
+// read; both 0 for anything else (a pipe, a folder).
+struct FileStamp {
+  std::size_t size = 0;
+  std::int64_t changed = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(std::FILE* file);
 
 // Reads up to `size` bytes at `offset` of an open file, without moving its
 // position, so that several threads may read one file at once; fewer only

@@ -22,9 +22,11 @@ namespace native {
 
 std::FILE* OpenForReading(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
 
-std::size_t RegularFileSize(std::FILE* file) {
+FileStamp StampOf(std::FILE* file) {
   struct stat info {};
-  return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+  return {static_cast<std::size_t>(info.st_size),
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error) {
@@ -40,12 +42,6 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
     got += static_cast<std::size_t>(read);
   }
   return true;
-}
-
-std::int64_t ChangeTime(std::FILE* file) {
-  struct stat info {};
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
-  return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
 }
 
 void UseBinaryMode(std::FILE*) {}

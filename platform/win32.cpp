@@ -218,10 +218,20 @@ std::FILE* OpenForReading(const std::string& name) {
   return _wfopen(wide.c_str(), L"rb");
 }
 
-std::size_t RegularFileSize(std::FILE* file) {
+// The size as the C library sees it; the time to the system's 100 ns.
+FileStamp StampOf(std::FILE* file) {
+  FileStamp stamp;
   struct _stat64 info {};
-  return _fstat64(_fileno(file), &info) == 0 && (info.st_mode & _S_IFREG) != 0 ? static_cast<std::size_t>(info.st_size)
-                                                                               : 0;
+  if (_fstat64(_fileno(file), &info) == 0 && (info.st_mode & _S_IFREG) != 0) {
+    stamp.size = static_cast<std::size_t>(info.st_size);
+  }
+  FILETIME written = {};
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (GetFileType(handle) == FILE_TYPE_DISK && GetFileTime(handle, nullptr, nullptr, &written)) {
+    stamp.changed =
+        static_cast<std::int64_t>((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime);
+  }
+  return stamp;
 }
 
 bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error) {
@@ -242,13 +252,6 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
     got += read;
   }
   return true;
-}
-
-std::int64_t ChangeTime(std::FILE* file) {
-  FILETIME written = {};
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
-  if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileTime(handle, nullptr, nullptr, &written)) return 0;
-  return static_cast<std::int64_t>((static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime);
 }
 
 void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
