@@ -15,14 +15,13 @@
 
 #include "platform/native.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
 
 namespace roster {
 namespace {
 
 constexpr UINT kJapaneseCodePage = 932;
 
-// Conversions run in pieces of this many input units: a piece that loses a
+// Code page 932 is read in pieces of this many bytes: a piece that loses a
 // character is done again one character at a time, to find and count it.
 constexpr std::size_t kPiece = 4096;
 
@@ -51,48 +50,6 @@ std::size_t Cp932CharLength(std::string_view in, std::size_t pos) {
   return pos + 1 < in.size() && IsDBCSLeadByteEx(kJapaneseCodePage, static_cast<BYTE>(in[pos])) ? 2 : 1;
 }
 
-// Converts `in` piece by piece with `convert` (false: something in the piece
-// has no form in the target). Such a piece is done again one character at a
-// time, and each character that does not go becomes `replacement`.
-template <typename In, typename Out, typename Length, typename Convert>
-Out ConvertInPieces(In in, Length length, Convert convert, typename Out::value_type replacement,
-                    ConversionLoss* loss) {
-  if (loss) *loss = {};
-  Out out;
-  for (std::size_t pos = 0; pos < in.size();) {
-    std::size_t end = pos;
-    while (end < in.size() && end - pos < kPiece) end += length(in, end);
-    end = std::min(end, in.size());
-    const std::size_t used = out.size();
-    if (!convert(in.substr(pos, end - pos), out)) {
-      out.resize(used);
-      for (std::size_t at = pos; at < end;) {
-        const std::size_t size = std::min(length(in, at), end - at);
-        const std::size_t before = out.size();
-        if (!convert(in.substr(at, size), out)) {
-          out.resize(before);
-          out.push_back(replacement);
-          Count(loss, at, size);
-        }
-        at += size;
-      }
-    }
-    pos = end;
-  }
-  return out;
-}
-
-}  // namespace
-
-std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
-  return ConvertInPieces<std::string_view, std::wstring>(
-      cp932, Cp932CharLength,
-      [](std::string_view piece, std::wstring& out) { return WidePiece(kJapaneseCodePage, piece, out); }, L'\xFFFD',
-      loss);
-}
-
-namespace {
-
 std::string Utf8OfWide(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
@@ -118,8 +75,32 @@ std::string SystemReason(DWORD code) {
   return Utf8OfWide(reason);
 }
 
-
 }  // namespace
+
+// A piece that holds a byte that is no character (WidePiece leaves `out` as
+// it was) is done again one character at a time, and each character that
+// does not go becomes U+FFFD.
+std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
+  if (loss) *loss = {};
+  std::wstring out;
+  for (std::size_t pos = 0; pos < cp932.size();) {
+    std::size_t end = pos;
+    while (end < cp932.size() && end - pos < kPiece) end += Cp932CharLength(cp932, end);
+    end = std::min(end, cp932.size());
+    if (!WidePiece(kJapaneseCodePage, cp932.substr(pos, end - pos), out)) {
+      for (std::size_t at = pos; at < end;) {
+        const std::size_t size = std::min(Cp932CharLength(cp932, at), end - at);
+        if (!WidePiece(kJapaneseCodePage, cp932.substr(at, size), out)) {
+          out.push_back(L'\xFFFD');
+          Count(loss, at, size);
+        }
+        at += size;
+      }
+    }
+    pos = end;
+  }
+  return out;
+}
 
 std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) { return Utf8OfWide(WideFromCp932(cp932, loss)); }
 
