@@ -10,8 +10,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-
 }  // namespace
 
 std::string Cp932OfControlText(std::wstring_view text, ReplacedCharacters* replaced) {
@@ -44,12 +42,13 @@ void AppendWide(std::wstring& text, char32_t codePoint) {
 std::string Utf8FromWide(std::wstring_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    auto c = static_cast<char32_t>(text[i]);
+  const auto unit = [&](std::size_t i) { return static_cast<char32_t>(text[i]); };
+  for (std::size_t i = 0; i < text.size();) {
+    char32_t c = unit(i);
     if constexpr (sizeof(wchar_t) == 2) {
-      const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                        text[i + 1] <= 0xDFFF;
-      if (pair) c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+      i += Utf16SequenceLength(text.size(), i, unit, &c);
+    } else {
+      ++i;
     }
     out += Utf8Of(IsSurrogate(c) || c > 0x10FFFF ? kReplacement : c);
   }

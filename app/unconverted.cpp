@@ -7,18 +7,6 @@
 #include "platform/utf8.h"
 
 namespace roster {
-namespace {
-
-// The UTF-16 unit at `i` of `bytes` (past the mark).
-uint32_t Utf16Unit(std::string_view bytes, std::size_t i, bool big) {
-  const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
-  return big ? (first << 8 | second) : (second << 8 | first);
-}
-
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-
-}  // namespace
-
 LostCharacter LostCharacterAt(std::string_view bytes, TextForm form, std::size_t at) {
   LostCharacter lost;
   const bool utf16 = form.encoding == TextEncoding::kUtf16LittleEndian || form.encoding == TextEncoding::kUtf16BigEndian;
@@ -28,17 +16,10 @@ LostCharacter LostCharacterAt(std::string_view bytes, TextForm form, std::size_t
     return lost;
   }
   const bool big = form.encoding == TextEncoding::kUtf16BigEndian;
-  for (std::size_t i = form.byteOrderMark; i + 1 < at; i += 2) lost.line += Utf16Unit(bytes, i, big) == '\n';
+  for (std::size_t i = form.byteOrderMark; i + 1 < at; i += 2) lost.line += Utf16UnitAt(bytes, i, big) == '\n';
   if (at + 1 >= bytes.size()) return lost;
-  lost.codePoint = Utf16Unit(bytes, at, big);
-  lost.length = 2;
-  if (lost.codePoint >= 0xD800 && lost.codePoint <= 0xDBFF && at + 3 < bytes.size()) {
-    const uint32_t low = Utf16Unit(bytes, at + 2, big);
-    if (low >= 0xDC00 && low <= 0xDFFF) {
-      lost.codePoint = 0x10000 + ((lost.codePoint - 0xD800) << 10) + (low - 0xDC00);
-      lost.length = 4;
-    }
-  }
+  const auto unit = [&](std::size_t i) { return Utf16UnitAt(bytes, at + 2 * i, big); };
+  lost.length = 2 * Utf16SequenceLength((bytes.size() - at) / 2, 0, unit, &lost.codePoint);
   return lost;
 }
 

@@ -147,12 +147,9 @@ std::string Encode(std::size_t units, Next next, std::size_t room, ConversionLos
 // A UTF-16 character from `unit(pos)`: a pair of surrogates is one.
 template <typename Unit>
 Decoded NextUtf16(std::size_t units, std::size_t pos, Unit unit) {
-  const uint32_t first = unit(pos);
-  if (first >= 0xD800 && first <= 0xDBFF && pos + 1 < units) {
-    const uint32_t second = unit(pos + 1);
-    if (second >= 0xDC00 && second <= 0xDFFF) return {0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00), true, 2};
-  }
-  return {first, first < 0xD800 || first > 0xDFFF, 1};
+  char32_t c = 0;
+  const std::size_t length = Utf16SequenceLength(units, pos, unit, &c);
+  return {c, !IsSurrogate(c), length};
 }
 
 }  // namespace
@@ -176,10 +173,10 @@ std::string Cp932FromWide(std::wstring_view wide, ConversionLoss* loss) {
       wide.size(),
       [&](std::size_t pos) -> Decoded {
         if constexpr (sizeof(wchar_t) == 2) {
-          return NextUtf16(wide.size(), pos, [&](std::size_t i) { return static_cast<uint32_t>(wide[i]); });
+          return NextUtf16(wide.size(), pos, [&](std::size_t i) { return static_cast<char32_t>(wide[i]); });
         } else {
-          const auto c = static_cast<uint32_t>(wide[pos]);
-          return {c, c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF), 1};
+          const auto c = static_cast<char32_t>(wide[pos]);
+          return {c, !IsSurrogate(c) && c <= 0x10FFFF, 1};
         }
       },
       wide.size() * 2, loss);
@@ -248,10 +245,9 @@ std::string Cp932FromText(std::string_view bytes, TextForm form, ConversionLoss*
       const bool big = form.encoding == TextEncoding::kUtf16BigEndian;
       const std::string_view text = bytes.substr(bom);
       const std::size_t units = (text.size() + 1) / 2;  // an odd last byte is a unit that forms nothing
-      auto unit = [&](std::size_t i) -> uint32_t {
+      auto unit = [&](std::size_t i) -> char32_t {
         if (2 * i + 1 >= text.size()) return 0xDC00;  // a lone half: no character
-        const auto first = static_cast<unsigned char>(text[2 * i]), second = static_cast<unsigned char>(text[2 * i + 1]);
-        return big ? (first << 8 | second) : (second << 8 | first);
+        return Utf16UnitAt(text, 2 * i, big);
       };
       out = Encode(units, [&](std::size_t pos) { return NextUtf16(units, pos, unit); }, text.size() / 2, loss);
       if (loss != nullptr) {  // in bytes of the text

@@ -1,5 +1,6 @@
-// One UTF-8 sequence decoded: how long it is and which character it holds,
-// for the conversions and for messages that name a character.
+// One UTF-8 sequence or UTF-16 character decoded: how long it is and which
+// character it holds, for the conversions and for messages that name a
+// character.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +8,8 @@
 #include <string_view>
 
 namespace roster {
+
+inline bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 // The length of the well-formed UTF-8 sequence at `pos` (1 to 4), with its
 // code point in `codePoint` (when given); 0 for a byte that starts none
@@ -37,7 +40,7 @@ inline std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos, ch
     value = (value << 6) | (byte(i) & 0x3F);
   }
   const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
-  if (overlong || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  if (overlong || value > 0x10FFFF || IsSurrogate(value)) return 0;
   if (codePoint != nullptr) *codePoint = value;
   return length;
 }
@@ -57,6 +60,30 @@ inline bool IsUtf8(std::string_view text) {
     pos += length;
   }
   return true;
+}
+
+// The UTF-16 unit at byte `i` of `bytes`: two bytes in the given order.
+inline char32_t Utf16UnitAt(std::string_view bytes, std::size_t i, bool bigEndian) {
+  const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+  return bigEndian ? (first << 8 | second) : (second << 8 | first);
+}
+
+// The length in units (1 or 2) of the UTF-16 character at unit `pos` of
+// `units` units, each `unit(i)`, with its code point in `codePoint`: a high
+// surrogate and a low one after it form one character; any other unit, a
+// lone surrogate too, stands for itself.
+template <typename Unit>
+std::size_t Utf16SequenceLength(std::size_t units, std::size_t pos, Unit unit, char32_t* codePoint) {
+  const char32_t first = unit(pos);
+  if (first >= 0xD800 && first <= 0xDBFF && pos + 1 < units) {
+    const char32_t second = unit(pos + 1);
+    if (second >= 0xDC00 && second <= 0xDFFF) {
+      *codePoint = 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00);
+      return 2;
+    }
+  }
+  *codePoint = first;
+  return 1;
 }
 
 // The UTF-8 bytes of a code point.

@@ -279,6 +279,8 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"no CP932 form, detected", "", U8(u8"名前\nb\n☃\n"), 1, U8(u8"standard input:3: the character U+2603 \"☃\"")},
       {"no CP932 form in UTF-16", "", std::string("\xFF\xFE" "a\0\n\0\x03\x26", 8), 1,
        "standard input:2: the character U+2603"},
+      {"a surrogate pair in UTF-16", "", std::string("\xFF\xFE" "a\0\n\0\x3D\xD8\x00\xDE", 10), 1,
+       "standard input:2: the character U+1F600"},
       {"missing input file", "no-such-file.txt", "", 2, "cannot read no-such-file.txt: No such file"},
       {"missing second file", "examples/roster.txt no-such-file.txt", "", 2, "cannot read no-such-file.txt: No such file"},
       {"directory as input", "examples", "", 2, "cannot read examples: Is a directory"},

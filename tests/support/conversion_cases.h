@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/control_text.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 
@@ -79,35 +80,16 @@ inline const std::vector<DetectionCase>& DetectionCases() {
   return cases;
 }
 
-// `utf8` as wchar_t: UTF-16 where wchar_t has 16 bits (Windows), UTF-32
-// elsewhere.
-inline std::wstring WideOfUtf8(std::u8string_view utf8) {
-  const std::string_view bytes(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-  std::wstring wide;
-  for (std::size_t pos = 0; pos < bytes.size();) {
-    char32_t c = 0;
-    const std::size_t length = Utf8SequenceLength(bytes, pos, &c);
-    if (length == 0) return {};
-    if (sizeof(wchar_t) == 2 && c > 0xFFFF) {
-      wide.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
-      wide.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-      wide.push_back(static_cast<wchar_t>(c));
-    }
-    pos += length;
-  }
-  return wide;
-}
-
 // What differs from the table on this platform, one line per difference:
 // the bytes, the loss count and where the first loss stands (in the units
 // of each input), through both conversions, and the way back.
 inline std::vector<std::string> ConversionFailures() {
   std::vector<std::string> failures;
   for (const ConversionCase& c : ConversionCases()) {
-    const std::string_view utf8(reinterpret_cast<const char*>(c.text.data()), c.text.size());
-    const std::wstring wide = WideOfUtf8(c.text);
-    const std::size_t wideAt = WideOfUtf8(c.text.substr(0, c.firstLostAt)).size();
+    // wchar_t is UTF-16 on Windows and UTF-32 elsewhere.
+    const std::string_view utf8 = Utf8Bytes(c.text);
+    const std::wstring wide = WideFromUtf8(utf8);
+    const std::size_t wideAt = WideFromUtf8(utf8.substr(0, c.firstLostAt)).size();
     ConversionLoss fromUtf8, fromWide;
     const std::string viaUtf8 = Cp932FromUtf8(utf8, &fromUtf8);
     const std::string viaWide = Cp932FromWide(wide, &fromWide);
@@ -117,7 +99,7 @@ inline std::vector<std::string> ConversionFailures() {
     if (fromUtf8.count != c.lost || fromWide.count != c.lost) fail("loss count");
     if (c.lost > 0 && (fromUtf8.firstAt != c.firstLostAt || fromWide.firstAt != wideAt)) fail("first loss");
     const std::string back = Utf8FromCp932(c.cp932);
-    if (back != std::string_view(reinterpret_cast<const char*>(c.back.data()), c.back.size())) fail("read back");
+    if (back != Utf8Bytes(c.back)) fail("read back");
   }
   for (const DetectionCase& c : DetectionCases()) {
     auto fail = [&](const char* how) { failures.push_back(std::string(c.what) + ": " + how); };
