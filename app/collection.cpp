@@ -97,16 +97,16 @@ class PartCollector {
         ++summary.merged;
       }
     }
-    GiveBack(top_);
+    GiveBack();
     count_ = 0;
   }
 
  private:
-  // The lines from `top` down have been read for good.
-  void GiveBack(const char* top) {
-    if (unreturned_ - top < static_cast<std::ptrdiff_t>(kGiveBackBytes)) return;
-    text_.ReleasePart(std::string_view(top, static_cast<std::size_t>(unreturned_ - top)));
-    unreturned_ = top;
+  // The lines from `top_` down have been read for good.
+  void GiveBack() {
+    if (unreturned_ - top_ < static_cast<std::ptrdiff_t>(kGiveBackBytes)) return;
+    text_.ReleasePart(std::string_view(top_, static_cast<std::size_t>(unreturned_ - top_)));
+    unreturned_ = top_;
   }
 
   const InputText& text_;
