@@ -18,13 +18,17 @@ struct FileCloser {
 
 std::string Reason(int error) { return error != 0 ? std::strerror(error) : "cannot open"; }
 
+// Why a read or write just failed: errno, or a plain I/O error where the
+// C library set none.
+std::string IoReason() { return std::strerror(errno != 0 ? errno : EIO); }
+
 // Appends what is left of an open stream to `bytes`; false on a read error.
 bool AppendRest(std::FILE* file, std::string& bytes, std::string* error) {
   char buffer[1 << 16];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
   if (!std::ferror(file)) return true;
-  if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+  if (error) *error = IoReason();
   return false;
 }
 
@@ -50,7 +54,7 @@ bool WriteStandardOutput(std::string_view bytes, std::string* error) {
   native::UseBinaryMode(stdout);
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
-  if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+  if (error) *error = IoReason();
   return false;
 }
 
@@ -88,7 +92,7 @@ bool FileReplacement::Write(std::string_view bytes, std::string* error) {
   if (file_ == nullptr) return false;
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size()) return true;
-  if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+  if (error) *error = IoReason();
   Abandon();
   return false;
 }
@@ -107,7 +111,7 @@ bool CopyBack(std::FILE* from, const std::string& target, std::string* error) {
     if (std::fwrite(buffer, 1, got, to.get()) != got) break;
   }
   if (std::ferror(from) || std::ferror(to.get()) || std::fflush(to.get()) != 0) {
-    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    if (error) *error = IoReason();
     return false;
   }
   return native::FlushToDisk(to.get(), error);
@@ -119,13 +123,13 @@ bool FileReplacement::Commit(std::string* error) {
   if (file_ == nullptr) return false;
   errno = 0;
   if (std::fflush(file_) != 0) {
-    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    if (error) *error = IoReason();
     Abandon();
     return false;
   }
   if (way_ == Way::kDirect) {
     const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
-    if (!closed && error) *error = std::strerror(errno != 0 ? errno : EIO);
+    if (!closed && error) *error = IoReason();
     return closed;
   }
   if (!native::FlushToDisk(file_, error)) {
@@ -146,7 +150,7 @@ bool FileReplacement::Commit(std::string* error) {
   }
   const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
   if (!closed || !native::RenameOver(temporary_, target_, error)) {
-    if (!closed && error) *error = std::strerror(errno != 0 ? errno : EIO);
+    if (!closed && error) *error = IoReason();
     native::RemoveFile(temporary_);
     return false;
   }
@@ -217,7 +221,7 @@ bool InputText::AppendStream(std::FILE* file, std::size_t expected, std::string*
     size_ += got;
     if (got > 0) continue;
     if (!std::ferror(file)) return true;
-    if (error) *error = std::strerror(errno != 0 ? errno : EIO);
+    if (error) *error = IoReason();
     size_ = start;
     return false;
   }

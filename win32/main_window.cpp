@@ -69,6 +69,18 @@ void SetWindowIcons() {
   }
 }
 
+// The window at `dpi`: the dialog units, the fonts (made again, the old
+// ones deleted once no control holds them) and the icons.
+void UseDpi(UINT dpi) {
+  WindowDpi = dpi;
+  WindowUnits = DialogUnitsAt(Looks, WindowDpi);
+  const WindowFonts old = Fonts;
+  Fonts = CreateWindowFonts(Looks, WindowDpi);
+  ApplyFonts();
+  DeleteWindowFonts(old);
+  SetWindowIcons();
+}
+
 LRESULT OnCreate(HWND window) {
   // The C runtime's character classification becomes Japanese; every other
   // category stays classic. Text crosses the controls as code page 932
@@ -91,15 +103,13 @@ LRESULT OnCreate(HWND window) {
   if (MainDialog == nullptr) return -1;
   AddToolTip(GetDlgItem(MainDialog, kExtractButton), L"「抽出」: F5 または Ctrl+Enter");
   Looks = FindFontLooks(reinterpret_cast<HFONT>(SendMessageW(MainDialog, WM_GETFONT, 0, 0)), WindowDpi);
-  Design.units = WindowUnits = DialogUnitsAt(Looks, WindowDpi);
-  Fonts = CreateWindowFonts(Looks, WindowDpi);
-  ApplyFonts();
+  UseDpi(WindowDpi);
+  Design.units = WindowUnits;
   ShowWindow(MainDialog, SW_SHOW);
   HMENU system = GetSystemMenu(window, FALSE);
   AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(system, MF_STRING, IDM_ABOUT, L"バージョン情報(&A)...");
   DragAcceptFiles(window, TRUE);
-  SetWindowIcons();
   const SIZE minimum = MinimumWindowSize();
   SetWindowPos(window, nullptr, 0, 0, minimum.cx, minimum.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return 0;
@@ -164,13 +174,7 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 // screen's DC would give the system's), the fonts are made again for it,
 // and the window takes the rectangle Windows suggests.
 LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowDpi = HIWORD(wParam);
-  WindowUnits = DialogUnitsAt(Looks, WindowDpi);
-  const WindowFonts old = Fonts;
-  Fonts = CreateWindowFonts(Looks, WindowDpi);
-  ApplyFonts();
-  DeleteWindowFonts(old);
-  SetWindowIcons();
+  UseDpi(HIWORD(wParam));
   const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
   SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -263,7 +267,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }
-
 
 int RunShell(HINSTANCE instance, int showCommand) {
   AppInstance = instance;
