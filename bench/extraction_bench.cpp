@@ -7,8 +7,8 @@
 #include <memory>
 #include <span>
 
-#include "app/extraction_stages.h"
-#include "app/name_table.h"
+#include "pipeline/extraction_stages.h"
+#include "pipeline/name_table.h"
 #include "bench/roster_shapes.h"
 #include "character/line_parser.h"
 #include "report/report_layout.h"

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/extraction.h"
+#include "pipeline/extraction.h"
 #include "character/character_data.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"

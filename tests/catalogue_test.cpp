@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/catalogue_file.h"
+#include "reader/catalogue_file.h"
 #include "catalogue/skill_catalogue.h"
 #include "platform/utf8.h"
 

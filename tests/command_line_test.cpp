@@ -1,7 +1,7 @@
 // roster-extract's options as read from its arguments.
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 namespace roster {
 namespace {

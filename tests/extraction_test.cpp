@@ -1,7 +1,7 @@
 // The Extract command as a function of text.
 #include <gtest/gtest.h>
 
-#include "app/extraction_stages.h"
+#include "pipeline/extraction_stages.h"
 #include "report/report_layout.h"
 #include "support/extraction_testing.h"
 #include "support/roster_generator.h"

@@ -7,8 +7,8 @@
 #include <memory_resource>
 #include <type_traits>
 
-#include "app/block_arena.h"
-#include "app/extraction.h"
+#include "pipeline/block_arena.h"
+#include "pipeline/extraction.h"
 #include "character/field_block.h"
 #include "character/roster.h"
 #include "platform/platform.h"

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "app/extraction.h"
+#include "pipeline/extraction.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 #include "support/character_print.h"

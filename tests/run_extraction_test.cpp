@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/dropped_files.h"
-#include "app/extraction.h"
+#include "window/dropped_files.h"
+#include "pipeline/extraction.h"
 #include "support/memory_dialog.h"
-#include "app/run_extraction.h"
-#include "app/settings_file.h"
-#include "app/status_text.h"
-#include "app/window_layout.h"
+#include "window/run_extraction.h"
+#include "window/settings_file.h"
+#include "window/status_text.h"
+#include "window/window_layout.h"
 #include "platform/platform.h"
 #include "report/sort_order.h"
 #include "support/extraction_testing.h"

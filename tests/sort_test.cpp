@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <span>
 
-#include "app/run_at_once.h"
+#include "pipeline/run_at_once.h"
 #include "report/sort_order.h"
 #include "support/catalogue_rows.h"
 #include "support/character_print.h"

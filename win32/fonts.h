@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/window_layout.h"
+#include "window/window_layout.h"
 
 namespace roster {
 

@@ -3,8 +3,8 @@
 // the main window gives it to the roster box when it is activated.
 #include <windows.h>
 
-#include "app/catalogue_file.h"
-#include "app/run_extraction.h"
+#include "reader/catalogue_file.h"
+#include "window/run_extraction.h"
 #include "win32/shell.h"
 
 namespace roster {

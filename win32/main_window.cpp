@@ -8,8 +8,8 @@
 #include <clocale>
 #include <tuple>
 
-#include "app/dropped_files.h"
-#include "app/resource_ids.h"
+#include "window/dropped_files.h"
+#include "window/resource_ids.h"
 #include "win32/shell.h"
 #include "platform/platform.h"
 

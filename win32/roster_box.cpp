@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/run_extraction.h"
+#include "window/run_extraction.h"
 #include "win32/shell.h"
 
 namespace roster {

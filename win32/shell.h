@@ -9,10 +9,10 @@
 
 #include <vector>
 
-#include "app/extract_history.h"
-#include "app/settings_file.h"
-#include "app/status_text.h"
-#include "app/window_layout.h"
+#include "window/extract_history.h"
+#include "window/settings_file.h"
+#include "window/status_text.h"
+#include "window/window_layout.h"
 #include "win32/fonts.h"
 #include "win32/win32_dialog_controls.h"
 #include "catalogue/skill_catalogue.h"

@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "app/dialog_controls.h"
+#include "window/dialog_controls.h"
 
 namespace roster {
 

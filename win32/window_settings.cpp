@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/control_text.h"
+#include "window/control_text.h"
 #include "win32/shell.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"

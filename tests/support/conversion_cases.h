@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/control_text.h"
+#include "window/control_text.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/extraction_stages.h"
+#include "pipeline/extraction_stages.h"
 #include "platform/platform.h"
 
 namespace roster {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/extraction.h"
+#include "pipeline/extraction.h"
 #include "character/character_data.h"
 
 namespace roster {

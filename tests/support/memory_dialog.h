@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_controls.h"
+#include "window/dialog_controls.h"
 
 namespace roster {
 

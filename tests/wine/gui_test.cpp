@@ -9,8 +9,8 @@
 #include <map>
 #include <set>
 
-#include "app/control_text.h"
-#include "app/window_layout.h"
+#include "window/control_text.h"
+#include "window/window_layout.h"
 #include "platform/platform.h"
 #include "roster_window.h"
 #include "support/conversion_cases.h"

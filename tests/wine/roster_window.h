@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_controls.h"
-#include "app/window_layout.h"
+#include "window/dialog_controls.h"
+#include "window/window_layout.h"
 
 namespace roster {
 

@@ -47,7 +47,7 @@
 #include <string>
 #include <vector>
 
-#include "app/resource_ids.h"
+#include "window/resource_ids.h"
 #include "top_level_window.h"
 
 namespace {

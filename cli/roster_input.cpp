@@ -1,10 +1,10 @@
-#include "app/roster_input.h"
+#include "cli/roster_input.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "app/run_at_once.h"
-#include "app/unconverted.h"
+#include "pipeline/run_at_once.h"
+#include "reader/unconverted.h"
 
 namespace roster {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/run_at_once.h"
+#include "pipeline/run_at_once.h"
 
 #include <thread>
 #include <vector>

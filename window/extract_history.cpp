@@ -1,4 +1,4 @@
-#include "app/extract_history.h"
+#include "window/extract_history.h"
 
 #include <numeric>
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_file.h"
-#include "app/command_line.h"
-#include "app/extraction.h"
-#include "app/roster_input.h"
+#include "reader/catalogue_file.h"
+#include "cli/command_line.h"
+#include "pipeline/extraction.h"
+#include "cli/roster_input.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 #include "report/sort_order.h"

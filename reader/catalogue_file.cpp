@@ -1,8 +1,8 @@
-#include "app/catalogue_file.h"
+#include "reader/catalogue_file.h"
 
 #include <algorithm>
 
-#include "app/unconverted.h"
+#include "reader/unconverted.h"
 #include "platform/platform.h"
 #include "platform/utf8.h"
 

@@ -1,8 +1,8 @@
-#include "app/window_layout.h"
+#include "window/window_layout.h"
 
 #include <algorithm>
 
-#include "app/resource_ids.h"
+#include "window/resource_ids.h"
 
 namespace roster {
 namespace {

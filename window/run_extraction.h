@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/dialog_controls.h"
-#include "app/extract_history.h"
-#include "app/extraction.h"
+#include "window/dialog_controls.h"
+#include "window/extract_history.h"
+#include "pipeline/extraction.h"
 #include "catalogue/skill_catalogue.h"
 
 namespace roster {

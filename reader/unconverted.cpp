@@ -1,4 +1,4 @@
-#include "app/unconverted.h"
+#include "reader/unconverted.h"
 
 #include <algorithm>
 #include <cstdint>

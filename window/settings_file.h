@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/dialog_controls.h"
-#include "app/window_layout.h"
+#include "window/dialog_controls.h"
+#include "window/window_layout.h"
 
 namespace roster {
 

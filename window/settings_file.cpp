@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "window/settings_file.h"
 
 #include <charconv>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/name_table.h"
+#include "pipeline/name_table.h"
 
 #include <algorithm>
 #include <bit>

@@ -6,9 +6,9 @@
 #include <optional>
 #include <thread>
 
-#include "app/block_arena.h"
-#include "app/extraction_stages.h"
-#include "app/name_table.h"
+#include "pipeline/block_arena.h"
+#include "pipeline/extraction_stages.h"
+#include "pipeline/name_table.h"
 #include "character/line_parser.h"
 
 namespace roster {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control_text.h"
-#include "app/dialog_controls.h"
+#include "window/control_text.h"
+#include "window/dialog_controls.h"
 
 namespace roster {
 

@@ -1,4 +1,4 @@
-#include "app/block_arena.h"
+#include "pipeline/block_arena.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-#include "app/extraction_stages.h"
+#include "pipeline/extraction_stages.h"
 #include "platform/platform.h"
 #include "report/report_layout.h"
 

@@ -1,4 +1,4 @@
-#include "app/status_text.h"
+#include "window/status_text.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "app/dropped_files.h"
+#include "window/dropped_files.h"
 
 #include <algorithm>
 
-#include "app/unconverted.h"
+#include "reader/unconverted.h"
 #include "platform/platform.h"
 
 namespace roster {

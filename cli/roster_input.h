@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "platform/platform.h"
 
 namespace roster {

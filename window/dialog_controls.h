@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/control_text.h"
-#include "app/resource_ids.h"
+#include "window/control_text.h"
+#include "window/resource_ids.h"
 
 namespace roster {
 

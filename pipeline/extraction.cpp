@@ -1,9 +1,9 @@
-#include "app/extraction.h"
+#include "pipeline/extraction.h"
 
 #include <optional>
 
-#include "app/extraction_stages.h"
-#include "app/run_at_once.h"
+#include "pipeline/extraction_stages.h"
+#include "pipeline/run_at_once.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"
 

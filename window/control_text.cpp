@@ -1,4 +1,4 @@
-#include "app/control_text.h"
+#include "window/control_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/run_extraction.h"
+#include "window/run_extraction.h"
 
 #include "platform/platform.h"
 #include "report/sort_order.h"

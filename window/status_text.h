@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/catalogue_file.h"
-#include "app/dropped_files.h"
-#include "app/run_extraction.h"
+#include "reader/catalogue_file.h"
+#include "window/dropped_files.h"
+#include "window/run_extraction.h"
 
 namespace roster {
 
