@@ -8,6 +8,7 @@
 #include "character/character_data.h"
 #include "report/report_layout.h"
 #include "support/reference_parser.h"
+#include "text/cp932.h"
 #include "text/space_runs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -22,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // A row of well-formed text reads back: to the same character, but for
   // the empty skill cell that a row without one draws and a negative level
-  // drawn as "|" (AsReadBack), and from then on to the same row.
-  if (IsWellFormed(line)) {
+  // drawn as "|" (AsReadBack), and from then on to the same row; a name
+  // that holds 「名前」 once its spaces are gone reads back as a header line.
+  if (IsWellFormed(line) && !ContainsChars(parsed.GetName(), "名前")) {
     const std::string row = ReportRow(parsed);
     CharacterData again;
     again.ParseLine(row);
