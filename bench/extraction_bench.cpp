@@ -8,6 +8,7 @@
 #include <span>
 
 #include "pipeline/extraction_stages.h"
+#include "pipeline/large_page_memory.h"
 #include "pipeline/name_table.h"
 #include "bench/roster_shapes.h"
 #include "character/line_parser.h"

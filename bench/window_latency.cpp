@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/platform.h"
+#include "encoding/encoding.h"
 #include "roster_window.h"
 
 namespace roster {

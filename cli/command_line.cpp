@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/utf8.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 namespace {

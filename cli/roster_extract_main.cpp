@@ -11,8 +11,9 @@
 #include "cli/command_line.h"
 #include "pipeline/extraction.h"
 #include "cli/roster_input.h"
+#include "encoding/encoding.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/utf8.h"
 #include "report/sort_order.h"
 
 namespace roster {

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "platform/platform.h"
+#include "encoding/encoding.h"
+#include "pipeline/input_text.h"
 
 namespace roster {
 

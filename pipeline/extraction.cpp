@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "pipeline/extraction_stages.h"
+#include "pipeline/large_page_memory.h"
 #include "pipeline/run_at_once.h"
 #include "report/report_layout.h"
 #include "report/sort_order.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "catalogue/skill_catalogue.h"
-#include "platform/platform.h"
+#include "pipeline/input_text.h"
 
 namespace roster {
 

@@ -7,6 +7,7 @@
 
 #include "pipeline/extraction_stages.h"
 #include "platform/platform.h"
+#include "pipeline/large_page_memory.h"
 #include "report/report_layout.h"
 
 namespace roster {

@@ -1,8 +1,6 @@
-// The seam on POSIX systems: files by their byte names;
-// code page 932 read through iconv (to_cp932.cpp writes it); the terminal
-// takes UTF-8 as it is.
+// The seam on POSIX systems: files by their byte names; the terminal takes
+// UTF-8 as it is.
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,13 +11,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/native.h"
 #include "platform/platform.h"
-#include "text/cp932.h"
+#include "encoding/encoding.h"
 
 namespace roster {
-namespace native {
-
 std::FILE* OpenForReading(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
 
 FileStamp StampOf(std::FILE* file) {
@@ -117,8 +112,6 @@ bool RenameOver(const std::string& from, const std::string& to, std::string* err
 
 void RemoveFile(const std::string& name) { unlink(name.c_str()); }
 
-}  // namespace native
-
 namespace {
 
 // Gives `advice` for the pages that lie wholly inside `bytes` at `data`.
@@ -129,78 +122,11 @@ void AdvisePagesWithin(const void* data, std::size_t bytes, int advice) {
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, advice);
 }
 
-// Converts CP932 `in` with iconv. A character that iconv refuses becomes
-// `replacement` (bytes in the target encoding) and is counted in `loss`.
-std::string ConvertCp932(const char* to, std::string_view in, std::string_view replacement, ConversionLoss* loss) {
-  if (loss) *loss = {};
-  std::string out;
-  if (in.empty()) return out;
-  const iconv_t cd = iconv_open(to, "CP932");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return out;
-  out.resize(in.size() * 2 + 16);
-  char* inPtr = const_cast<char*>(in.data());
-  std::size_t inLeft = in.size();
-  std::size_t used = 0;
-  auto grow = [&](std::size_t atLeast) {
-    if (out.size() - used < atLeast) out.resize(std::max(out.size() * 2, used + atLeast));
-  };
-  while (inLeft > 0) {
-    char* outPtr = out.data() + used;
-    std::size_t outLeft = out.size() - used;
-    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    used = out.size() - outLeft;
-    if (result != static_cast<std::size_t>(-1)) break;
-    if (errno == E2BIG) {
-      grow(out.size());
-      continue;
-    }
-    // EILSEQ or EINVAL (cut off at the end): one character that does not go.
-    const std::size_t at = static_cast<std::size_t>(inPtr - in.data());
-    const std::size_t skip = std::min(inLeft, CharLength(in, at));
-    if (loss) {
-      if (loss->count == 0) {
-        loss->firstAt = at;
-        loss->firstLength = skip;
-      }
-      ++loss->count;
-    }
-    grow(replacement.size());
-    std::memcpy(out.data() + used, replacement.data(), replacement.size());
-    used += replacement.size();
-    inPtr += skip;
-    inLeft -= skip;
-  }
-  iconv_close(cd);
-  out.resize(used);
-  return out;
-}
-
-std::string_view BytesOf(std::wstring_view wide) {
-  return {reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)};
-}
-
-std::wstring WideOf(const std::string& bytes) {
-  std::wstring wide(bytes.size() / sizeof(wchar_t), L'\0');
-  std::memcpy(wide.data(), bytes.data(), wide.size() * sizeof(wchar_t));
-  return wide;
-}
-
-const std::string kWideReplacement(BytesOf(L"\xFFFD"));
-constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
-
 }  // namespace
-
-std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
-  return WideOf(ConvertCp932("WCHAR_T", cp932, kWideReplacement, loss));
-}
-
-std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
-  return ConvertCp932("UTF-8", cp932, kUtf8Replacement, loss);
-}
 
 void PreferLargePages(void* data, std::size_t bytes) { AdvisePagesWithin(data, bytes, MADV_HUGEPAGE); }
 
-void native::ReleasePages(const void* data, std::size_t bytes) {
+void ReleasePages(const void* data, std::size_t bytes) {
   AdvisePagesWithin(data, bytes, MADV_DONTNEED);
 }
 

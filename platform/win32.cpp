@@ -1,7 +1,5 @@
 // The seam on Windows: files by their UTF-8 names opened as UTF-16 names;
-// code page 932 named explicitly in every reading of it, so nothing depends
-// on the system code page (to_cp932.cpp writes it); messages to a console
-// through the wide API.
+// messages to a console through the wide API.
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -13,41 +11,22 @@
 #include <cstring>
 #include <string>
 
-#include "platform/native.h"
 #include "platform/platform.h"
 
 namespace roster {
 namespace {
 
-constexpr UINT kJapaneseCodePage = 932;
-
-// Code page 932 is read in pieces of this many bytes: a piece that loses a
-// character is done again one character at a time, to find and count it.
-constexpr std::size_t kPiece = 4096;
-
-void Count(ConversionLoss* loss, std::size_t at, std::size_t length) {
-  if (loss == nullptr) return;
-  if (loss->count == 0) {
-    loss->firstAt = at;
-    loss->firstLength = length;
-  }
-  ++loss->count;
-}
-
-// MultiByteToWideChar of a whole piece; false when a byte is no character.
-bool WidePiece(UINT codePage, std::string_view in, std::wstring& out) {
+// UTF-8 (a name, a message) appended as UTF-16; false when a byte is no
+// character.
+bool WideOfUtf8(std::string_view in, std::wstring& out) {
   if (in.empty()) return true;
   const int size = static_cast<int>(in.size());
-  const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, in.data(), size, nullptr, 0);
   if (length <= 0) return false;
   const std::size_t used = out.size();
   out.resize(used + static_cast<std::size_t>(length));
-  MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), size, out.data() + used, length);
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, in.data(), size, out.data() + used, length);
   return true;
-}
-
-std::size_t Cp932CharLength(std::string_view in, std::size_t pos) {
-  return pos + 1 < in.size() && IsDBCSLeadByteEx(kJapaneseCodePage, static_cast<BYTE>(in[pos])) ? 2 : 1;
 }
 
 std::string Utf8OfWide(std::wstring_view wide) {
@@ -61,7 +40,7 @@ std::string Utf8OfWide(std::wstring_view wide) {
 
 std::wstring WideName(const std::string& name) {
   std::wstring wide;
-  WidePiece(CP_UTF8, name, wide);
+  WideOfUtf8(name, wide);
   return wide;
 }
 
@@ -77,33 +56,6 @@ std::string SystemReason(DWORD code) {
 
 }  // namespace
 
-// A piece that holds a byte that is no character (WidePiece leaves `out` as
-// it was) is done again one character at a time, and each character that
-// does not go becomes U+FFFD.
-std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
-  if (loss) *loss = {};
-  std::wstring out;
-  for (std::size_t pos = 0; pos < cp932.size();) {
-    std::size_t end = pos;
-    while (end < cp932.size() && end - pos < kPiece) end += Cp932CharLength(cp932, end);
-    end = std::min(end, cp932.size());
-    if (!WidePiece(kJapaneseCodePage, cp932.substr(pos, end - pos), out)) {
-      for (std::size_t at = pos; at < end;) {
-        const std::size_t size = std::min(Cp932CharLength(cp932, at), end - at);
-        if (!WidePiece(kJapaneseCodePage, cp932.substr(at, size), out)) {
-          out.push_back(L'\xFFFD');
-          Count(loss, at, size);
-        }
-        at += size;
-      }
-    }
-    pos = end;
-  }
-  return out;
-}
-
-std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) { return Utf8OfWide(WideFromCp932(cp932, loss)); }
-
 // Large pages on Windows need a privilege that users seldom have.
 void PreferLargePages(void*, std::size_t) {}
 
@@ -115,7 +67,7 @@ std::vector<std::string> NativeFileNames(std::string_view utf8Name) {
 
 bool FileExists(const std::string& name) {
   std::wstring wide;
-  return WidePiece(CP_UTF8, name, wide) && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return WideOfUtf8(name, wide) && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string ExecutableFolder() {
@@ -159,7 +111,7 @@ HANDLE Console(DWORD stream) {
 
 bool WriteConsoleText(HANDLE console, std::string_view utf8) {
   std::wstring wide;
-  WidePiece(CP_UTF8, utf8, wide);
+  WideOfUtf8(utf8, wide);
   for (std::size_t done = 0; done < wide.size();) {
     DWORD written = 0;
     const auto piece = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 1 << 14));
@@ -186,16 +138,14 @@ void IgnoreInputOutputSignals() {}
 
 void WriteMessage(std::string_view utf8) {
   if (HANDLE console = Console(STD_ERROR_HANDLE); console != nullptr && WriteConsoleText(console, utf8)) return;
-  native::UseBinaryMode(stderr);
+  UseBinaryMode(stderr);
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
   std::fflush(stderr);
 }
 
-namespace native {
-
 std::FILE* OpenForReading(const std::string& name) {
   std::wstring wide;
-  if (!WidePiece(CP_UTF8, name, wide)) return nullptr;
+  if (!WideOfUtf8(name, wide)) return nullptr;
   return _wfopen(wide.c_str(), L"rb");
 }
 
@@ -298,5 +248,4 @@ void RemoveFile(const std::string& name) { DeleteFileW(WideName(name).c_str()); 
 // A roster is read once and released whole.
 void ReleasePages(const void*, std::size_t) {}
 
-}  // namespace native
 }  // namespace roster

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "reader/unconverted.h"
+#include "encoding/encoding.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/utf8.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 LostCharacter LostCharacterAt(std::string_view bytes, TextForm form, std::size_t at) {

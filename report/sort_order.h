@@ -59,8 +59,9 @@ bool IsGroupHeading(const SortKey& key, const SkillCatalogue& catalogue);
 // key: under a skill key a character without that level goes first.
 bool CharacterBefore(const CharacterFields& a, const CharacterFields& b, const SortKey& key);
 
-// How the parts of a sort are run: one after another when none is given;
-// the caller may run them at once.
+// How the parts of a piece of work (the halves of a sort, of a large file's
+// read) are run: one after another when none is given; the caller may run
+// them at once, each on a thread of its own.
 using RunParts = std::function<void(std::span<const std::function<void()>> parts)>;
 
 // What a sort may use: the memory its working lists come from (the

@@ -8,7 +8,7 @@
 
 #include "reader/catalogue_file.h"
 #include "catalogue/skill_catalogue.h"
-#include "platform/utf8.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 namespace {

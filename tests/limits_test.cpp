@@ -11,7 +11,7 @@
 #include "pipeline/extraction.h"
 #include "character/field_block.h"
 #include "character/roster.h"
-#include "platform/platform.h"
+#include "pipeline/large_page_memory.h"
 #include "support/extraction_testing.h"
 #include "support/roster_generator.h"
 

@@ -14,7 +14,7 @@
 #include "window/settings_file.h"
 #include "window/status_text.h"
 #include "window/window_layout.h"
-#include "platform/platform.h"
+#include "encoding/encoding.h"
 #include "report/sort_order.h"
 #include "support/extraction_testing.h"
 

@@ -11,7 +11,7 @@
 #include "window/dropped_files.h"
 #include "window/resource_ids.h"
 #include "win32/shell.h"
-#include "platform/platform.h"
+#include "encoding/encoding.h"
 
 namespace roster {
 

@@ -1,6 +1,6 @@
 #include "win32/win32_dialog_controls.h"
 
-#include "platform/platform.h"
+#include "encoding/encoding.h"
 
 namespace roster {
 

@@ -9,7 +9,7 @@
 #include "window/control_text.h"
 #include "win32/shell.h"
 #include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 namespace {

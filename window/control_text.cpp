@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/encoding.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 namespace {

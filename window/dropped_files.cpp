@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "reader/unconverted.h"
+#include "encoding/encoding.h"
 #include "platform/platform.h"
 
 namespace roster {

@@ -1,6 +1,7 @@
 #include "window/run_extraction.h"
 
-#include "platform/platform.h"
+#include "encoding/encoding.h"
+#include "pipeline/input_text.h"
 #include "report/sort_order.h"
 
 namespace roster {

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <vector>
 
-#include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/encoding.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 namespace {

@@ -10,8 +10,8 @@
 #include <map>
 #include <sstream>
 
-#include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/encoding.h"
+#include "encoding/utf8.h"
 #include "support/roster_generator.h"
 #include "bench/roster_shapes.h"
 

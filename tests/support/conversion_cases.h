@@ -1,7 +1,7 @@
 // Conversions to code page 932 that must come out the same on every
 // platform: the native tests and the Wine tests check each case through
-// Cp932FromUtf8 and Cp932FromWide, and the way back, and files in any
-// encoding through the detector.
+// Cp932FromUtf8 and Cp932FromWide, and the way back, CP932 read as Unicode,
+// and files in any encoding through the detector.
 #pragma once
 
 #include <cstddef>
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "window/control_text.h"
-#include "platform/platform.h"
-#include "platform/utf8.h"
+#include "encoding/encoding.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 
@@ -41,6 +41,29 @@ inline const std::vector<ConversionCase>& ConversionCases() {
       {"characters with two codes take Windows' one", u8"≒Ⅰⅰ纊", "\x81\xE0\x87\x54\xFA\x40\xFA\x5C", 0, 0,
        u8"≒Ⅰⅰ纊"},
       {"a user-defined character", u8"\uE000", "\xF0\x40", 0, 0, u8"\uE000"},
+  };
+  return cases;
+}
+
+// CP932 read as Unicode: a byte or pair that is no character becomes
+// U+FFFD and is counted; what follows a stray lead byte stays itself.
+struct ReadingCase {
+  const char* what;
+  std::string_view cp932;
+  std::u8string_view read;
+  std::size_t lost, firstLostAt;
+};
+
+inline const std::vector<ReadingCase>& ReadingCases() {
+  static const std::vector<ReadingCase> cases = {
+      {"a stray lead byte before CRLF", "A\x83\r\nB", u8"A\uFFFD\r\nB", 1, 1},
+      {"before LF", "A\x83\nB", u8"A\uFFFD\nB", 1, 1},
+      {"before CR", "A\x83\rB", u8"A\uFFFD\rB", 1, 1},
+      {"before a space", "A\x83 |", u8"A\uFFFD |", 1, 1},
+      {"before \"|\", a pair that is none", "A\x85|B", u8"A\uFFFD|B", 1, 1},
+      {"at the end", "\x96\xBC\x83", u8"名\uFFFD", 1, 2},
+      {"a pair that is none", "\x85\x80x", u8"\uFFFDx", 1, 0},
+      {"bytes that are no character", "\x80\xA0\xFD\xFE\xFF", u8"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD", 5, 0},
   };
   return cases;
 }
@@ -100,6 +123,14 @@ inline std::vector<std::string> ConversionFailures() {
     if (c.lost > 0 && (fromUtf8.firstAt != c.firstLostAt || fromWide.firstAt != wideAt)) fail("first loss");
     const std::string back = Utf8FromCp932(c.cp932);
     if (back != Utf8Bytes(c.back)) fail("read back");
+  }
+  for (const ReadingCase& c : ReadingCases()) {
+    auto fail = [&](const char* how) { failures.push_back(std::string(c.what) + ": " + how); };
+    ConversionLoss toUtf8, toWide;
+    if (Utf8FromCp932(c.cp932, &toUtf8) != Utf8Bytes(c.read)) fail("read as UTF-8");
+    if (WideFromCp932(c.cp932, &toWide) != WideFromUtf8(Utf8Bytes(c.read))) fail("read as UTF-16");
+    if (toUtf8.count != c.lost || toWide.count != c.lost) fail("loss count");
+    if (toUtf8.firstAt != c.firstLostAt || toWide.firstAt != c.firstLostAt) fail("first loss");
   }
   for (const DetectionCase& c : DetectionCases()) {
     auto fail = [&](const char* how) { failures.push_back(std::string(c.what) + ": " + how); };

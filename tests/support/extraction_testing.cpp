@@ -4,6 +4,8 @@
 
 #include "pipeline/extraction_stages.h"
 #include "platform/platform.h"
+#include "pipeline/input_text.h"
+#include "pipeline/large_page_memory.h"
 
 namespace roster {
 

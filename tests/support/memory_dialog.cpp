@@ -1,6 +1,6 @@
 #include "support/memory_dialog.h"
 
-#include "platform/platform.h"
+#include "encoding/encoding.h"
 
 namespace roster {
 

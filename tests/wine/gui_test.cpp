@@ -11,7 +11,8 @@
 
 #include "window/control_text.h"
 #include "window/window_layout.h"
-#include "platform/platform.h"
+#include "encoding/encoding.h"
+#include "text/cp932.h"
 #include "roster_window.h"
 #include "support/conversion_cases.h"
 
@@ -95,6 +96,64 @@ TEST(SystemCodePage, IsTheOneThisRunIsFor) {
 // the same table there).
 TEST(Conversions, ToCp932AsOnEveryPlatform) {
   for (const std::string& failure : ConversionFailures()) ADD_FAILURE() << failure;
+}
+
+// Every code of the one table against Windows' own code page 932, both
+// ways: "read XX" where a byte or pair reads otherwise, "write U+XXXX" where
+// a character is written otherwise. What differs by design:
+// - 0x80, which Windows reads as U+0080, is no character, and U+0080 and
+//   the private U+F8F0-U+F8F3, which Windows writes as bytes that are no
+//   character of a text (0x80, 0xA0, 0xFD-0xFF), have no form;
+// - the nine characters that other systems write for JIS characters
+//   (〜 − ‖ — ¢ £ ¬ ¥ ‾) are those characters, where Windows has none.
+TEST(Conversions, TheTableIsWindowsCodePage932) {
+  const std::set<std::string> byDesign = {
+      "read 80",        "write U+0080",   "write U+F8F0",   "write U+F8F1",   "write U+F8F2",   "write U+F8F3",
+      "write U+301C",   "write U+2212",   "write U+2016",   "write U+2014",   "write U+00A2",
+      "write U+00A3",   "write U+00AC",   "write U+00A5",   "write U+203E"};
+  std::set<std::string> differences;
+  char name[32];
+  auto read = [&](std::string_view bytes) {
+    wchar_t windows[4];
+    const int length = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                                           windows, 4);
+    ConversionLoss loss;
+    const std::wstring ours = WideFromCp932(bytes, &loss);
+    if (loss.count > 0 ? length == 1 : std::wstring(windows, std::max(length, 0)) != ours) {
+      std::string difference = "read ";
+      for (char b : bytes) {
+        std::snprintf(name, sizeof name, "%02X", static_cast<unsigned char>(b));
+        difference += name;
+      }
+      differences.insert(difference);
+    }
+  };
+  for (unsigned byte = 0; byte <= 0xFF; ++byte) {
+    if (!IsLeadByte(static_cast<unsigned char>(byte))) read(std::string(1, static_cast<char>(byte)));
+  }
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    for (unsigned trail = 0x40; IsLeadByte(static_cast<unsigned char>(lead)) && trail <= 0xFC; ++trail) {
+      if (trail != 0x7F) read(std::string{static_cast<char>(lead), static_cast<char>(trail)});
+    }
+  }
+  for (wchar_t c = 1; c < 0xFFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    char windows[4];
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &c, 1, windows, 4, nullptr, &usedDefault);
+    ConversionLoss loss;
+    const std::string ours = Cp932FromWide(std::wstring(1, c), &loss);
+    if (loss.count > 0 ? !usedDefault : usedDefault || std::string(windows, std::max(length, 0)) != ours) {
+      std::snprintf(name, sizeof name, "write U+%04X", static_cast<unsigned>(c));
+      differences.insert(name);
+    }
+  }
+  for (const std::string& difference : differences) {
+    if (!byDesign.contains(difference)) ADD_FAILURE() << difference;
+  }
+  for (const std::string& difference : byDesign) {
+    if (!differences.contains(difference)) ADD_FAILURE() << "no longer differs: " << difference;
+  }
 }
 
 std::wstring VersionString(const std::vector<char>& info, const wchar_t* language, const wchar_t* name) {

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/platform.h"
+#include "encoding/encoding.h"
 #include "top_level_window.h"
 
 namespace roster {

@@ -45,13 +45,6 @@ inline std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos, ch
   return length;
 }
 
-// How far to step over the character at `pos`: its sequence, or one byte
-// that starts none.
-inline std::size_t Utf8StepLength(std::string_view text, std::size_t pos) {
-  const std::size_t length = Utf8SequenceLength(text, pos);
-  return length == 0 ? 1 : length;
-}
-
 // Whether every byte of `text` belongs to a well-formed UTF-8 sequence.
 inline bool IsUtf8(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
@@ -86,9 +79,8 @@ std::size_t Utf16SequenceLength(std::size_t units, std::size_t pos, Unit unit, c
   return 1;
 }
 
-// The UTF-8 bytes of a code point.
-inline std::string Utf8Of(char32_t c) {
-  std::string out;
+// Appends the UTF-8 bytes of a code point.
+inline void AppendUtf8(char32_t c, std::string& out) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
   } else if (c < 0x800) {
@@ -104,6 +96,11 @@ inline std::string Utf8Of(char32_t c) {
     out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
   }
+}
+
+inline std::string Utf8Of(char32_t c) {
+  std::string out;
+  AppendUtf8(c, out);
   return out;
 }
 

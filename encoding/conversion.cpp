@@ -1,116 +1,24 @@
-// Conversions to code page 932, the same on every platform: a character
-// converts exactly when a CP932 character reads as it (the platform's own
-// reading, WideFromCp932), or when it is one of the few variants that other
-// systems write for a JIS character. Everything else becomes "?" and is
-// counted: no look-alike (é is not e), nothing dropped without a word.
+// Conversions to and from code page 932 through its one table: a character
+// converts exactly when a CP932 character reads as it, or when it is one of
+// the few variants that other systems write for a JIS character. Everything
+// else becomes a replacement and is counted: no look-alike (é is not e),
+// nothing dropped without a word.
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "platform/platform.h"
-#include "platform/utf8.h"
-#include "text/cp932.h"
+#include "encoding/cp932_table.h"
+#include "encoding/encoding.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 namespace {
 
-// Characters that a Mac, a Linux editor or a web page writes for a JIS
-// character that Windows' code page 932 reads as another code point, with
-// the CP932 bytes of that character; ¥ and ‾ are the JIS X 0201 Roman
-// meaning of 0x5C and 0x7E, which Japanese fonts draw so and a Japanese Mac
-// types for the yen key. glibc and Windows' best fit agree on these nine.
-struct Variant {
-  char32_t codePoint;
-  uint16_t cp932;
-};
-constexpr Variant kVariants[] = {
-    {U'\u301C', 0x8160},  // 〜 WAVE DASH, Windows ～ U+FF5E
-    {U'\u2212', 0x817C},  // − MINUS SIGN, Windows － U+FF0D
-    {U'\u2016', 0x8161},  // ‖ DOUBLE VERTICAL LINE, Windows ∥ U+2225
-    {U'\u2014', 0x815C},  // — EM DASH, Windows ― U+2015
-    {U'\u00A2', 0x8191},  // ¢ CENT SIGN, Windows ￠ U+FFE0
-    {U'\u00A3', 0x8192},  // £ POUND SIGN, Windows ￡ U+FFE1
-    {U'\u00AC', 0x81CA},  // ¬ NOT SIGN, Windows ￢ U+FFE2
-    {U'\u00A5', 0x005C},  // ¥ YEN SIGN, JIS X 0201 Roman 0x5C
-    {U'\u203E', 0x007E},  // ‾ OVERLINE, JIS X 0201 Roman 0x7E
-};
-
-constexpr uint16_t kNoForm = 0xFFFF;  // no CP932 code is 0xFFFF
-
-using FormTable = std::array<uint16_t, 0x10000>;
-
-std::string BytesOf(const std::vector<uint16_t>& codes) {
-  std::string bytes;
-  for (uint16_t code : codes) {
-    if (code > 0xFF) bytes.push_back(static_cast<char>(code >> 8));
-    bytes.push_back(static_cast<char>(code & 0xFF));
+void Count(ConversionLoss* loss, std::size_t at, std::size_t length) {
+  if (loss != nullptr && loss->count++ == 0) {
+    loss->firstAt = at;
+    loss->firstLength = length;
   }
-  return bytes;
-}
-
-// Every character of the Basic Multilingual Plane with its CP932 code, read
-// off the platform's decoder (nothing outside the plane has a CP932 form).
-// Code page 932 gives some characters two or three codes; the first in
-// this order of lead bytes wins, as in Windows' own table: JIS X 0208, NEC
-// row 13 (0x87), then IBM's extensions (0xFA-0xFC) before the NEC-selected
-// copies of them (0xED, 0xEE). So ≒ is 0x81E0, Ⅰ 0x8754, ⅰ 0xFA40.
-FormTable BuildFormTable() {
-  FormTable table;
-  table.fill(kNoForm);
-  // Reads the characters `codes` in one call: each reads as one wide
-  // character, U+FFFD where it is none (one at a time, should a platform
-  // read them otherwise).
-  auto take = [&](const std::vector<uint16_t>& codes) {
-    std::wstring read = WideFromCp932(BytesOf(codes));
-    if (read.size() != codes.size()) {
-      read.clear();
-      for (uint16_t code : codes) {
-        const std::wstring one = WideFromCp932(BytesOf({code}));
-        read.push_back(one.size() == 1 ? one[0] : L'\xFFFD');
-      }
-    }
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-      const auto codePoint = static_cast<uint32_t>(read[i]);
-      if (codePoint != 0xFFFD && codePoint < table.size() && table[codePoint] == kNoForm) table[codePoint] = codes[i];
-    }
-  };
-  std::vector<uint16_t> codes;
-  for (uint16_t byte = 0; byte <= 0xDF; ++byte) {
-    if (byte < 0x80 || byte >= 0xA1) codes.push_back(byte);
-  }
-  take(codes);
-  std::vector<unsigned> leads;
-  for (unsigned lead = 0x81; lead <= 0x9F; ++lead) leads.push_back(lead);
-  for (unsigned lead = 0xE0; lead <= 0xFC; ++lead) {
-    if (lead != 0xED && lead != 0xEE) leads.push_back(lead);
-  }
-  leads.push_back(0xED);
-  leads.push_back(0xEE);
-  for (unsigned lead : leads) {
-    codes.clear();
-    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-      if (IsTrailByte(static_cast<unsigned char>(trail))) codes.push_back(static_cast<uint16_t>(lead << 8 | trail));
-    }
-    take(codes);
-  }
-  for (const Variant& variant : kVariants) table[variant.codePoint] = variant.cp932;
-  return table;
-}
-
-const FormTable& Forms() {
-  static const FormTable table = BuildFormTable();
-  return table;
-}
-
-// Appends the CP932 form of `codePoint`; false when it has none.
-bool AppendForm(const FormTable& forms, char32_t codePoint, std::string& out) {
-  const uint16_t code = codePoint < forms.size() ? forms[codePoint] : kNoForm;
-  if (code == kNoForm) return false;
-  if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
-  out.push_back(static_cast<char>(code & 0xFF));
-  return true;
 }
 
 // One character of the input: its code point, or none for units that form
@@ -127,21 +35,34 @@ struct Decoded {
 template <typename Next>
 std::string Encode(std::size_t units, Next next, std::size_t room, ConversionLoss* loss) {
   if (loss) *loss = {};
-  const FormTable& forms = Forms();
   std::string out;
   out.reserve(room);
   for (std::size_t pos = 0; pos < units;) {
     const Decoded c = next(pos);
-    if (!c.valid || !AppendForm(forms, c.codePoint, out)) {
+    const std::uint16_t code = c.valid ? Cp932CodeOf(c.codePoint) : kNoCp932Code;
+    if (code == kNoCp932Code) {
       out.push_back('?');
-      if (loss != nullptr && loss->count++ == 0) {
-        loss->firstAt = pos;
-        loss->firstLength = c.length;
-      }
+      Count(loss, pos, c.length);
+    } else {
+      if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
+      out.push_back(static_cast<char>(code & 0xFF));
     }
     pos += c.length;
   }
   return out;
+}
+
+// CP932 read character by character, each given to `put`; a byte or pair
+// that is no character becomes U+FFFD and is counted in `loss`.
+template <typename Put>
+void Decode(std::string_view cp932, ConversionLoss* loss, Put put) {
+  if (loss) *loss = {};
+  for (std::size_t pos = 0; pos < cp932.size();) {
+    const Cp932Char c = DecodeCp932(cp932, pos);
+    if (!c.valid) Count(loss, pos, c.length);
+    put(c.codePoint);
+    pos += c.length;
+  }
 }
 
 // A UTF-16 character from `unit(pos)`: a pair of surrogates is one.
@@ -153,6 +74,22 @@ Decoded NextUtf16(std::size_t units, std::size_t pos, Unit unit) {
 }
 
 }  // namespace
+
+// Every CP932 character lies in the Basic Multilingual Plane: one wide
+// character each, on every system.
+std::wstring WideFromCp932(std::string_view cp932, ConversionLoss* loss) {
+  std::wstring out;
+  out.reserve(cp932.size());
+  Decode(cp932, loss, [&](char32_t c) { out.push_back(static_cast<wchar_t>(c)); });
+  return out;
+}
+
+std::string Utf8FromCp932(std::string_view cp932, ConversionLoss* loss) {
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  Decode(cp932, loss, [&](char32_t c) { AppendUtf8(c, out); });
+  return out;
+}
 
 std::string Cp932FromUtf8(std::string_view utf8, ConversionLoss* loss) {
   return Encode(
@@ -273,15 +210,13 @@ std::string TextFromCp932(std::string_view cp932, TextForm form, ConversionLoss*
       break;
   }
   // Every CP932 character lies in the Basic Multilingual Plane: one unit each.
-  const std::wstring wide = WideFromCp932(cp932, loss);
   const bool big = form.encoding == TextEncoding::kUtf16BigEndian;
   std::string out;
-  out.reserve(wide.size() * 2);
-  for (wchar_t c : wide) {
-    const auto unit = static_cast<uint16_t>(c);
-    out.push_back(static_cast<char>(big ? unit >> 8 : unit & 0xFF));
-    out.push_back(static_cast<char>(big ? unit & 0xFF : unit >> 8));
-  }
+  out.reserve(cp932.size() * 2);
+  Decode(cp932, loss, [&](char32_t c) {
+    out.push_back(static_cast<char>(big ? c >> 8 : c & 0xFF));
+    out.push_back(static_cast<char>(big ? c & 0xFF : c >> 8));
+  });
   return out;
 }
 
