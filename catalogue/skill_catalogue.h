@@ -6,6 +6,7 @@
 // "Database\技能.txt" once and passes the catalogue to whatever needs it.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -16,8 +17,15 @@ namespace roster {
 class SkillCatalogue {
  public:
   // Appends one row per line of a catalogue file's contents: lines end at
-  // "\n", a trailing "\r" is dropped and empty lines are skipped.
-  void LoadText(std::string_view text);
+  // "\n", a trailing "\r" is dropped and empty lines are skipped. A line
+  // that is no NAME,HEADING:NOTE row (no "," before its first ":") still
+  // takes its place, with an empty heading, since a row's place is its
+  // skill column; such lines are counted.
+  struct NonRows {
+    std::size_t count = 0;
+    std::size_t firstLine = 0;  // from 1
+  };
+  NonRows LoadText(std::string_view text);
 
   void Append(const SkillData& row);
 

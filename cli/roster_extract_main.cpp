@@ -131,13 +131,17 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
   const char* without = options.listKeys ? "the key list has no skills" : "the report has no skill columns";
   if (options.catalogue) {
     std::string reason;
-    std::optional<SkillCatalogue> loaded = LoadSkillCatalogueFile(*options.catalogue, &reason);
+    SkillCatalogue::NonRows nonRows;
+    std::optional<SkillCatalogue> loaded = LoadSkillCatalogueFile(*options.catalogue, &reason, &nonRows);
     if (!loaded) return Fail(kExitTrouble, "cannot read catalogue " + *options.catalogue + ": " + reason);
+    if (nonRows.count > 0) Note("catalogue " + *options.catalogue + ": " + DescribeNonRows(nonRows));
     catalogue = std::move(*loaded);
     return std::nullopt;
   }
   CatalogueSearch search = FindSkillCatalogue();
   if (search.catalogue) {
+    for (const std::string& problem : search.problems) Note("cannot read catalogue " + problem + "; not used");
+    if (search.nonRows.count > 0) Note("catalogue " + search.file + ": " + DescribeNonRows(search.nonRows));
     catalogue = std::move(*search.catalogue);
     return std::nullopt;
   }

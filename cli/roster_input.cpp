@@ -4,29 +4,20 @@
 #include <cstdio>
 
 #include "pipeline/run_at_once.h"
+#include "reader/text_reader.h"
 #include "reader/unconverted.h"
 
 namespace roster {
+
 namespace {
 
-bool HoldsMoreThanAscii(std::string_view bytes) {
-  return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
-// The form an input is read in: as detected, or as forced (a UTF-8 byte-order
-// mark is still skipped).
-TextForm FormOf(std::string_view bytes, EncodingChoice encoding) {
+std::optional<TextEncoding> Forced(EncodingChoice encoding) {
   switch (encoding) {
-    case EncodingChoice::kAuto: return DetectTextForm(bytes);
-    case EncodingChoice::kCp932: return {TextEncoding::kCp932, 0};
-    case EncodingChoice::kUtf8: return {TextEncoding::kUtf8, bytes.starts_with("\xEF\xBB\xBF") ? 3u : 0u};
+    case EncodingChoice::kAuto: break;
+    case EncodingChoice::kCp932: return TextEncoding::kCp932;
+    case EncodingChoice::kUtf8: return TextEncoding::kUtf8;
   }
-  return {};
-}
-
-bool FirstLineEndIsBareLf(std::string_view text) {
-  const std::size_t lf = text.find('\n');
-  return lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r');
+  return std::nullopt;
 }
 
 }  // namespace
@@ -53,33 +44,24 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
       return InputFailure{2, "cannot read " + name + ": " + reason};
     }
     const std::string_view bytes = input.text.View().substr(start);
-    const TextForm form = FormOf(bytes, encoding);
-    if (encoding == EncodingChoice::kAuto && form.encoding == TextEncoding::kCp932) {
-      if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(bytes)) {
-        const auto at = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(doubt->at), '\n');
-        return InputFailure{1, name + ":" + std::to_string(at) + ": this looks like " + doubt->what +
-                                   ", which read as Shift_JIS would garble every character; not read (--encoding " +
-                                   "cp932 reads it as Shift_JIS all the same)"};
-      }
+    const TextReading reading = ReadText(bytes, Forced(encoding));
+    if (reading.problem != TextProblem::kNone) {
+      return InputFailure{1, name + ":" + std::to_string(reading.problemLine) + ": " + reading.DescribeProblem()};
     }
-    const bool decides = !formDecided && (form.encoding != TextEncoding::kCp932 || HoldsMoreThanAscii(bytes));
+    if (reading.loss.count > 0) {
+      std::size_t at = 0;
+      const std::string what = DescribeLoss(bytes, reading.form, reading.loss.firstAt, &at);
+      return InputFailure{1, name + ":" + std::to_string(at) + ": " + what};
+    }
+    const bool decides = !formDecided && (reading.form.encoding != TextEncoding::kCp932 || reading.moreThanAscii);
     if (decides) {
-      input.form = form;
+      input.form = reading.form;
       formDecided = true;
     }
-    if (form.encoding != TextEncoding::kCp932) {
-      ConversionLoss loss;
-      const std::string cp932 = Cp932FromText(bytes, form, &loss);
-      if (loss.count > 0) {
-        std::size_t at = 0;
-        const std::string what = DescribeLoss(bytes, form, loss.firstAt, &at);
-        return InputFailure{1, name + ":" + std::to_string(at) + ": " + what};
-      }
-      input.text.ReplaceFrom(start, cp932);
-    }
+    if (reading.form.encoding != TextEncoding::kCp932) input.text.ReplaceFrom(start, reading.converted);
     const std::string_view added = input.text.View().substr(start);
     const bool hasLineEnd = added.find('\n') != std::string_view::npos;
-    if (decides || (!bareLf && hasLineEnd)) bareLf = hasLineEnd && FirstLineEndIsBareLf(added);
+    if (decides || (!bareLf && hasLineEnd)) bareLf = hasLineEnd && reading.bareLf;
     input.parts.push_back({name, line});
     if (i + 1 == inputs.size()) break;
     // The next input starts on the next line: a file without a last line

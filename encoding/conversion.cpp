@@ -138,16 +138,6 @@ TextForm DetectTextForm(std::string_view bytes) {
 }
 
 std::optional<TextDoubt> DoubtAboutCp932(std::string_view bytes) {
-  // UTF-16 writes ASCII with a zero byte beside each, always on the same
-  // side of its pair: CP932 text holds none (a run of zeros, as a file cut
-  // while it was read may leave, lies on both sides).
-  const std::string_view head = bytes.substr(0, 4096);
-  std::size_t zeros[2] = {0, 0};
-  for (std::size_t i = 0; i < head.size(); ++i) zeros[i % 2] += head[i] == '\0';
-  const std::size_t pairs = head.size() / 2, more = std::max(zeros[0], zeros[1]), fewer = std::min(zeros[0], zeros[1]);
-  if (more >= 2 && more * 4 >= pairs && fewer * 8 <= more) {
-    return TextDoubt{"UTF-16 without a byte-order mark", head.find('\0')};
-  }
   // Japanese in UTF-8 takes three bytes a character; CP932 text almost never
   // holds even two such sequences before a byte that is no UTF-8.
   std::size_t longSequences = 0;

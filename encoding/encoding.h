@@ -51,10 +51,10 @@ TextForm DetectTextForm(std::string_view bytes);
 
 // Why bytes that the detector reads as CP932 look like something else, and
 // where that shows: UTF-8 with a damaged byte (valid UTF-8 Japanese up to
-// it), or UTF-16 without a byte-order mark (zero bytes between the
-// characters). Reading such bytes as CP932 would garble every character.
+// it), which read as CP932 would garble every character. (UTF-16 without a
+// mark holds NULs, which the reader finds in any text.)
 struct TextDoubt {
-  std::string what;  // "UTF-8 with a damaged byte", ...
+  std::string what;  // "UTF-8 with a damaged byte"
   std::size_t at;    // the byte that gives it away
 };
 std::optional<TextDoubt> DoubtAboutCp932(std::string_view bytes);

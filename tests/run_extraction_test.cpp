@@ -220,17 +220,17 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
       {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",
        L""},
       {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},
-      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, ""}),
+      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, "", {}}),
        L"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  作業フォルダーの Database\\技能.txt\r\n  C:\\r\\Database\\技能.txt"},
-      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, "C:\\w\\"}),
+      {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, "C:\\w\\", {}}),
        L"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  作業フォルダー（C:\\w\\）の Database\\技能.txt"},
-      {*StatusText(CatalogueSearch{{}, "", {"C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {"C:\\r\\x.txt: Permission denied"}, ""}),
+      {*StatusText(CatalogueSearch{{}, "", {"C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {"C:\\r\\x.txt: Permission denied"}, "", {}}),
        L"技能の一覧 Database\\技能.txt を読めません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  C:\\r\\Database\\技能.txt\r\n読めなかったもの: C:\\r\\x.txt: Permission denied"},
   };
-  EXPECT_FALSE(StatusText(CatalogueSearch{SkillCatalogue(), "", {}, {}, ""}));  // found: nothing to say
+  EXPECT_FALSE(StatusText(CatalogueSearch{SkillCatalogue(), "", {}, {}, "", {}}));  // found: nothing to say
   for (const StatusCase& c : cases) {
     EXPECT_EQ(c.got, (StatusMessage{c.text, c.note, c.details}));
     std::wstring tip = c.text;
@@ -325,6 +325,8 @@ TEST(DroppedFiles, RefuseWhatIsNoTextAndNameTheFirstLoss) {
        L"「?」1 文字：Ctrl+Z で取り消せます"},
       {"no text", "MZ\0\0"s, L"", L"テキストファイルではありません。名簿は変わっていません"},
       {"UTF-16 without its mark", "A\0|\0x\0|\0\r\0\n\0"s, L"", L"文字コードがわかりません。名簿は変わっていません"},
+      {"a UTF-8 line in a Shift_JIS file", "\x96\xBC|x\r\n\xE5\x90\x8D\xE5\x89\x8D|y\r\n", L"",
+       L"2 行目が Shift_JIS のファイルの中の UTF-8 です。名簿は変わっていません"},
   };
   for (const DropCase& c : cases) {
     std::ofstream(dir / "b.txt", std::ios::binary) << c.bytes;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "reader/unconverted.h"
+#include "reader/text_reader.h"
 #include "encoding/encoding.h"
 #include "platform/platform.h"
 
@@ -32,25 +32,26 @@ DroppedFiles ReadDroppedFiles(std::vector<std::string> names) {
     std::string reason;
     const std::optional<std::string> bytes = ReadFileBytes(name, &reason);
     if (!bytes) return refuse(name, DroppedFiles::Refusal::kCannotRead, reason);
-    const TextForm form = DetectTextForm(*bytes);
-    if (form.encoding == TextEncoding::kCp932) {
-      if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(*bytes)) {
-        return refuse(name, DroppedFiles::Refusal::kUnknownEncoding, "looks like " + doubt->what);
-      }
+    const TextReading reading = ReadText(*bytes);
+    switch (reading.problem) {
+      case TextProblem::kNone: break;
+      case TextProblem::kNul: return refuse(name, DroppedFiles::Refusal::kNoText, reading.DescribeProblem());
+      case TextProblem::kDoubt:
+      case TextProblem::kUtf16WithoutMark:
+      case TextProblem::kUtf8Line:
+        dropped.refusedLine = reading.problem == TextProblem::kUtf8Line ? reading.problemLine : 0;
+        return refuse(name, DroppedFiles::Refusal::kUnknownEncoding, reading.DescribeProblem());
     }
-    ConversionLoss loss;
-    const std::string text = Cp932FromText(*bytes, form, &loss);
-    // The box would end its text at a NUL.
-    if (text.find('\0') != std::string::npos) return refuse(name, DroppedFiles::Refusal::kNoText, "a NUL character");
+    const ConversionLoss& loss = reading.loss;
     if (loss.count > 0 && dropped.replaced.count == 0) {
-      const LostCharacter lost = LostCharacterAt(*bytes, form, loss.firstAt);
+      const LostCharacter& lost = reading.firstLost;
       dropped.replaced.firstLine = lost.line;
       AppendWide(dropped.replaced.first, lost.length > 0 ? lost.codePoint : 0xFFFD);
       dropped.replacedIn = name;
     }
     dropped.replaced.count += loss.count;
     if (!dropped.text.empty() && dropped.text.back() != '\n') dropped.text += "\r\n";
-    AppendWithCrLf(dropped.text, text);
+    AppendWithCrLf(dropped.text, reading.Text(*bytes));
   }
   return dropped;
 }

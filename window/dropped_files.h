@@ -1,7 +1,5 @@
 // Files dropped on the window: their texts go into the roster box as one
-// paste at the caret, read with the one encoding detector that
-// roster-extract uses (UTF-8 with or without a byte-order mark, UTF-16 with
-// one, else CP932).
+// paste at the caret, read by the one reader that roster-extract uses.
 #pragma once
 
 #include <string>
@@ -19,13 +17,14 @@ struct DroppedFiles {
   std::string replacedIn;          // the file holding the first of them
   std::string unreadable;          // the first file that could not be read; empty when all were
   enum class Refusal { kCannotRead, kNoText, kUnknownEncoding } refusal = Refusal::kCannotRead;
-  std::string reason;              // why, in the system's or the detector's words
+  std::string reason;              // why, in the system's or the reader's words
+  std::size_t refusedLine = 0;     // a line of UTF-8 in a Shift_JIS file: which
 };
 
 // Reads the files one after another, a line end added between two where
 // the first lacks one, and a bare "\n" made "\r\n" as the box writes it. A
-// file that holds a NUL character is no text, and one that the detector
-// doubts is CP932 (UTF-8 with a damaged byte, UTF-16 without a mark) would
+// file that holds a NUL is no text, and one that the reader doubts is CP932
+// (UTF-8 with a damaged byte, UTF-16 without a mark, a line of UTF-8) would
 // be garbled: both are refused, as roster-extract refuses them.
 DroppedFiles ReadDroppedFiles(std::vector<std::string> names);
 

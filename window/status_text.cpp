@@ -106,7 +106,11 @@ StatusMessage StatusText(const DroppedFiles& dropped) {
     switch (dropped.refusal) {
       case DroppedFiles::Refusal::kCannotRead: break;
       case DroppedFiles::Refusal::kNoText: message.note = L"テキストファイルではありません。"; break;
-      case DroppedFiles::Refusal::kUnknownEncoding: message.note = L"文字コードがわかりません。"; break;
+      case DroppedFiles::Refusal::kUnknownEncoding:
+        message.note = dropped.refusedLine == 0
+                           ? L"文字コードがわかりません。"
+                           : std::to_wstring(dropped.refusedLine) + L" 行目が Shift_JIS のファイルの中の UTF-8 です。";
+        break;
     }
     message.note += L"名簿は変わっていません";
     message.details = PlaceName(dropped.unreadable) + L": " + WideFromUtf8(dropped.reason);

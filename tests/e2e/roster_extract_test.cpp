@@ -288,12 +288,17 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"bad encoding", "--encoding latin-1", "", 2, "--encoding takes auto, cp932 or utf-8"},
       {"key without label", "--key", "", 2, "--key needs a LABEL"},
       {"missing catalogue", "--catalogue nothing.txt", "", 2, "cannot read catalogue nothing.txt: No such file"},
+      {"catalogue without a row", "--catalogue '" + Write("spaces.txt", "剣士 剣\n") + "'", "", 2,
+       U8(u8"spaces.txt: no line is a 名前,見出し:説明 row")},
       {"catalogue without CP932 forms", "--catalogue '" + snowman + "'", "", 2,
        U8(u8"snow.txt: line 2: the character U+2603 \"☃\" has no Shift_JIS (CP932) form")},
       {"UTF-8 with a damaged byte", "", U8(u8"アルス|人間男||1/1|1| 1 p\nルナ|人間女||2/2|2| 2 q\nRen\xE9|x||3/3|3| 3 r\n"), 1,
        "standard input:3: this looks like UTF-8 with a damaged byte"},
-      {"UTF-16 without a byte-order mark", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0", 24), 1,
-       "standard input:1: this looks like UTF-16 without a byte-order mark"},
+      {"UTF-16 without a byte-order mark", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0\r\0\n\0", 28),
+       1, "standard input:1: this looks like UTF-16LE without a byte-order mark"},
+      {"a NUL", "--encoding cp932", std::string("A|x||1/1|1| 1 p\r\nB\0", 20), 1, "standard input:2: a NUL byte"},
+      {"a UTF-8 line in a Shift_JIS file", "", std::string("アルス|人間男||1/1|1| 1 p\n") + U8(u8"ルナ|人間女||2/2|2| 2 q\n"), 1,
+       "standard input:2: line 2 is UTF-8 in a Shift_JIS file; not read (--encoding cp932 reads it as Shift_JIS all the same)"},
       {"output into a missing folder", "-o no-such-folder/out.txt", "", 2,
        "cannot write no-such-folder/out.txt: No such file"},
       {"a full disk", "examples/roster.txt", "", 2, "cannot write standard output: No space left on device"},
@@ -395,6 +400,18 @@ TEST_F(RosterExtractTest, CatalogueWhereAnInstalledToolLooks) {
       Run("-k " + U8(u8"名前") + " " + sample, "", dir_, "export XDG_DATA_DIRS='" + (dir_ / "share").string() + "';");
   EXPECT_EQ(installed.out, Data("roster_by_name.cp932.txt"));
   EXPECT_EQ(installed.err, "");
+
+  // A damaged catalogue at an earlier place is named, and the search goes
+  // on; lines of a catalogue that are no rows are counted.
+  fs::create_directories(dir_ / "Database");
+  std::ofstream(dir_ / "Database" / U8(u8"技能.txt"), std::ios::binary) << "剣士 剣 説明\r\n槍兵 槍\r\n";
+  const Result damaged =
+      Run("-k " + U8(u8"名前") + " " + sample, "", dir_, "export XDG_DATA_DIRS='" + (dir_ / "share").string() + "';");
+  EXPECT_EQ(damaged.out, installed.out);
+  EXPECT_EQ(damaged.err, U8(u8"roster-extract: note: cannot read catalogue Database/技能.txt: no line is a 名前,見出し:説明 row; not used\n"));
+  const std::string rows = Write("rows.txt", "剣士,剣:x\nno row\n\n槍 兵\n");
+  EXPECT_NE(Run("--catalogue '" + rows + "' " + sample).err.find(U8(u8": 2 lines are not 名前,見出し:説明 rows, the first at line 2")),
+            std::string::npos);
 
   fs::create_directories(dir_ / "bin/Database");
   fs::copy_file(ROSTER_EXTRACT, dir_ / "bin/roster-extract");

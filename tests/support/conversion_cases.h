@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reader/text_reader.h"
 #include "window/control_text.h"
 #include "encoding/encoding.h"
 #include "encoding/utf8.h"
@@ -68,18 +69,20 @@ inline const std::vector<ReadingCase>& ReadingCases() {
   return cases;
 }
 
-// Files in any encoding, through the one detector, as CP932.
+// Files in any encoding, through the one reader, as CP932.
 struct DetectionCase {
   const char* what;
   std::string_view bytes;
   TextForm form;
   std::string_view cp932;
   std::size_t lost, firstLostAt;  // in bytes of the file, its mark included
-  bool doubtful = false;          // read as CP932, it looks like broken Unicode
+  TextProblem problem = TextProblem::kNone;
+  std::size_t problemLine = 0;
 };
 
 inline const std::vector<DetectionCase>& DetectionCases() {
   using E = TextEncoding;
+  using P = TextProblem;
   using namespace std::string_view_literals;  // the bytes hold zeros
   static const std::vector<DetectionCase> cases = {
       {"empty", "", {E::kCp932, 0}, "", 0, 0},
@@ -95,10 +98,17 @@ inline const std::vector<DetectionCase>& DetectionCases() {
        {E::kUtf16LittleEndian, 2}, "A?B?", 2, 4},
       {"UTF-16 beyond the plane", "\xFF\xFE\x3D\xD8\x00\xDE"sv, {E::kUtf16LittleEndian, 2}, "?", 1, 2},
       {"UTF-8 Japanese with a damaged byte", "\xE5\x90\x8D\xE5\x89\x8D|Ren\xE9", {E::kCp932, 0},
-       "\xE5\x90\x8D\xE5\x89\x8D|Ren\xE9", 0, 0, true},
+       "\xE5\x90\x8D\xE5\x89\x8D|Ren\xE9", 0, 0, P::kDoubt, 1},
       {"CP932 that starts as UTF-8 might", "\xC3\xA9\x96\xBC", {E::kCp932, 0}, "\xC3\xA9\x96\xBC", 0, 0},
-      {"UTF-16 without a mark", "A\0|\0x\0|\0"sv, {E::kCp932, 0}, "A\0|\0x\0|\0"sv, 0, 0, true},
-      {"a run of zeros is no UTF-16", "A|x||\0\0\0\0\0\0"sv, {E::kCp932, 0}, "A|x||\0\0\0\0\0\0"sv, 0, 0},
+      {"a UTF-8 line in a CP932 file", "\x96\xBC|x\r\n\xE5\x90\x8D\xE5\x89\x8D|y\r\n", {E::kCp932, 0},
+       "\x96\xBC|x\r\n\xE5\x90\x8D\xE5\x89\x8D|y\r\n", 0, 0, P::kUtf8Line, 2},
+      {"UTF-16LE without a mark, Japanese", "\x0D\x54\x4D\x52\x0D\x00\x0A\x00"sv, {E::kCp932, 0},
+       "\x0D\x54\x4D\x52\x0D\x00\x0A\x00"sv, 0, 0, P::kUtf16WithoutMark, 1},
+      {"UTF-16BE without a mark, ASCII", "\0A\0\r\0\n\0B"sv, {E::kCp932, 0}, "\0A\0\r\0\n\0B"sv, 0, 0,
+       P::kUtf16WithoutMark, 1},
+      {"UTF-16 without a mark or a line end", "A\0|\0x\0|\0"sv, {E::kCp932, 0}, "A\0|\0x\0|\0"sv, 0, 0, P::kNul, 1},
+      {"a run of zeros", "A|x|\r\n|\0\0\0\0\0\0"sv, {E::kCp932, 0}, "A|x|\r\n|\0\0\0\0\0\0"sv, 0, 0, P::kNul, 2},
+      {"a NUL in UTF-8", "\xE5\x90\x8D\0"sv, {E::kUtf8, 0}, "\x96\xBC\0"sv, 0, 0, P::kNul, 1},
   };
   return cases;
 }
@@ -134,12 +144,11 @@ inline std::vector<std::string> ConversionFailures() {
   }
   for (const DetectionCase& c : DetectionCases()) {
     auto fail = [&](const char* how) { failures.push_back(std::string(c.what) + ": " + how); };
-    const TextForm form = DetectTextForm(c.bytes);
-    if (!(form == c.form)) fail("detected form");
-    ConversionLoss loss;
-    if (Cp932FromText(c.bytes, form, &loss) != c.cp932) fail("bytes");
-    if (loss.count != c.lost || (c.lost > 0 && loss.firstAt != c.firstLostAt)) fail("loss");
-    if (form.encoding == TextEncoding::kCp932 && DoubtAboutCp932(c.bytes).has_value() != c.doubtful) fail("doubt");
+    const TextReading reading = ReadText(c.bytes);
+    if (!(reading.form == c.form)) fail("detected form");
+    if (reading.Text(c.bytes) != c.cp932) fail("bytes");
+    if (reading.loss.count != c.lost || (c.lost > 0 && reading.loss.firstAt != c.firstLostAt)) fail("loss");
+    if (reading.problem != c.problem || reading.problemLine != c.problemLine) fail("problem");
   }
   return failures;
 }

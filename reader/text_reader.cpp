@@ -1,0 +1,111 @@
+#include "reader/text_reader.h"
+
+#include <algorithm>
+
+#include "encoding/utf8.h"
+
+namespace roster {
+namespace {
+
+using namespace std::string_view_literals;  // the patterns hold zeros
+
+std::size_t LineOf(std::string_view text, std::size_t at) {
+  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+}
+
+bool FirstLineEndIsBareLf(std::string_view text) {
+  const std::size_t lf = text.find('\n');
+  return lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r');
+}
+
+// Whether `pattern` stands at an even offset of `bytes`, as a UTF-16 unit
+// pair does in text without a byte-order mark.
+bool HoldsPairAligned(std::string_view bytes, std::string_view pattern) {
+  for (std::size_t at = bytes.find(pattern); at != std::string_view::npos; at = bytes.find(pattern, at + 1)) {
+    if (at % 2 == 0) return true;
+  }
+  return false;
+}
+
+// The first line (from 1) that is valid UTF-8 holding two Japanese
+// characters or more (three bytes each), which CP932 text almost never is:
+// what `echo … >> roster.txt` adds from a UTF-8 terminal; 0 for none.
+std::size_t Utf8LineIn(std::string_view bytes) {
+  std::size_t line = 1;
+  for (std::size_t pos = 0; pos < bytes.size(); ++line) {
+    std::size_t end = bytes.find('\n', pos);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::size_t longSequences = 0;
+    for (std::size_t i = pos; i < end;) {
+      if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+        ++i;
+        continue;
+      }
+      const std::size_t length = Utf8SequenceLength(bytes, i);
+      if (length == 0) {
+        longSequences = 0;
+        break;
+      }
+      longSequences += length >= 3;
+      i += length;
+    }
+    if (longSequences >= 2) return line;
+    pos = end + 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+TextReading ReadText(std::string_view bytes, std::optional<TextEncoding> forced) {
+  TextReading reading;
+  if (!forced) {
+    reading.form = DetectTextForm(bytes);
+  } else {
+    const bool mark = *forced == TextEncoding::kUtf8 && bytes.starts_with("\xEF\xBB\xBF");
+    reading.form = {*forced, mark ? 3u : 0u};
+  }
+  reading.moreThanAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (reading.form.encoding != TextEncoding::kCp932) {
+    reading.converted = Cp932FromText(bytes, reading.form, &reading.loss);
+    if (reading.loss.count > 0) reading.firstLost = LostCharacterAt(bytes, reading.form, reading.loss.firstAt);
+  }
+  const std::string_view text = reading.Text(bytes);
+  reading.bareLf = FirstLineEndIsBareLf(text);
+  auto problem = [&](TextProblem what, std::size_t line, std::string doubt = {}) {
+    reading.problem = what;
+    reading.problemLine = line;
+    reading.doubt = std::move(doubt);
+    return std::move(reading);
+  };
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    if (reading.form.encoding == TextEncoding::kCp932) {
+      if (HoldsPairAligned(bytes, "\r\0\n\0"sv)) return problem(TextProblem::kUtf16WithoutMark, LineOf(text, nul), "LE");
+      if (HoldsPairAligned(bytes, "\0\r\0\n"sv)) return problem(TextProblem::kUtf16WithoutMark, LineOf(text, nul), "BE");
+    }
+    return problem(TextProblem::kNul, LineOf(text, nul));
+  }
+  if (reading.form.encoding != TextEncoding::kCp932 || forced) return reading;
+  if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(bytes)) {
+    return problem(TextProblem::kDoubt, LineOf(bytes, doubt->at), doubt->what);
+  }
+  if (const std::size_t line = Utf8LineIn(bytes); line > 0) return problem(TextProblem::kUtf8Line, line);
+  return reading;
+}
+
+std::string TextReading::DescribeProblem() const {
+  constexpr std::string_view kGarbles = ", which read as Shift_JIS would garble every character; not read";
+  constexpr std::string_view kForce = " (--encoding cp932 reads it as Shift_JIS all the same)";
+  switch (problem) {
+    case TextProblem::kNone: return {};
+    case TextProblem::kDoubt: return "this looks like " + doubt + std::string(kGarbles) + std::string(kForce);
+    case TextProblem::kUtf16WithoutMark:
+      return "this looks like UTF-16" + doubt + " without a byte-order mark" + std::string(kGarbles);
+    case TextProblem::kNul: return "a NUL byte, which no text holds; not read";
+    case TextProblem::kUtf8Line:
+      return "line " + std::to_string(problemLine) + " is UTF-8 in a Shift_JIS file; not read" + std::string(kForce);
+  }
+  return {};
+}
+
+}  // namespace roster
