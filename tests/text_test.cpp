@@ -185,10 +185,13 @@ TEST(IntToFullWidth, WritesFullWidthDigits) {
 TEST(WidthFold, RoundTripsPrintableAscii) {
   std::string ascii;
   for (char c = 0x20; c < 0x7F; ++c) ascii.push_back(c);
-  const std::string full = FoldToFullWidth(ascii);
-  EXPECT_EQ(full.size(), ascii.size() * 2);
-  EXPECT_EQ(FoldToHalfWidth(full), ascii);
-  EXPECT_EQ(FoldToHalfWidth("漢字ｶﾅ"), "漢字ｶﾅ");
+  for (char c : ascii) {
+    std::string full;
+    AppendFullWidthOf(full, c);
+    ASSERT_EQ(full.size(), 2u) << c;
+    EXPECT_EQ(HalfWidthOf(static_cast<unsigned char>(full[0]), static_cast<unsigned char>(full[1])), c);
+  }
+  EXPECT_EQ(HalfWidthOf(0x8A, 0xBF), -1);  // 漢
 }
 
 struct PadCase {

@@ -37,26 +37,6 @@ int HalfWidthOf(unsigned char lead, unsigned char trail) {
   return -1;
 }
 
-std::string FoldToHalfWidth(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t len = CharLength(text, pos);
-    if (len == 2) {
-      const int half =
-          HalfWidthOf(static_cast<unsigned char>(text[pos]), static_cast<unsigned char>(text[pos + 1]));
-      if (half >= 0) {
-        out.push_back(static_cast<char>(half));
-        pos += 2;
-        continue;
-      }
-    }
-    out.append(text.substr(pos, len));
-    pos += len;
-  }
-  return out;
-}
-
 void AppendFullWidthOf(std::string& out, char c) {
   const auto byte = static_cast<unsigned char>(c);
   if (byte < 0x20 || byte > 0x7E) {
@@ -66,21 +46,6 @@ void AppendFullWidthOf(std::string& out, char c) {
   const uint16_t pair = kFullWidthOf[byte - 0x20];
   out.push_back(static_cast<char>(pair >> 8));
   out.push_back(static_cast<char>(pair & 0xFF));
-}
-
-std::string FoldToFullWidth(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() * 2);
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t len = CharLength(text, pos);
-    if (len == 1) {
-      AppendFullWidthOf(out, text[pos]);
-    } else {
-      out.append(text.substr(pos, len));
-    }
-    pos += len;
-  }
-  return out;
 }
 
 }  // namespace roster

@@ -15,12 +15,4 @@ int HalfWidthOf(unsigned char lead, unsigned char trail);
 // or `c` itself when it has none.
 void AppendFullWidthOf(std::string& out, char c);
 
-// Full-width digits, letters, signs and "　" to their one-byte forms; every
-// other character keeps its bytes.
-std::string FoldToHalfWidth(std::string_view text);
-
-// Digits, letters, signs and " " to their full-width forms; every other
-// character keeps its bytes.
-std::string FoldToFullWidth(std::string_view text);
-
 }  // namespace roster
