@@ -1,6 +1,7 @@
 // roster-extract run as a process: reports, line ends, encodings, messages
 // and exit codes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -46,8 +47,9 @@ struct Result {
 class RosterExtractTest : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("roster_e2e_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    // One folder per process: other checkouts on the machine run these tests too.
+    dir_ = fs::temp_directory_path() / ("roster_e2e_" + std::to_string(getpid()) + "_" +
+                                        testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir_ / "no-data");
   }
   void TearDown() override { fs::remove_all(dir_); }
