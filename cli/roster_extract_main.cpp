@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pipeline/run_notes.h"
 #include "reader/catalogue_file.h"
 #include "cli/command_line.h"
 #include "pipeline/extraction.h"
@@ -147,7 +148,7 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
   }
   std::string note = std::string("no skill catalogue, so ") + without + "; looked for";
   for (const std::string& place : search.looked) {
-    note += "\n  " + place + (place == search.looked.front() ? " (below " + search.workingFolder + ")" : "");
+    note += "\n  " + place + (search.IsBelowWorkingFolder(place) ? " (below " + search.workingFolder + ")" : "");
   }
   for (const std::string& problem : search.problems) note += "\ncannot read catalogue " + problem;
   Note(note);
@@ -161,15 +162,14 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
 // empty key), with a note that lists the keys.
 std::string ResolveKey(const std::string& typed, const SkillCatalogue& catalogue) {
   if (typed.empty()) return typed;
-  const std::vector<std::string> keys = SortKeyList(catalogue);
-  auto listed = [&](const std::string& key) { return std::find(keys.begin(), keys.end(), key) != keys.end(); };
+  auto listed = [&](const std::string& key) { return !NotesOfRun(key, catalogue).unknownKey; };
   ConversionLoss loss;
   const std::string fromUtf8 = Cp932FromUtf8(typed, &loss);
   const bool utf8 = loss.count == 0;
   if (utf8 && listed(fromUtf8)) return fromUtf8;
   if (!CommandLineIsUtf8() && listed(typed)) return typed;
   std::string names;
-  for (const std::string& key : keys) {
+  for (const std::string& key : SortKeyList(catalogue)) {
     if (!key.empty()) names += (names.empty() ? "" : ", ") + Utf8FromCp932(key);
   }
   const bool validUtf8 = IsUtf8(typed);
@@ -213,7 +213,7 @@ int Run(const std::vector<std::string>& arguments) {
   if (const std::optional<int> stop = LoadCatalogue(options, catalogue)) return *stop;
   if (options.listKeys) return ListKeys(options, catalogue);
   const std::string key = ResolveKey(options.key, catalogue);
-  if (IsGroupHeading(ResolveSortKey(key, catalogue), catalogue)) {
+  if (NotesOfRun(key, catalogue).groupKey) {
     Note("the key \"" + Utf8FromCp932(key) + "\" is a group heading of the catalogue: every character holds a group " +
          "marker there, so nothing was sorted");
   }

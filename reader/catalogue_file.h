@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/skill_catalogue.h"
+#include "encoding/utf8.h"
 
 namespace roster {
 
@@ -38,6 +39,10 @@ struct CatalogueSearch {
   std::vector<std::string> problems;       // "PLACE: reason" for files that could not be used, found or not
   std::string workingFolder;               // what the first place is below, for a person to find it
   SkillCatalogue::NonRows nonRows;         // of the one found
+
+  // Whether `place` is the one below the working folder, which a person
+  // finds by that folder.
+  static bool IsBelowWorkingFolder(std::string_view place) { return place == Utf8Bytes(kCatalogueFileName); }
 };
 CatalogueSearch FindSkillCatalogue();
 

@@ -2,6 +2,7 @@
 
 #include "encoding/encoding.h"
 #include "pipeline/input_text.h"
+#include "pipeline/run_notes.h"
 #include "report/sort_order.h"
 
 namespace roster {
@@ -45,10 +46,10 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue,
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
   const std::string key = dialog.ReadComboText(kSortKeyCombo);
-  const SortKey resolved = ResolveSortKey(key, catalogue);
-  if (!key.empty() && resolved.field == SortField::kNone) result.unknownKey = key;
-  if (IsGroupHeading(resolved, catalogue)) result.groupKey = key;
-  result.noSkillColumns = catalogue.Rows().empty();
+  const RunNotes notes = NotesOfRun(key, catalogue);
+  if (notes.unknownKey) result.unknownKey = key;
+  if (notes.groupKey) result.groupKey = key;
+  result.noSkillColumns = notes.noSkillColumns;
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = dialog.IsButtonChecked(kDescendingRadio);

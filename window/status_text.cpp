@@ -93,7 +93,7 @@ std::optional<StatusMessage> StatusText(const CatalogueSearch& search) {
   for (const std::string& place : search.looked) {
     const std::wstring name = PlaceName(place);
     const std::wstring folder = search.workingFolder.empty() ? L"" : L"（" + PlaceName(search.workingFolder) + L"）";
-    Join(message.details, L"\r\n  ", name == catalogue ? L"作業フォルダー" + folder + L"の " + name : name);
+    Join(message.details, L"\r\n  ", search.IsBelowWorkingFolder(place) ? L"作業フォルダー" + folder + L"の " + name : name);
   }
   for (const std::string& problem : search.problems) Join(message.details, L"\r\n", L"読めなかったもの: " + PlaceName(problem));
   return message;
