@@ -231,6 +231,13 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
        L"探した場所:\r\n  C:\\r\\Database\\技能.txt\r\n読めなかったもの: C:\\r\\x.txt: Permission denied"},
   };
   EXPECT_FALSE(StatusText(CatalogueSearch{SkillCatalogue(), "", {}, {}, "", {}}));  // found: nothing to say
+  const StatusMessage nonRows = *StatusText(CatalogueSearch{SkillCatalogue(), "C:\\r\\x.txt", {}, {}, "", {3, 4}});
+  const StatusMessage passedOver =
+      *StatusText(CatalogueSearch{SkillCatalogue(), "C:\\r\\x.txt", {}, {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt: line 1: a NUL"}, "", {}});
+  EXPECT_EQ(passedOver, (StatusMessage{L"技能の一覧 Database\\技能.txt に読めないものがありました", L"C:\\r\\x.txt を使います",
+                                       L"読めなかったもの: Database\\技能.txt: line 1: a NUL"}));
+  EXPECT_EQ(nonRows, (StatusMessage{L"技能の一覧の 3 行は「名前,見出し:説明」の行ではありません",
+                                    L"最初は 4 行目。見出しのない列になります", L"C:\\r\\x.txt"}));
   for (const StatusCase& c : cases) {
     EXPECT_EQ(c.got, (StatusMessage{c.text, c.note, c.details}));
     std::wstring tip = c.text;

@@ -83,9 +83,22 @@ StatusMessage StatusText(const HistoryStep& step) {
 }
 
 std::optional<StatusMessage> StatusText(const CatalogueSearch& search) {
-  if (search.catalogue) return std::nullopt;
   const std::wstring catalogue = PlaceName(Utf8Bytes(kCatalogueFileName));
   StatusMessage message;
+  if (search.catalogue) {
+    // A damaged file at an earlier place is named though a later one serves.
+    if (!search.problems.empty()) {
+      message.text = L"技能の一覧 " + catalogue + L" に読めないものがありました";
+      message.note = PlaceName(search.file) + L" を使います";
+      for (const std::string& problem : search.problems) Join(message.details, L"\r\n", L"読めなかったもの: " + PlaceName(problem));
+      return message;
+    }
+    if (search.nonRows.count == 0) return std::nullopt;
+    message.text = L"技能の一覧の " + std::to_wstring(search.nonRows.count) + L" 行は「名前,見出し:説明」の行ではありません";
+    message.note = L"最初は " + std::to_wstring(search.nonRows.firstLine) + L" 行目。見出しのない列になります";
+    message.details = PlaceName(search.file);
+    return message;
+  }
   message.text = search.problems.empty() ? catalogue + L" が作業フォルダーにも roster.exe の横にもありません"
                                          : L"技能の一覧 " + catalogue + L" を読めません";
   message.note = L"技能の列なしで抽出します";

@@ -691,6 +691,7 @@ TEST(Catalogue, FoundBesideTheProgramOrNamed) {
       {"nowhere", "", false, 11, {"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", "技能の列なしで抽出します"}},
       {"with a character Shift_JIS lacks", "\xEF\xBB\xBF剣,ｹﾝ\xF0\x9F\x98\x80\r\n", false, 11,
        {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}},
+      {"with no row", "剣 ｹﾝ\r\n", false, 11, {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}},
   };
   for (const CataloguePlaceCase& c : cases) {
     const std::wstring folder = MakeWorkFolder(false), program = folder + L"\\program";
