@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 namespace roster {
@@ -21,6 +22,7 @@ NameTable::NameTable(std::size_t capacity, std::pmr::memory_resource* memory)
     : slots_(std::bit_ceil(std::max<std::size_t>(16, capacity * 2)), Slot{}, memory), mask_(slots_.size() - 1) {}
 
 NameTable::Slot NameTable::SlotOf(std::string_view name) {
+  assert(name.size() <= kInlineBytes);
   Slot key{};
   std::memcpy(key.bytes, name.data(), name.size());
   key.bytes[kInlineBytes] = static_cast<char>(name.size());
@@ -36,7 +38,6 @@ std::size_t NameTable::Find(const Slot& key, uint64_t hash) const {
 
 bool NameTable::Insert(std::string_view name, uint64_t hash) {
   if (name.empty()) return false;  // a line without a name is no character
-  if (name.size() > kInlineBytes) return longNames_.emplace(name).second;
   const Slot key = SlotOf(name);
   Slot& slot = slots_[Find(key, hash)];
   if (slot.bytes[kInlineBytes] != 0) return false;
@@ -46,7 +47,6 @@ bool NameTable::Insert(std::string_view name, uint64_t hash) {
 
 bool NameTable::Contains(std::string_view name, uint64_t hash) const {
   if (name.empty()) return false;
-  if (name.size() > kInlineBytes) return longNames_.count(std::string(name)) != 0;
   const Slot key = SlotOf(name);
   return slots_[Find(key, hash)].bytes[kInlineBytes] != 0;
 }

@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <memory_resource>
 #include <span>
-#include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace roster {
@@ -18,14 +16,15 @@ class NameTable {
   // Room for `capacity` names without growing, the slots from `memory`.
   explicit NameTable(std::size_t capacity, std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
-  // Inserts each of `names` in order; `inserted[i]` tells whether names[i]
-  // was new. The slots are fetched from memory a few names ahead, so that a
+  // Inserts each of `names` (each a parsed name: 10 bytes at most)
+  // in order; `inserted[i]` tells whether names[i] was new. The slots are fetched from memory a few names ahead, so that a
   // lookup does not wait for the memory of the one before it.
   void InsertEach(std::span<const std::string_view> names, std::span<bool> inserted);
   // Whether each of `names` is in the table, looked up the same way.
   void ContainsEach(std::span<const std::string_view> names, std::span<bool> found) const;
 
  private:
+  // A slot's room; a parsed name takes at most 10 bytes.
   static constexpr std::size_t kInlineBytes = 15;
   // How many names ahead a slot is fetched.
   static constexpr std::size_t kAhead = 8;
@@ -49,7 +48,6 @@ class NameTable {
   std::size_t Find(const Slot& key, uint64_t hash) const;
   std::pmr::vector<Slot> slots_;
   std::size_t mask_;
-  std::unordered_set<std::string> longNames_;  // any name longer than a slot holds
 };
 
 }  // namespace roster
