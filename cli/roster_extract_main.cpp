@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitBadText = 1;
-constexpr int kExitTrouble = 2;  // usage errors, files that cannot be read or written
+constexpr int kExitTrouble = 2;  // usage errors, files that cannot be read or written, no memory
 
 int Fail(int code, const std::string& message) {
   WriteMessage("roster-extract: " + message + "\n");
@@ -244,4 +244,14 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace
 }  // namespace roster
 
-int main(int argc, char** argv) { return roster::Run(roster::CommandLineArguments(argc, argv)); }
+// Memory that runs out ends the run with a message, never with a signal;
+// what was open (a temporary file beside -o's target) is gone by then.
+int main(int argc, char** argv) {
+  try {
+    return roster::Run(roster::CommandLineArguments(argc, argv));
+  } catch (const roster::OutOfMemory& failure) {
+    return roster::Fail(roster::kExitTrouble, std::string("out of memory while ") + failure.During());
+  } catch (const std::bad_alloc&) {
+    return roster::Fail(roster::kExitTrouble, "out of memory");
+  }
+}

@@ -1,7 +1,9 @@
 #include "cli/roster_input.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <new>
 
 #include "pipeline/run_at_once.h"
 #include "reader/text_reader.h"
@@ -20,6 +22,13 @@ std::optional<TextEncoding> Forced(EncodingChoice encoding) {
   return std::nullopt;
 }
 
+// A size as a person reads it: "83 MB", "12 kB", "10 bytes".
+std::string SizeText(std::uint64_t bytes) {
+  if (bytes >= 1000000) return std::to_string((bytes + 500000) / 1000000) + " MB";
+  if (bytes >= 1000) return std::to_string((bytes + 500) / 1000) + " kB";
+  return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
+
 }  // namespace
 
 std::string RosterInput::Where(std::size_t line) const {
@@ -29,13 +38,15 @@ std::string RosterInput::Where(std::size_t line) const {
   return std::string(kStandardInputName) + ":" + std::to_string(line);
 }
 
-std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inputs, EncodingChoice encoding,
-                                            RosterInput& input) {
+namespace {
+
+std::optional<InputFailure> ReadEach(const std::vector<std::string>& inputs, EncodingChoice encoding,
+                                     RosterInput& input, std::size_t& i) {
   bool formDecided = encoding != EncodingChoice::kAuto;
   input.form = encoding == EncodingChoice::kUtf8 ? TextForm{TextEncoding::kUtf8, 0} : TextForm{};
   std::optional<bool> bareLf;  // of the input whose form the report takes, else of the first with a line end
   std::size_t line = 1;
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
+  for (i = 0; i < inputs.size(); ++i) {
     const bool standardInput = inputs[i] == "-";
     const std::string name = standardInput ? std::string(kStandardInputName) : inputs[i];
     const std::size_t start = input.text.View().size();
@@ -74,6 +85,22 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
   }
   input.bareLf = bareLf.value_or(false);
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inputs, EncodingChoice encoding,
+                                            RosterInput& input) {
+  std::size_t failed = 0;
+  try {
+    return ReadEach(inputs, encoding, input, failed);
+  } catch (const std::bad_alloc&) {
+    const bool standardInput = inputs[failed] == "-";
+    const std::optional<std::uint64_t> size = standardInput ? std::nullopt : FileSize(inputs[failed]);
+    return InputFailure{2, "out of memory while failed " +
+                               (standardInput ? std::string(kStandardInputName) : inputs[failed]) +
+                               (size ? " (" + SizeText(*size) + ")" : std::string())};
+  }
 }
 
 }  // namespace roster

@@ -4,12 +4,12 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "pipeline/block_arena.h"
 #include "pipeline/extraction_stages.h"
 #include "pipeline/name_table.h"
 #include "character/line_parser.h"
+#include "pipeline/run_at_once.h"
 
 namespace roster {
 namespace {
@@ -195,9 +195,9 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
     // many as lines of 16 bytes): only the pages they fill are touched, and
     // nothing is moved to grow.
     const std::size_t upperRoom = *split / 16 + 1;
-    std::jthread worker([&] { lower.emplace(CollectPart(input, text.substr(*split), bareLf, memory, upperRoom)); });
+    Worker worker([&] { lower.emplace(CollectPart(input, text.substr(*split), bareLf, memory, upperRoom)); });
     Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory);
-    worker.join();
+    worker.Join();
     Merge(*lower, std::move(upper));
   }
   return {std::move(lower->roster), lower->summary};

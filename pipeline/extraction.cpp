@@ -21,17 +21,38 @@ std::pmr::vector<uint32_t> Order(const Roster& roster, const SortKey& key, bool 
   return SortedOrder(roster.Records(), key, descending, work);
 }
 
+namespace {
+
+// Runs a stage; memory it cannot get ends the run as OutOfMemory, naming it.
+template <typename Stage>
+auto During(const char* what, Stage&& stage) -> decltype(stage()) {
+  try {
+    return stage();
+  } catch (const OutOfMemory&) {
+    throw;
+  } catch (const std::bad_alloc&) {
+    throw OutOfMemory(what);
+  }
+}
+
+}  // namespace
+
 ExtractionSummary ExtractSplit(InputText text, const ExtractionSettings& settings, const SkillCatalogue& catalogue,
                                ReportSink& sink, std::optional<std::size_t> split) {
   // A split that is no line's start runs on one thread.
   if (split && !StartsLine(text.View(), *split, settings.bareLfEndsLine)) split.reset();
   // The run's memory, on large pages: it outlives everything made from it.
   LargePageMemory memory;
-  const Collected collected = Collect(std::move(text), settings.bareLfEndsLine, split, memory);
+  const Collected collected = During("collecting the characters", [&] {
+    return Collect(std::move(text), settings.bareLfEndsLine, split, memory);
+  });
   const bool twoParts = split.has_value();
-  const std::pmr::vector<uint32_t> order =
-      Order(collected.roster, ResolveSortKey(settings.key, catalogue), settings.descending, twoParts, memory);
-  Render(ReportHeader(catalogue), collected.roster.Records(), order, settings.lineEnd, sink, twoParts);
+  const std::pmr::vector<uint32_t> order = During("sorting", [&] {
+    return Order(collected.roster, ResolveSortKey(settings.key, catalogue), settings.descending, twoParts, memory);
+  });
+  During("writing the report", [&] {
+    Render(ReportHeader(catalogue), collected.roster.Records(), order, settings.lineEnd, sink, twoParts);
+  });
   return collected.summary;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <string_view>
 
 #include "catalogue/skill_catalogue.h"
@@ -44,6 +45,20 @@ class ReportSink {
  public:
   virtual ~ReportSink() = default;
   virtual void Write(std::string_view piece) = 0;
+};
+
+// How a run that cannot get the memory it needs ends, naming what it was
+// doing ("sorting"). It is the one exception that leaves Extract, with
+// whatever the sink throws; either comes from any of the run's threads, and
+// the run has then ended on all of them.
+class OutOfMemory : public std::bad_alloc {
+ public:
+  explicit OutOfMemory(const char* during) : during_(during) {}
+  const char* what() const noexcept override { return "out of memory"; }
+  const char* During() const { return during_; }
+
+ private:
+  const char* during_;
 };
 
 // Collects the characters of `text`, sorts them under the key (resolved

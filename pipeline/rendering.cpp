@@ -1,11 +1,13 @@
 // Rendering the report: the rows in report order, gathered in pieces of a
 // megabyte or two that the two threads fill in turn.
 #include <algorithm>
+#include <atomic>
+#include <optional>
 #include <semaphore>
 #include <string>
-#include <thread>
 
 #include "pipeline/extraction_stages.h"
+#include "pipeline/run_at_once.h"
 #include "platform/platform.h"
 #include "pipeline/large_page_memory.h"
 #include "report/report_layout.h"
@@ -49,6 +51,9 @@ std::string Piece(std::size_t room) {
 
 // Each thread fills one piece over and over, so the pages of the report are
 // touched once; only the calling thread writes to the sink, in row order.
+// Should either side fail (a sink that throws, memory that runs out), the
+// other is let go and the failure ends the run: neither waits for a piece
+// that will never come.
 void Render(std::string_view header, std::span<const CharacterRecord> records, std::span<const uint32_t> order,
             std::string_view lineEnd, ReportSink& sink, bool twoParts) {
   const std::size_t rows = order.size();
@@ -60,29 +65,48 @@ void Render(std::string_view header, std::span<const CharacterRecord> records, s
   // With two threads the calling thread renders the even blocks, a worker
   // the odd ones; with one, the calling thread renders them all.
   const std::size_t step = twoParts ? 2 * blockRows : blockRows;
-  std::binary_semaphore theirsReady(0), theirsWritten(0);
-  std::jthread worker;
+  // `theirsWritten` may be released once more than the worker takes it,
+  // when the calling thread fails and lets the worker go.
+  std::binary_semaphore theirsReady(0);
+  std::counting_semaphore<2> theirsWritten(0);
+  std::atomic<bool> stopped = false, theirsFailed = false;
+  std::optional<Worker> worker;
   if (twoParts) {
-    worker = std::jthread([&] {
-      for (std::size_t first = blockRows; first < rows; first += step) {
-        RenderRows(records, order, first, std::min(rows, first + blockRows), lineEnd, theirs);
+    worker.emplace([&] {
+      try {
+        for (std::size_t first = blockRows; first < rows; first += step) {
+          RenderRows(records, order, first, std::min(rows, first + blockRows), lineEnd, theirs);
+          theirsReady.release();
+          theirsWritten.acquire();
+          if (stopped) return;
+          theirs.clear();
+        }
+      } catch (...) {
+        theirsFailed = true;
         theirsReady.release();
-        theirsWritten.acquire();
-        theirs.clear();
+        throw;
       }
     });
   }
-  // The first block holds the header, even when there are no rows.
-  for (std::size_t first = 0; first == 0 || first < rows; first += step) {
-    RenderRows(records, order, first, std::min(rows, first + blockRows), lineEnd, mine);
-    sink.Write(mine);
-    mine.clear();
-    if (twoParts && first + blockRows < rows) {
-      theirsReady.acquire();
-      sink.Write(theirs);
-      theirsWritten.release();
+  try {
+    // The first block holds the header, even when there are no rows.
+    for (std::size_t first = 0; first == 0 || first < rows; first += step) {
+      RenderRows(records, order, first, std::min(rows, first + blockRows), lineEnd, mine);
+      sink.Write(mine);
+      mine.clear();
+      if (twoParts && first + blockRows < rows) {
+        theirsReady.acquire();
+        if (theirsFailed) worker->Join();
+        sink.Write(theirs);
+        theirsWritten.release();
+      }
     }
+  } catch (...) {
+    stopped = true;
+    theirsWritten.release();
+    throw;
   }
+  if (worker) worker->Join();
 }
 
 }  // namespace roster

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <cstdint>
@@ -25,8 +26,10 @@ namespace roster {
 // the CP932 bytes of it, as a Windows archive unpacks them.
 std::vector<std::string> NativeFileNames(std::string_view utf8Name);
 
-// Whether anything (a file, a folder) stands under the name.
+// Whether anything (a file, a folder) stands under the name, and the size
+// of a plain file (nothing for anything else).
 bool FileExists(const std::string& name);
+std::optional<std::uint64_t> FileSize(const std::string& name);
 
 // The folder of the running program, and the folders where an installed
 // program's data lies ($XDG_DATA_DIRS, else /usr/local/share and

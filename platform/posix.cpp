@@ -135,6 +135,12 @@ bool FileExists(const std::string& name) {
   return stat(name.c_str(), &info) == 0;
 }
 
+std::optional<std::uint64_t> FileSize(const std::string& name) {
+  struct stat info {};
+  if (stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
 std::string ExecutableFolder() {
   std::string path(4096, '\0');
   const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());

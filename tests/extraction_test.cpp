@@ -1,6 +1,8 @@
 // The Extract command as a function of text.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "pipeline/extraction_stages.h"
 #include "report/report_layout.h"
 #include "support/extraction_testing.h"
@@ -135,6 +137,42 @@ TEST(Extract, ALargeTextGivesBackWhatItHasRead) {
   ExtractionSummary summary;
   EXPECT_EQ(ExtractReport(repeated, "名前", false, catalogue, &summary), ExtractReport(once, "名前", false, catalogue));
   EXPECT_GT(summary.merged, summary.kept * 30);
+}
+
+// A sink that fails at its `failAt`-th piece, as a full disk or memory that
+// runs out would.
+class FailingSink final : public ReportSink {
+ public:
+  FailingSink(int failAt, bool outOfMemory) : left_(failAt), outOfMemory_(outOfMemory) {}
+  void Write(std::string_view) override {
+    if (--left_ > 0) return;
+    if (outOfMemory_) throw std::bad_alloc();
+    throw std::runtime_error("disk full");
+  }
+
+ private:
+  int left_;
+  bool outOfMemory_;
+};
+
+// A failing sink ends the run, on one thread or two, with its own failure
+// (a lack of memory named as the stage it struck): no thread is left
+// waiting for the other and none ends the program.
+TEST(Extract, AFailingSinkEndsTheRun) {
+  const std::string text = RosterGenerator(41).NextRoster(30000);
+  ASSERT_TRUE(SplitPoint(text, false));
+  for (const std::optional<std::size_t> split : {std::optional<std::size_t>(), SplitPoint(text, false)}) {
+    for (int failAt : {1, 2, 3, 7}) {
+      FailingSink disk(failAt, false), memory(failAt, true);
+      EXPECT_THROW(ExtractSplit(InputText::Of(text), {}, SkillCatalogue(), disk, split), std::runtime_error) << failAt;
+      try {
+        ExtractSplit(InputText::Of(text), {}, SkillCatalogue(), memory, split);
+        ADD_FAILURE() << "no failure at piece " << failAt;
+      } catch (const OutOfMemory& failure) {
+        EXPECT_STREQ(failure.During(), "writing the report");
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 // of its texts.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <fstream>
 
 #include "window/dropped_files.h"
@@ -17,6 +20,29 @@
 #include "encoding/encoding.h"
 #include "report/sort_order.h"
 #include "support/extraction_testing.h"
+#include "support/roster_generator.h"
+
+// Memory that runs out on demand: while it is above zero, the allocation
+// of 64 KiB or more that brings `largeAllocationsLeft` to zero fails.
+std::atomic<int> largeAllocationsLeft = 0;
+
+void* Allocate(std::size_t size, std::size_t alignment) {
+  if (size >= (1 << 16) && largeAllocationsLeft.load() > 0 && largeAllocationsLeft.fetch_sub(1) == 1) {
+    throw std::bad_alloc();
+  }
+  void* data = std::aligned_alloc(alignment, (std::max<std::size_t>(size, 1) + alignment - 1) / alignment * alignment);
+  if (data == nullptr) throw std::bad_alloc();
+  return data;
+}
+
+void* operator new(std::size_t size) { return Allocate(size, alignof(std::max_align_t)); }
+void* operator new(std::size_t size, std::align_val_t alignment) {
+  return Allocate(size, std::max(alignof(std::max_align_t), static_cast<std::size_t>(alignment)));
+}
+void operator delete(void* data) noexcept { std::free(data); }
+void operator delete(void* data, std::size_t) noexcept { std::free(data); }
+void operator delete(void* data, std::align_val_t) noexcept { std::free(data); }
+void operator delete(void* data, std::size_t, std::align_val_t) noexcept { std::free(data); }
 
 namespace roster {
 namespace {
@@ -193,6 +219,27 @@ TEST_F(RunExtractionTest, CharactersWithoutCp932FormAreNamedAndUndoable) {
   EXPECT_EQ(result.replaced.first, firstReplaced);
   dialog_.Undo(kReportEdit);
   EXPECT_EQ(dialog_.edit(kReportEdit).text, pasted);
+}
+
+// A 「抽出」 that cannot get memory, whichever allocation fails (on either
+// thread, while reading, collecting, sorting or rendering, or for the step
+// back), leaves the box and the history as they were, and says so.
+TEST_F(RunExtractionTest, OutOfMemoryLeavesTheTextAsItWas) {
+  const std::string roster = RosterGenerator(5).NextRoster(20000);  // two threads
+  dialog_.Paste(kReportEdit, roster);
+  int failed = 0;
+  for (RunResult result;; ++failed) {
+    largeAllocationsLeft = failed + 1;
+    result = RunExtraction(dialog_, catalogue_, history_);
+    largeAllocationsLeft = 0;
+    if (!result.outOfMemory) break;
+    ASSERT_TRUE(dialog_.ReadControlText(kReportEdit) == roster) << failed;
+    ASSERT_EQ(history_.undoSteps(), 0u) << failed;
+    EXPECT_EQ(StatusText(result).note, L"名簿は変わっていません");
+  }
+  EXPECT_GT(failed, 5);
+  EXPECT_TRUE(dialog_.ReadControlText(kReportEdit) == ExtractReport(roster, "", false, catalogue_));
+  EXPECT_EQ(history_.undoSteps(), 1u);
 }
 
 struct StatusCase {

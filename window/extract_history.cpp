@@ -13,9 +13,13 @@ std::size_t Bytes(const std::deque<std::wstring>& texts) {
 }  // namespace
 
 void ExtractHistory::Record(std::wstring before) {
-  redo_.clear();
   undo_.push_back(std::move(before));
+  redo_.clear();
   DropOldest();
+}
+
+void ExtractHistory::Withdraw() {
+  if (!undo_.empty()) undo_.pop_back();
 }
 
 std::optional<std::wstring> ExtractHistory::Step(std::deque<std::wstring>& from, std::deque<std::wstring>& to,

@@ -24,6 +24,8 @@ class ExtractHistory {
 
   // A run replaced `before`; what could be redone is gone.
   void Record(std::wstring before);
+  // Takes back the newest step, of a run that could not show its report.
+  void Withdraw();
 
   // The text to show instead of `current`, which the other direction then
   // gives back; nothing when there is no step that way.

@@ -1,5 +1,7 @@
 #include "window/run_extraction.h"
 
+#include <new>
+
 #include "encoding/encoding.h"
 #include "pipeline/input_text.h"
 #include "pipeline/run_notes.h"
@@ -39,8 +41,9 @@ void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& cata
   dialog.SetCheck(kAscendingRadio, true);
 }
 
-RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history) {
-  RunResult result;
+namespace {
+
+void Run(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history, RunResult& result) {
   std::wstring before = dialog.ReadWideText(kReportEdit);
   std::string text = Cp932OfControlText(before, &result.replaced);
   // The run holds the user-interface thread, so key and direction cannot
@@ -59,8 +62,27 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue,
   text.clear();
   StringSink sink(text);
   result.summary = Extract(std::move(input), settings, catalogue, sink);
-  dialog.ReplaceText(kReportEdit, WideFromCp932(text), true);
+  std::wstring report = WideFromCp932(text);
+  // The step back is kept before the text goes, so that no failure loses it.
   history.Record(std::move(before));
+  try {
+    dialog.ReplaceText(kReportEdit, report, true);
+  } catch (const std::bad_alloc&) {
+    history.Withdraw();
+    throw;
+  }
+}
+
+}  // namespace
+
+RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history) {
+  RunResult result;
+  try {
+    Run(dialog, catalogue, history, result);
+  } catch (const std::bad_alloc&) {
+    result = RunResult();
+    result.outOfMemory = true;
+  }
   return result;
 }
 

@@ -26,12 +26,14 @@ struct RunResult {
   std::string unknownKey;  // CP932; empty when the key was empty or known
   std::string groupKey;    // CP932: a group heading of the catalogue, which sorts nothing
   bool noSkillColumns = false;  // the catalogue is empty: the header has no skill columns
+  bool outOfMemory = false;     // the run could not get the memory it needed: the box is as it was
 };
 
 // Reads the report box and the key and direction the dialog shows (once),
 // runs Extract and replaces the box's text with the report as one undoable
 // edit, the caret at its start; `history` keeps the text replaced. The
-// memo, the combo box and the buttons are left alone.
+// memo, the combo box and the buttons are left alone. A run that cannot get
+// the memory it needs leaves the box as it was and says so.
 RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history);
 
 // One step back (Ctrl+Z) or forth (Ctrl+Y) through what the runs replaced,

@@ -46,6 +46,7 @@ std::wstring TooltipText(const StatusMessage& message) {
 }
 
 StatusMessage StatusText(const RunResult& result) {
+  if (result.outOfMemory) return {L"メモリが足りないので抽出できませんでした", L"名簿は変わっていません", L""};
   const ExtractionSummary& s = result.summary;
   StatusMessage message;
   message.text = std::to_wstring(s.kept) + L" 人を抽出しました";

@@ -49,9 +49,10 @@ int MemoryDialog::SelectedComboEntry(int id) { return combos_.at(id).selected; }
 
 void MemoryDialog::ReplaceText(int id, std::wstring_view text, bool undoable) {
   Edit& e = edits_.at(id);
+  std::wstring replacement(text);  // as the control does: all or nothing
   e.undo.reset();
   if (undoable) e.undo = std::move(e.text);
-  e.text = text;
+  e.text = std::move(replacement);
   e.caret = 0;
   e.modified = false;
 }
