@@ -70,6 +70,7 @@ std::optional<FileReplacement> FileReplacement::Begin(const std::string& name, s
   std::string temporary;
   std::FILE* file = CreateTemporaryBeside(target, temporary, error);
   if (file == nullptr) return std::nullopt;
+  OnEndingSignal(temporary, "");
   return FileReplacement(std::move(target), std::move(temporary), file, kind.links > 1 ? Way::kCopyBack : Way::kRename);
 }
 
@@ -82,7 +83,9 @@ FileReplacement::~FileReplacement() { Abandon(); }
 void FileReplacement::Abandon() {
   if (file_ == nullptr) return;
   std::fclose(std::exchange(file_, nullptr));
-  if (way_ != Way::kDirect) RemoveFile(temporary_);
+  if (way_ == Way::kDirect) return;
+  RemoveFile(temporary_);
+  OnEndingSignal("", "");
 }
 
 bool FileReplacement::Write(std::string_view bytes, std::string* error) {
@@ -134,24 +137,29 @@ bool FileReplacement::Commit(std::string* error) {
     return false;
   }
   if (way_ == Way::kCopyBack) {
-    // Should the copy fail, the whole report still stands beside the file.
+    // Should the copy fail, or a signal end it, the whole report still
+    // stands beside the file, and is kept.
+    const std::string kept = "; the whole of it is in " + temporary_;
+    OnEndingSignal("", target_ + ": interrupted while written in place" + kept + "\n");
     std::string reason;
     const bool copied = CopyBack(file_, target_, &reason);
     std::fclose(std::exchange(file_, nullptr));
     if (copied) {
       RemoveFile(temporary_);
     } else if (error) {
-      *error = reason + "; the whole of it is in " + temporary_;
+      *error = reason + kept;
     }
+    OnEndingSignal("", "");
     return copied;
   }
   const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
-  if (!closed || !RenameOver(temporary_, target_, error)) {
+  const bool renamed = closed && RenameOver(temporary_, target_, error);
+  if (!renamed) {
     if (!closed && error) *error = IoFailure();
     RemoveFile(temporary_);
-    return false;
   }
-  return true;
+  OnEndingSignal("", "");
+  return renamed;
 }
 
 bool ReplaceFileContents(const std::string& name, std::string_view bytes, std::string* error) {

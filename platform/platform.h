@@ -126,6 +126,13 @@ bool FlushToDisk(std::FILE* file, std::string* error);
 bool RenameOver(const std::string& from, const std::string& to, std::string* error);
 void RemoveFile(const std::string& name);
 
+// What a signal that ends the program (SIGINT, SIGTERM, SIGHUP; Ctrl+C or
+// a closed console on Windows) does first, prepared in advance so that the
+// handler only calls what is safe there: removes the file `remove` and
+// writes `note` to standard error (either empty: nothing). The program then
+// ends as the signal would. One file at a time: a call replaces the last.
+void OnEndingSignal(const std::string& remove, const std::string& note);
+
 // Why an open just failed (errno's reason), and why a read or a write just
 // failed (errno, or a plain I/O error where the C library set none).
 std::string OpenFailure();

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -111,6 +112,53 @@ bool RenameOver(const std::string& from, const std::string& to, std::string* err
 }
 
 void RemoveFile(const std::string& name) { unlink(name.c_str()); }
+
+namespace {
+
+// What the handler does, in memory of its own: it may come while the
+// program is anywhere, even inside malloc. `armed` is cleared while the
+// rest changes.
+volatile std::sig_atomic_t armed = 0;
+char removed[4096];
+char noted[4096];
+std::size_t notedLength = 0;
+
+void EndingSignal(int signal) {
+  if (armed) {
+    if (removed[0] != '\0') unlink(removed);
+    if (notedLength > 0 && write(STDERR_FILENO, noted, notedLength) < 0) {
+      // Nothing more can be done for the message.
+    }
+  }
+  raise(signal);  // the handler was reset: the signal now ends the program
+}
+
+}  // namespace
+
+void OnEndingSignal(const std::string& remove, const std::string& note) {
+  static const bool installed = [] {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+      struct sigaction action {};
+      // A signal the program was started to ignore (nohup) stays ignored.
+      if (sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN) continue;
+      action.sa_handler = EndingSignal;
+      sigemptyset(&action.sa_mask);
+      action.sa_flags = SA_RESETHAND | SA_NODEFER;
+      sigaction(signal, &action, nullptr);
+    }
+    return true;
+  }();
+  (void)installed;
+  armed = 0;
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  const bool fits = remove.size() < sizeof removed && note.size() <= sizeof noted;
+  std::memcpy(removed, remove.c_str(), fits ? remove.size() + 1 : 1);
+  if (!fits) removed[0] = '\0';
+  notedLength = fits ? note.size() : 0;
+  std::memcpy(noted, note.data(), notedLength);
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  armed = !remove.empty() || notedLength > 0;
+}
 
 namespace {
 

@@ -227,14 +227,29 @@ std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const std::string name = folder + ".roster-" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(GetTickCount() + attempt) + ".tmp";
-    // "x": never an existing file.
-    if (std::FILE* file = _wfopen(WideName(name).c_str(), L"wbx")) {
-      temporary = name;
-      return file;
+    // Never an existing file; open to being deleted, so that Ctrl+C can
+    // remove it while it is written.
+    HANDLE handle = CreateFileW(WideName(name).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      if (error) *error = SystemReason(GetLastError());
+      return nullptr;
     }
-    if (errno != EEXIST) break;
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY | _O_RDWR);
+    std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "w+b");
+    if (file == nullptr) {
+      if (fd < 0) CloseHandle(handle);
+      else _close(fd);
+      DeleteFileW(WideName(name).c_str());
+      if (error) *error = std::strerror(EMFILE);
+      return nullptr;
+    }
+    temporary = name;
+    return file;
   }
-  if (error) *error = std::strerror(errno);
+  if (error) *error = std::strerror(EEXIST);
   return nullptr;
 }
 
@@ -253,6 +268,39 @@ bool RenameOver(const std::string& from, const std::string& to, std::string* err
 }
 
 void RemoveFile(const std::string& name) { DeleteFileW(WideName(name).c_str()); }
+
+namespace {
+
+// What the handler does, prepared in advance; it runs on a thread of its
+// own while the program goes on. `armed` is cleared while the rest changes.
+volatile LONG armed = 0;
+wchar_t removed[32768];
+char noted[4096];
+DWORD notedLength = 0;
+
+BOOL WINAPI EndingEvent(DWORD) {
+  if (armed != 0) {
+    if (removed[0] != L'\0') DeleteFileW(removed);
+    DWORD written = 0;
+    if (notedLength > 0) WriteFile(GetStdHandle(STD_ERROR_HANDLE), noted, notedLength, &written, nullptr);
+  }
+  return FALSE;  // the next handler, the system's, ends the program
+}
+
+}  // namespace
+
+void OnEndingSignal(const std::string& remove, const std::string& note) {
+  static const bool installed = SetConsoleCtrlHandler(EndingEvent, TRUE) != 0;
+  (void)installed;
+  InterlockedExchange(&armed, 0);
+  const std::wstring wide = WideName(remove);
+  const bool fits = wide.size() < std::size(removed) && note.size() <= sizeof noted;
+  std::memcpy(removed, wide.c_str(), (fits ? wide.size() + 1 : 1) * sizeof(wchar_t));
+  if (!fits) removed[0] = L'\0';
+  notedLength = fits ? static_cast<DWORD>(note.size()) : 0;
+  std::memcpy(noted, note.data(), notedLength);
+  InterlockedExchange(&armed, !remove.empty() || notedLength > 0 ? 1 : 0);
+}
 
 // A roster is read once and released whole.
 void ReleasePages(const void*, std::size_t) {}

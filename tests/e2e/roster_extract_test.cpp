@@ -410,6 +410,32 @@ TEST_F(RosterExtractTest, AFileCutWhileReadEndsWithoutASignal) {
   }
 }
 
+// SIGTERM, SIGINT or SIGHUP while -o writes its temporary file removes it;
+// the program ends by the signal and the file stays as it was.
+TEST_F(RosterExtractTest, ASignalDuringOutputLeavesNothingBehind) {
+  Write("big.txt", RosterGenerator(8).NextRoster(300000));
+  int ended = 0;
+  for (const char* signal : {"TERM", "INT", "HUP", "TERM", "INT", "HUP"}) {
+    Write("c.txt", "C|x||1/1|1| 1 c\r\n");
+    // The signal is sent as soon as the temporary file stands.
+    const std::string command = "cd '" + dir_.string() + "' && bash -c 'set -m; XDG_DATA_DIRS=/nonexistent \"" +
+                                ROSTER_EXTRACT + "\" -o c.txt big.txt & pid=$!; " +
+                                "while kill -0 $pid 2>/dev/null && ! compgen -G \".roster-*\" >/dev/null; do :; done; " +
+                                "kill -" + signal + " $pid; wait $pid; echo $? > status'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string status = ReadFile(dir_ / "status");
+    if (status != "0\n") {
+      ++ended;
+      EXPECT_EQ(ReadFile(dir_ / "c.txt"), "C|x||1/1|1| 1 c\r\n") << signal;
+      EXPECT_TRUE(status == "143\n" || status == "130\n" || status == "129\n") << signal << " " << status;
+    }
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".roster-")) << signal << " left " << entry.path();
+    }
+  }
+  EXPECT_GT(ended, 0) << "no signal came while the report was written";
+}
+
 // Installed, the catalogue is found in the data folder; beside the program,
 // from any working directory; where there is none, the note says where it
 // looked and the header has no skill columns, like every row.
