@@ -6,6 +6,7 @@
 #include <new>
 
 #include "pipeline/run_at_once.h"
+#include "platform/platform.h"
 #include "reader/text_reader.h"
 #include "reader/unconverted.h"
 
