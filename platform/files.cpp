@@ -70,7 +70,6 @@ std::optional<FileReplacement> FileReplacement::Begin(const std::string& name, s
   std::string temporary;
   std::FILE* file = CreateTemporaryBeside(target, temporary, error);
   if (file == nullptr) return std::nullopt;
-  OnEndingSignal(temporary, "");
   return FileReplacement(std::move(target), std::move(temporary), file, kind.links > 1 ? Way::kCopyBack : Way::kRename);
 }
 

@@ -113,7 +113,8 @@ void UseBinaryMode(std::FILE* stream);
 // opened for writing (with the permissions of `like` when it exists, its
 // name in `temporary`), its contents flushed to the disk, the rename over
 // the target and the removal of a temporary file. Errors as strerror gives
-// them.
+// them. A signal that ends the program removes the temporary file
+// (OnEndingSignal) from the moment it stands.
 std::string FinalName(const std::string& name);
 struct FileKind {
   bool exists = false, plain = false, writable = false;

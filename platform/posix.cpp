@@ -70,7 +70,15 @@ std::FILE* OpenForWriting(const std::string& name, std::string* error) {
 std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary, std::string* error) {
   const std::size_t slash = like.rfind('/');
   std::string pattern = (slash == std::string::npos ? std::string() : like.substr(0, slash + 1)) + ".roster-XXXXXX";
+  // A signal that ends the program removes the file from the moment it
+  // stands: none is taken in between.
+  sigset_t ending, before;
+  sigemptyset(&ending);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&ending, signal);
+  pthread_sigmask(SIG_BLOCK, &ending, &before);
   const int fd = mkstemp(pattern.data());
+  if (fd >= 0) OnEndingSignal(pattern, "");
+  pthread_sigmask(SIG_SETMASK, &before, nullptr);
   if (fd < 0) {
     if (error) *error = std::strerror(errno);
     return nullptr;
@@ -93,6 +101,7 @@ std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary
     if (error) *error = std::strerror(errno);
     close(fd);
     unlink(pattern.c_str());
+    OnEndingSignal("", "");
     return nullptr;
   }
   temporary = std::move(pattern);

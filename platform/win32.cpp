@@ -246,6 +246,7 @@ std::FILE* CreateTemporaryBeside(const std::string& like, std::string& temporary
       if (error) *error = std::strerror(EMFILE);
       return nullptr;
     }
+    OnEndingSignal(name, "");
     temporary = name;
     return file;
   }
