@@ -67,10 +67,24 @@ std::optional<FileReplacement> FileReplacement::Begin(const std::string& name, s
     if (error) *error = std::strerror(EACCES);
     return std::nullopt;
   }
-  std::string temporary;
-  std::FILE* file = CreateTemporaryBeside(target, temporary, error);
-  if (file == nullptr) return std::nullopt;
-  return FileReplacement(std::move(target), std::move(temporary), file, kind.links > 1 ? Way::kCopyBack : Way::kRename);
+  std::string temporary, reason;
+  Way way = kind.links > 1 ? Way::kCopyBack : Way::kRename;
+  std::FILE* file = CreateTemporaryBeside(target, temporary, &reason);
+  if (file == nullptr && kind.exists) {
+    // A folder that takes no new file, as sort(1) does with it: the report
+    // stands whole in the system's temporary folder, then is written in
+    // place.
+    std::string unused;
+    file = CreateTemporaryBeside(TemporaryFolder() + "roster", temporary, &unused);
+    way = Way::kCopyBack;
+  }
+  if (file == nullptr) {
+    const std::size_t slash = target.find_last_of(kFolderSeparators);
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+    if (error) *error = "cannot create a temporary file in " + folder + ": " + reason;
+    return std::nullopt;
+  }
+  return FileReplacement(std::move(target), std::move(temporary), file, way);
 }
 
 FileReplacement::FileReplacement(FileReplacement&& other) noexcept

@@ -108,7 +108,7 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
 void UseBinaryMode(std::FILE* stream);
 
 // What a file replacement needs: the file a name finally stands for (the
-// target of a symbolic link), what stands there, the file opened for
+// target of a symbolic link, which need not exist), what stands there, the file opened for
 // writing (emptied), a new temporary file in the same folder
 // opened for writing (with the permissions of `like` when it exists, its
 // name in `temporary`), its contents flushed to the disk, the rename over
@@ -116,6 +116,10 @@ void UseBinaryMode(std::FILE* stream);
 // them. A signal that ends the program removes the temporary file
 // (OnEndingSignal) from the moment it stands.
 std::string FinalName(const std::string& name);
+// The folder for temporary files of the system or the user, ending in its
+// separator, and the separators of a file name's folders.
+std::string TemporaryFolder();
+extern const char* const kFolderSeparators;
 struct FileKind {
   bool exists = false, plain = false, writable = false;
   std::size_t links = 0;

@@ -42,12 +42,30 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
 
 void UseBinaryMode(std::FILE*) {}
 
+// Link after link, as the system would follow them (40 at the most, as
+// Linux does), to the name of a file that may not exist yet: a link to
+// none has its target created.
 std::string FinalName(const std::string& name) {
-  char* resolved = realpath(name.c_str(), nullptr);
-  if (resolved == nullptr) return name;  // a new file, or a link to none
-  std::string final(resolved);
-  std::free(resolved);
+  std::string final = name;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (lstat(final.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
+    std::string target(4096, '\0');
+    const ssize_t length = readlink(final.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) break;
+    target.resize(static_cast<std::size_t>(length));
+    const std::size_t slash = final.rfind('/');
+    final = target.front() == '/' || slash == std::string::npos ? target : final.substr(0, slash + 1) + target;
+  }
   return final;
+}
+
+const char* const kFolderSeparators = "/";
+
+std::string TemporaryFolder() {
+  const char* folder = std::getenv("TMPDIR");
+  const std::string name = folder != nullptr && *folder != '\0' ? folder : "/tmp";
+  return name.back() == '/' ? name : name + "/";
 }
 
 FileKind KindOf(const std::string& name) {

@@ -199,6 +199,14 @@ void UseBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
 // Windows replaces the file a name stands for; links are left to it.
 std::string FinalName(const std::string& name) { return name; }
 
+const char* const kFolderSeparators = "\\/";
+
+std::string TemporaryFolder() {
+  wchar_t folder[MAX_PATH + 2] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+  return length > 0 && length <= MAX_PATH + 1 ? Utf8OfWide(std::wstring_view(folder, length)) : ".\\";
+}
+
 FileKind KindOf(const std::string& name) {
   FileKind kind;
   HANDLE file = CreateFileW(WideName(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

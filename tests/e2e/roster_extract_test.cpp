@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -313,7 +314,7 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"a UTF-8 line in a Shift_JIS file", "", std::string("アルス|人間男||1/1|1| 1 p\n") + U8(u8"ルナ|人間女||2/2|2| 2 q\n"), 1,
        "standard input:2: line 2 is UTF-8 in a Shift_JIS file; not read (--encoding cp932 reads it as Shift_JIS all the same)"},
       {"output into a missing folder", "-o no-such-folder/out.txt", "", 2,
-       "cannot write no-such-folder/out.txt: No such file"},
+       "cannot write no-such-folder/out.txt: cannot create a temporary file in no-such-folder/: No such file"},
       {"a full disk", "examples/roster.txt", "", 2, "cannot write standard output: No space left on device"},
       {"help to a full disk", "--help", "", 2, "cannot write standard output: No space left on device"},
       {"version to a full disk", "-V", "", 2, "cannot write standard output: No space left on device"},
@@ -363,6 +364,31 @@ TEST_F(RosterExtractTest, SeveralFilesAndOutputInPlace) {
   EXPECT_EQ(ReadFile(a), ReadFile(dir_ / "link.txt"));
   EXPECT_NE(ReadFile(a).find("second"), std::string::npos);
   fs::remove(dir_ / "link.txt");
+  // A link to no file has its target made, as sort -o does. A folder that
+  // takes no new file has a file that may be written written in place, and
+  // a new one named with the folder's reason (root runs it as nobody, as no
+  // folder refuses root).
+  fs::create_symlink("made.txt", dir_ / "dangling");
+  EXPECT_EQ(Run("-o dangling b.txt", "", dir_).exitCode, 0);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "dangling"));
+  EXPECT_EQ(ReadFile(dir_ / "made.txt"), Run("b.txt", "", dir_).out);
+  fs::remove(dir_ / "dangling");
+  fs::remove(dir_ / "made.txt");
+  {
+    const std::string user = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+    fs::create_directory(dir_ / "ro");
+    Write("ro/r.txt", ReadFile(b));
+    fs::permissions(dir_ / "ro/r.txt", fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec & ~fs::perms::others_exec);
+    fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+    const Result inPlace = Run("-o ro/r.txt ro/r.txt", "", dir_, user);
+    EXPECT_EQ(inPlace.exitCode, 0) << inPlace.err;
+    EXPECT_EQ(ReadFile(dir_ / "ro/r.txt"), Run("b.txt", "", dir_).out);
+    const Result refused = Run("-o ro/new.txt b.txt", "", dir_, user);
+    EXPECT_NE(refused.err.find("cannot create a temporary file in ro/: Permission denied"), std::string::npos)
+        << refused.err;
+    fs::permissions(dir_ / "ro", fs::perms::owner_all);
+    fs::remove_all(dir_ / "ro");
+  }
   ASSERT_EQ(mkfifo((dir_ / "fifo").c_str(), 0600), 0);
   const std::string fromFifo = (dir_ / "from-fifo").string();
   const Result toFifo = Run("-o fifo b.txt", "", dir_, "(cat fifo > '" + fromFifo + "') &");
