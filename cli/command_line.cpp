@@ -134,7 +134,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       const std::string_view given = std::string_view(arg).substr(2, equals - 2);
       const Option* option = FindLong(given);
       if (option == nullptr) {
-        fail("unknown option --" + std::string(given));
+        fail("unknown option '" + arg + "'");
         continue;
       }
       const std::string name = "--" + std::string(option->longName);
@@ -154,7 +154,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       for (std::size_t at = 1; at < arg.size(); ++at) {
         const Option* option = FindShort(arg[at]);
         if (option == nullptr) {
-          fail(std::string("unknown option -") + arg[at]);
+          // The whole argument: a byte of it alone may be half a character.
+          fail("unknown option '" + arg + "'");
           break;
         }
         std::string value;

@@ -118,9 +118,12 @@ HANDLE Console(DWORD stream) {
   return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
 }
 
+// Bytes that are no UTF-8 are shown as U+FFFD: a message is never dropped.
 bool WriteConsoleText(HANDLE console, std::string_view utf8) {
-  std::wstring wide;
-  WideOfUtf8(utf8, wide);
+  std::wstring wide(utf8.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(std::max(
+      0, MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                             static_cast<int>(wide.size())))));
   for (std::size_t done = 0; done < wide.size();) {
     DWORD written = 0;
     const auto piece = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 1 << 14));

@@ -1,6 +1,7 @@
 #include "reader/text_reader.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "encoding/utf8.h"
 
@@ -10,7 +11,7 @@ namespace {
 using namespace std::string_view_literals;  // the patterns hold zeros
 
 std::size_t LineOf(std::string_view text, std::size_t at) {
-  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
 }
 
 bool FirstLineEndIsBareLf(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "reader/unconverted.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -11,7 +12,7 @@ LostCharacter LostCharacterAt(std::string_view bytes, TextForm form, std::size_t
   LostCharacter lost;
   const bool utf16 = form.encoding == TextEncoding::kUtf16LittleEndian || form.encoding == TextEncoding::kUtf16BigEndian;
   if (!utf16) {
-    lost.line = 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
+    lost.line = 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
     lost.length = Utf8SequenceLength(bytes, at, &lost.codePoint);
     return lost;
   }

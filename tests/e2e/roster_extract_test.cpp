@@ -298,7 +298,7 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"missing input file", "no-such-file.txt", "", 2, "cannot read no-such-file.txt: No such file"},
       {"missing second file", "examples/roster.txt no-such-file.txt", "", 2, "cannot read no-such-file.txt: No such file"},
       {"directory as input", "examples", "", 2, "cannot read examples: Is a directory"},
-      {"unknown option", "--sideways", "", 2, "unknown option --sideways"},
+      {"unknown option", "--sideways", "", 2, "unknown option '--sideways'"},
       {"bad encoding", "--encoding latin-1", "", 2, "--encoding takes auto, cp932 or utf-8"},
       {"key without label", "--key", "", 2, "--key needs a LABEL"},
       {"missing catalogue", "--catalogue nothing.txt", "", 2, "cannot read catalogue nothing.txt: No such file"},
