@@ -13,6 +13,27 @@
 
 namespace roster {
 
+// What reading a line changed of what was typed, or read in a way the user
+// may not have meant; one bit each.
+enum LineNote : uint8_t {
+  kNoteNameShortened = 1 << 0,      // the name is the cell's last 10 bytes, and more was typed before them
+  kNoteExtraCells = 1 << 1,         // cells after the last cell, kept at the end of the remarks
+  kNoteOddSkillCell = 1 << 2,       // a skill cell of an odd number of bytes: its pieces are not what was meant
+  kNoteNumberOutOfRange = 1 << 3,   // a number beyond the 32-bit range, read as its limit
+  kNoteNameReadsAsHeader = 1 << 4,  // the name holds 「名前」: its row reads back as a header
+  kNoteFullWidthBars = 1 << 5,      // cut at 「｜」 as well as at "|"
+};
+
+// What a line is, before the names decide which lines are kept.
+enum class LineKind : uint8_t {
+  kCharacter,
+  kBlank,
+  kHeader,
+  kNoSeparator,  // not a character: no "|" at all
+  kTooFewCells,  // not a character: fewer than six cells
+  kEmptyName,    // not a character: the name cell holds spaces at most
+};
+
 class LineParser {
  public:
   explicit LineParser(std::string_view line);
@@ -31,20 +52,37 @@ class LineParser {
   // 「名前」, whatever follows). Any other line without a name is one that
   // could not be read.
   bool IsBlankOrHeader() const;
+  LineKind Kind() const;
+
+  // Cell 0 without its spaces, before the cut to 10 bytes: the name the
+  // user typed.
+  std::string TypedName() const;
+  // Whether the cut to 10 bytes dropped more than spaces.
+  bool NameCut() const;
+  // What Fill noticed (LineNote bits); the 「｜」 cut is known from the start.
+  uint8_t Notes() const { return notes_; }
 
  private:
   static constexpr std::size_t kFirstCells = 6;
 
+  // Reads the first cells and the name, cut at "|" (and at 「｜」 with
+  // `bothBars`); whether the line gives a name.
+  bool ReadFirstCells(bool bothBars);
   std::optional<std::string_view> NextCell();
+  std::size_t NextSeparator(std::size_t from) const;
 
   std::string_view line_;
   std::size_t pos_ = 0;   // where the cell after the last one read starts
   bool done_ = false;     // the last cell has been read
   bool accepted_ = false;
+  bool bothBars_ = false;  // 「｜」 separates cells too
+  std::size_t cells_ = 0;  // of the first cells, how many the line has
+  uint8_t notes_ = 0;
   std::array<std::string_view, kFirstCells> first_;
   std::size_t nextIndex_ = 2;  // the cell that Fill reads next
   std::string name_;
   TailItems tail_;  // what the remarks may be a view of
+  std::string remarks_;  // the remarks with the cells after the last cell
 };
 
 }  // namespace roster

@@ -1,5 +1,7 @@
 // The line format: NAME|RACEGENDER|SKILLS|...|HP/MP|HIT/EVA/PRO/MAG|TAIL,
 // the same row layout that the report writes, so a report extracts again.
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "character/character_data.h"
@@ -13,6 +15,9 @@ namespace roster {
 namespace {
 
 constexpr char kCellSeparator = '|';
+// What an IME types for "|" by default; it separates cells only in a line
+// that is a character with it and none without.
+constexpr std::string_view kFullWidthBar = "｜";
 constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
 constexpr std::string_view kLineBreak = "\r\n";
@@ -69,28 +74,54 @@ bool HasPartSeparator(std::string_view cell) { return cell.find(kPartSeparator) 
 }  // namespace
 
 LineParser::LineParser(std::string_view line) : line_(line) {
+  if (ReadFirstCells(false) || FindChars(line_, kFullWidthBar) == std::string_view::npos || IsBlankOrHeader()) return;
+  if (ReadFirstCells(true)) {
+    notes_ |= kNoteFullWidthBars;
+    return;
+  }
+  ReadFirstCells(false);  // not a character either way: it is told as cut at "|"
+}
+
+bool LineParser::ReadFirstCells(bool bothBars) {
+  bothBars_ = bothBars;
+  pos_ = 0;
+  done_ = false;
+  accepted_ = false;
+  first_ = {};
+  cells_ = 0;
   for (std::string_view& cell : first_) {
     const std::optional<std::string_view> next = NextCell();
-    if (!next) return;
+    if (!next) return false;
     cell = *next;
+    ++cells_;
   }
   std::optional<std::string> name = NameOfCell(first_[0]);
-  if (!name) return;
+  if (!name) return false;
   accepted_ = true;
   name_ = std::move(*name);
+  return !name_.empty();
+}
+
+// Where the separator at or after `from` starts: "|", or 「｜」 too.
+std::size_t LineParser::NextSeparator(std::size_t from) const {
+  if (!bothBars_) return FindChar(line_, kCellSeparator, from);
+  for (std::size_t pos = from; pos < line_.size(); pos += CharLength(line_, pos)) {
+    if (line_[pos] == kCellSeparator || line_.substr(pos, kFullWidthBar.size()) == kFullWidthBar) return pos;
+  }
+  return std::string_view::npos;
 }
 
 // Cells are cut at "|" on character boundaries, one after another; no cell
 // list is built.
 std::optional<std::string_view> LineParser::NextCell() {
   if (done_) return std::nullopt;
-  const std::size_t bar = FindChar(line_, kCellSeparator, pos_);
+  const std::size_t bar = NextSeparator(pos_);
   if (bar == std::string_view::npos) {
     done_ = true;
     return line_.substr(pos_);
   }
   const std::string_view cell = line_.substr(pos_, bar - pos_);
-  pos_ = bar + 1;
+  pos_ = bar + (line_[bar] == kCellSeparator ? 1 : kFullWidthBar.size());
   return cell;
 }
 
@@ -103,6 +134,27 @@ bool LineParser::IsBlankOrHeader() const {
   return true;
 }
 
+LineKind LineParser::Kind() const {
+  if (!name_.empty()) return LineKind::kCharacter;
+  if (IsHeaderCell(first_[0])) return LineKind::kHeader;
+  if (IsBlankOrHeader()) return LineKind::kBlank;
+  if (cells_ == 1) return LineKind::kNoSeparator;
+  return cells_ < kFirstCells ? LineKind::kTooFewCells : LineKind::kEmptyName;
+}
+
+std::string LineParser::TypedName() const { return RemoveSpaces(first_[0]); }
+
+bool LineParser::NameCut() const {
+  const std::string_view cell = first_[0];
+  if (cell.size() <= kNameBytes) return false;
+  const std::string_view dropped = cell.substr(0, SuffixStartOnBoundary(cell, kNameBytes));
+  for (std::size_t pos = 0; pos < dropped.size(); pos += CharLength(dropped, pos)) {
+    const std::string_view c = dropped.substr(pos, CharLength(dropped, pos));
+    if (c != " " && c != "　") return true;
+  }
+  return false;
+}
+
 void CharacterData::ParseLine(std::string_view line) {
   LineParser parser(line);
   CharacterData::Builder fields;
@@ -112,6 +164,17 @@ void CharacterData::ParseLine(std::string_view line) {
 bool LineParser::Fill(CharacterData::Builder& record) {
   if (!accepted_) return false;
   record.Name(name_);
+  if (NameCut()) notes_ |= kNoteNameShortened;
+  if (ContainsChars(name_, kHeaderMarker)) notes_ |= kNoteNameReadsAsHeader;
+  // A number at a limit of the range is looked at again: was more typed?
+  auto number = [&](std::string_view text) {
+    const int32_t value = FullWidthToInt(text);
+    if ((value == std::numeric_limits<int32_t>::max() || value == std::numeric_limits<int32_t>::min()) &&
+        FullWidthToIntSaturates(text)) {
+      notes_ |= kNoteNumberOutOfRange;
+    }
+    return value;
+  };
   const std::string_view raceAndGender = first_[1];
   const std::size_t raceLength = PrefixOnBoundary(raceAndGender, kRaceBytes);
   record.Race(raceAndGender.substr(0, raceLength)).Gender(raceAndGender.substr(raceLength));
@@ -126,24 +189,36 @@ bool LineParser::Fill(CharacterData::Builder& record) {
   // later cell is a skill cell and the rest of the record stays empty.
   std::optional<std::string_view> cell = nextCell();
   for (; cell && !HasPartSeparator(*cell); cell = nextCell()) {
+    if (cell->size() % 2 != 0) notes_ |= kNoteOddSkillCell;
     record.AddSkillLevel(kSkillGroupMarker);
     ForEachPiece(*cell, kLevelBytes, [&](std::string_view piece) { record.AddSkillLevel(FullWidthToInt(piece)); });
   }
 
   const auto hpMp = Parts<2>(cell.value_or(""));
-  record.Hp(FullWidthToInt(RemoveFullWidthSpaces(hpMp[0]))).Mp(FullWidthToInt(RemoveFullWidthSpaces(hpMp[1])));
+  record.Hp(number(RemoveFullWidthSpaces(hpMp[0]))).Mp(number(RemoveFullWidthSpaces(hpMp[1])));
 
   const auto combat = Parts<4>(cell ? nextCell().value_or("") : "");
-  record.Hit(FullWidthToInt(combat[0]))
-      .Evasion(FullWidthToInt(combat[1]))
-      .Protection(FullWidthToInt(combat[2]))
-      .MagicPower(FullWidthToInt(combat[3]));
+  record.Hit(number(combat[0])).Evasion(number(combat[1])).Protection(number(combat[2])).MagicPower(number(combat[3]));
 
   // Every run of spaces in the tail becomes one separator, so no item holds
   // a space.
-  SplitTail(cell ? nextCell().value_or("") : "", tail_);
+  const std::optional<std::string_view> tail = cell ? nextCell() : std::nullopt;
+  SplitTail(tail.value_or(""), tail_);
   ForEachPiece(tail_.first[0], kFeatBytes, [&](std::string_view piece) { record.AddFeat(piece); });
-  record.ParticipationCount(FullWidthToInt(tail_.first[1])).PlayerName(tail_.first[2]).Remarks(tail_.rest);
+  record.ParticipationCount(number(tail_.first[1])).PlayerName(tail_.first[2]).Remarks(tail_.rest);
+  // Cells after the tail are kept at the end of the remarks, their
+  // separators included, so that the row reads back to the same character;
+  // a lone empty last cell (a row that ends in "|") is no text.
+  const std::size_t tailEnd = tail ? static_cast<std::size_t>(tail->data() + tail->size() - line_.data()) : line_.size();
+  // Read with 「｜」 as a separator, the line's separators are all "|" in
+  // the row, which then reads back without it.
+  const std::string_view after = line_.substr(tailEnd);
+  if (!after.empty() && after != "|" && after != kFullWidthBar) {
+    notes_ |= kNoteExtraCells;
+    remarks_.assign(tail_.rest);
+    remarks_.append(bothBars_ ? ReplaceAll(after, kFullWidthBar, "|") : std::string(after));
+    record.Remarks(remarks_);
+  }
   return true;
 }
 

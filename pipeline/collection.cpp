@@ -4,12 +4,16 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
+#include "character/line_parser.h"
 #include "pipeline/block_arena.h"
 #include "pipeline/extraction_stages.h"
+#include "pipeline/line_account.h"
 #include "pipeline/name_table.h"
-#include "character/line_parser.h"
 #include "pipeline/run_at_once.h"
+#include "report/report_layout.h"
 
 namespace roster {
 namespace {
@@ -44,19 +48,66 @@ std::pmr::vector<std::size_t> LineEnds(std::string_view text, bool bareLf, std::
   return ends;
 }
 
+// The events that the notes of a character's line stand for.
+constexpr std::array<std::pair<uint8_t, LineEvent>, 6> kNoteEvents = {{
+    {kNoteFullWidthBars, LineEvent::kFullWidthBars},
+    {kNoteNameShortened, LineEvent::kNameShortened},
+    {kNoteNameReadsAsHeader, LineEvent::kNameReadsAsHeader},
+    {kNoteOddSkillCell, LineEvent::kOddSkillCell},
+    {kNoteNumberOutOfRange, LineEvent::kNumberOutOfRange},
+    {kNoteExtraCells, LineEvent::kExtraCells},
+}};
+
+LineEvent NotCharacterEvent(LineKind kind) {
+  switch (kind) {
+    case LineKind::kNoSeparator: return LineEvent::kNoSeparator;
+    case LineKind::kTooFewCells: return LineEvent::kTooFewCells;
+    default: return LineEvent::kEmptyName;
+  }
+}
+
+// A name cut from a longer one, as it was typed, and the line that typed it.
+struct TypedLine {
+  std::string typedName;
+  std::size_t line;
+};
+
 // One stretch of lines collected: its characters, the table of their names
 // and what became of the other lines.
 struct Part {
   // `room`: how many records the roster takes without moving them.
-  Part(std::size_t textBytes, std::size_t lineCount, std::size_t room, std::pmr::memory_resource& memory)
-      : roster(room, std::make_unique<BlockArena>(&memory, textBytes / 8), &memory), names(lineCount, &memory),
-        lines(lineCount) {}
+  Part(std::string_view text, std::pmr::vector<std::size_t> lineEnds, std::size_t room, bool numbered,
+       std::pmr::memory_resource& memory)
+      : roster(room, std::make_unique<BlockArena>(&memory, text.size() / 8), &memory),
+        names(lineEnds.size() + 1, &memory), lines(lineEnds.size() + 1), text(text), ends(std::move(lineEnds)),
+        recordLines(&memory), numbered(numbered) {}
 
   Roster roster;
   NameTable names;
   ExtractionSummary summary;
+  LineAccount account;
+  // The names kept that were cut from longer typed names: what tells a
+  // repeat of a name from two names made one. Few, so beside the records.
+  std::unordered_map<std::string, TypedLine> cut;
   std::size_t lines;
+  // The upper part of two, which joins the lower, keeps for each record its
+  // line and notes (kRecordNotesShift), and where its lines are, for what
+  // the join tells of them.
+  std::string_view text;
+  std::pmr::vector<std::size_t> ends;
+  std::pmr::vector<uint64_t> recordLines;
+  // Its lines of cut names that repeat a name of its own: the lower part's
+  // line of that name, if any, is the one they repeat.
+  struct CutRepeat {
+    std::string name, typedName;
+    std::size_t line;
+    LineEvent event;
+  };
+  std::vector<CutRepeat> cutRepeats;
+  const char* heldEnd = nullptr;  // the lines above this are still in memory
+  bool numbered;
 };
+constexpr int kRecordNotesShift = 56;
 
 // The lines of `part` of the whole `text`, walked from the last to the
 // first a batch at a time: the names of a batch are looked up together, and
@@ -70,6 +121,7 @@ class PartCollector {
   void Add(std::string_view line, std::size_t number) {
     top_ = line.data();
     parsers_[count_].emplace(line);
+    lines_[count_] = line;
     numbers_[count_++] = number;
     if (count_ == kBatchLines) Settle();
   }
@@ -83,9 +135,16 @@ class PartCollector {
     for (std::size_t i = 0; i < count_; ++i) {
       LineParser& parser = *parsers_[i];
       if (names[i].empty()) {
-        if (parser.IsBlankOrHeader()) continue;
-        ++summary.skipped;
-        summary.firstSkippedLine = numbers_[i];  // the walk goes up: the last one met is the first
+        const LineKind kind = parser.Kind();
+        if (kind == LineKind::kBlank) {
+          out_.account.Count(LineEvent::kBlank);
+        } else if (kind == LineKind::kHeader) {
+          out_.account.Add(numbers_[i], LineEvent::kHeader, lines_[i]);
+        } else {
+          ++summary.skipped;
+          summary.firstSkippedLine = numbers_[i];  // the walk goes up: the last one met is the first
+          out_.account.Add(numbers_[i], NotCharacterEvent(kind), lines_[i]);
+        }
       } else if (inserted[i]) {
         // Only the name decides whether a line's character is kept, and
         // parsing has no other effect, so a line whose name is taken is
@@ -93,19 +152,64 @@ class PartCollector {
         fields_.Clear();
         parser.Fill(fields_);
         out_.roster.Add(fields_);
+        Taken(parser, i, names[i]);
       } else {
         ++summary.merged;
+        Replaced(parser, i, names[i]);
       }
     }
     GiveBack();
     count_ = 0;
   }
 
+  // The walk is over: where the lines still held end.
+  const char* HeldEnd() const { return unreturned_; }
+
  private:
+  // What the line of batch entry `i`, whose character was taken, noted.
+  void Taken(const LineParser& parser, std::size_t i, std::string_view name) {
+    const uint8_t notes = parser.Notes();
+    if (out_.numbered) out_.recordLines.push_back(numbers_[i] | uint64_t{notes} << kRecordNotesShift);
+    if (notes == 0) return;
+    for (const auto& [note, event] : kNoteEvents) {
+      if ((notes & note) == 0) continue;
+      LineEntry& entry = out_.account.Add(numbers_[i], event, lines_[i]);
+      if (event != LineEvent::kNameShortened) continue;
+      entry.name = name;
+      entry.typedName = parser.TypedName();
+      out_.cut.emplace(name, TypedLine{entry.typedName, numbers_[i]});
+    }
+  }
+
+  // A line whose name a lower line's character has: a repeat, unless both
+  // names were cut from different typed names.
+  void Replaced(const LineParser& parser, std::size_t i, std::string_view name) {
+    if ((out_.numbered || !out_.cut.empty()) && parser.NameCut()) {
+      const auto winner = out_.cut.find(std::string(name));
+      std::string typedName = parser.TypedName();
+      const bool madeOne = winner != out_.cut.end() && winner->second.typedName != typedName;
+      if (out_.numbered) {
+        out_.cutRepeats.push_back(
+            {std::string(name), typedName, numbers_[i], madeOne ? LineEvent::kNamesMerged : LineEvent::kReplaced});
+      }
+      if (madeOne) {
+        LineEntry& entry = out_.account.Add(numbers_[i], LineEvent::kNamesMerged, lines_[i]);
+        entry.name = name;
+        entry.typedName = std::move(typedName);
+        entry.otherLine = winner->second.line;
+        entry.otherTypedName = winner->second.typedName;
+        return;
+      }
+    }
+    out_.account.Add(numbers_[i], LineEvent::kReplaced, lines_[i]);
+  }
+
   // The lines from `top_` down have been read for good.
   void GiveBack() {
     if (unreturned_ - top_ < static_cast<std::ptrdiff_t>(kGiveBackBytes)) return;
-    text_.ReleasePart(std::string_view(top_, static_cast<std::size_t>(unreturned_ - top_)));
+    const std::string_view part(top_, static_cast<std::size_t>(unreturned_ - top_));
+    out_.account.Keep(part);
+    text_.ReleasePart(part);
     unreturned_ = top_;
   }
 
@@ -114,15 +218,19 @@ class PartCollector {
   const char* unreturned_;  // the lines from here down have not been given back
   const char* top_;         // where the last line added starts
   std::array<std::optional<LineParser>, kBatchLines> parsers_;
+  std::array<std::string_view, kBatchLines> lines_;
   std::array<std::size_t, kBatchLines> numbers_{};
   std::size_t count_ = 0;
   CharacterData::Builder fields_;
 };
 
+// `numbered`: the part is the upper one, which joins another.
 Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std::pmr::memory_resource& memory,
-                 std::size_t extraRoom = 0) {
-  const std::pmr::vector<std::size_t> ends = LineEnds(part, bareLf, memory);
-  Part out(part.size(), ends.size() + 1, ends.size() + 1 + extraRoom, memory);
+                 std::size_t extraRoom = 0, bool numbered = false) {
+  std::pmr::vector<std::size_t> lineEnds = LineEnds(part, bareLf, memory);
+  const std::size_t room = lineEnds.size() + 1 + extraRoom;
+  Part out(part, std::move(lineEnds), room, numbered, memory);
+  const std::pmr::vector<std::size_t>& ends = out.ends;
   PartCollector collector(text, part, out);
   std::size_t end = part.size();
   std::size_t number = ends.size() + 1;
@@ -132,8 +240,52 @@ Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std:
   }
   collector.Add(part.substr(0, end), number);
   collector.Settle();
+  out.heldEnd = collector.HeldEnd();
   out.summary.kept = out.roster.size();
   return out;
+}
+
+// The text of line `number` of the upper part while it is still held; a
+// text without data when the walk gave it back.
+std::string_view HeldLine(const Part& part, std::size_t number) {
+  const std::size_t start = number == 1 ? 0 : part.ends[number - 2] + 1;
+  const std::size_t end = number - 1 < part.ends.size() ? ContentEnd(part.text, part.ends[number - 1]) : part.text.size();
+  if (part.text.data() + end > part.heldEnd) return {};
+  return part.text.substr(start, end - start);
+}
+
+// The summary of a part walked alone, its entries read while its text is
+// held.
+ExtractionSummary Finished(Part& part) {
+  ExtractionSummary summary = part.summary;
+  summary.counts = part.account.Counts();
+  summary.entries = part.account.Entries();
+  return summary;
+}
+
+// An upper line of a cut name that repeats an upper name repeats the lower
+// line of that name when there is one: a repeat of it, or two names made
+// one, as the walk from the bottom would have told.
+void Rejudge(const Part& lower, Part& upper, std::vector<LineEntry>& upperEntries) {
+  for (const Part::CutRepeat& repeat : upper.cutRepeats) {
+    const std::string_view name = repeat.name;
+    bool inLower = false;
+    lower.names.ContainsEach(std::span(&name, 1), std::span(&inLower, 1));
+    if (!inLower) continue;
+    const auto winner = lower.cut.find(repeat.name);
+    const bool madeOne = winner != lower.cut.end() && winner->second.typedName != repeat.typedName;
+    const LineEvent event = madeOne ? LineEvent::kNamesMerged : LineEvent::kReplaced;
+    upper.account.Uncount(repeat.event);
+    upper.account.Count(event);
+    const auto entry = std::lower_bound(upperEntries.begin(), upperEntries.end(), repeat.line,
+                                        [](const LineEntry& e, std::size_t line) { return e.line < line; });
+    if (entry == upperEntries.end() || entry->line != repeat.line) continue;  // beyond the entries kept
+    entry->event = event;
+    entry->name = madeOne ? repeat.name : std::string();
+    entry->typedName = madeOne ? repeat.typedName : std::string();
+    entry->otherLine = madeOne ? winner->second.line + upper.lines : 0;
+    entry->otherTypedName = madeOne ? winner->second.typedName : std::string();
+  }
 }
 
 // The upper half joins the lower: the lower half's names win, as the
@@ -149,6 +301,10 @@ void Merge(Part& lower, Part&& upper) {
   } else if (summary.skipped > 0) {
     summary.firstSkippedLine += upper.lines;
   }
+  // What the join drops: the upper lines whose names the lower part holds,
+  // with the notes their characters no longer stand for.
+  LineAccount dropped;
+  std::vector<std::size_t> unnoted;
   // The upper names are looked up a block at a time, as the join asks.
   constexpr std::size_t kBlock = 1024;
   std::array<std::string_view, kBlock> names;
@@ -160,10 +316,46 @@ void Merge(Part& lower, Part&& upper) {
       for (std::size_t j = 0; j < n; ++j) names[j] = upperRoster[i + j].GetName();
       lower.names.ContainsEach(std::span(names).first(n), std::span(taken).first(n));
     }
-    summary.merged += taken[i % kBlock];
-    return !taken[i % kBlock];
+    if (!taken[i % kBlock]) return true;
+    ++summary.merged;
+    const std::size_t line = upper.recordLines[i] & ((uint64_t{1} << kRecordNotesShift) - 1);
+    const auto notes = static_cast<uint8_t>(upper.recordLines[i] >> kRecordNotesShift);
+    for (const auto& [note, event] : kNoteEvents) {
+      if ((notes & note) != 0) upper.account.Uncount(event);
+    }
+    if (notes != 0) unnoted.push_back(line);
+    const std::string_view text = HeldLine(upper, line);
+    const std::string name(names[i % kBlock]);
+    const auto upperCut = upper.cut.find(name);
+    const auto lowerCut = lower.cut.find(name);
+    const bool madeOne = upperCut != upper.cut.end() && lowerCut != lower.cut.end() &&
+                         upperCut->second.typedName != lowerCut->second.typedName;
+    LineEntry& entry = dropped.Add(line, madeOne ? LineEvent::kNamesMerged : LineEvent::kReplaced, text);
+    // A line the walk gave back is told by its row, which reads as it did.
+    if (text.data() == nullptr) entry.text = ReportRow(upperRoster[i]);
+    if (madeOne) {
+      entry.name = name;
+      entry.typedName = upperCut->second.typedName;
+      entry.otherLine = lowerCut->second.line + upper.lines;
+      entry.otherTypedName = lowerCut->second.typedName;
+    }
+    return false;
   });
   summary.kept = lower.roster.size();
+
+  std::vector<LineEntry> upperEntries = upper.account.Entries();
+  Rejudge(lower, upper, upperEntries);
+  for (std::size_t k = 0; k < kLineEventKinds; ++k) {
+    summary.counts[k] = lower.account.Counts()[k] + upper.account.Counts()[k] + dropped.Counts()[k];
+  }
+  std::sort(unnoted.begin(), unnoted.end());
+  std::erase_if(upperEntries, [&](const LineEntry& e) { return std::binary_search(unnoted.begin(), unnoted.end(), e.line); });
+  std::vector<LineEntry> lowerEntries = lower.account.Entries();
+  for (LineEntry& entry : lowerEntries) {
+    entry.line += upper.lines;
+    if (entry.otherLine != 0) entry.otherLine += upper.lines;
+  }
+  summary.entries = LowestEntries(LowestEntries(std::move(upperEntries), dropped.Entries()), std::move(lowerEntries));
 }
 
 }  // namespace
@@ -187,7 +379,8 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
   const std::string_view text = input.View();
   if (!split) {
     Part whole = CollectPart(input, text, bareLf, memory);
-    return {std::move(whole.roster), whole.summary};
+    ExtractionSummary summary = Finished(whole);
+    return {std::move(whole.roster), std::move(summary)};
   }
   std::optional<Part> lower;
   {
@@ -196,11 +389,11 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
     // nothing is moved to grow.
     const std::size_t upperRoom = *split / 16 + 1;
     Worker worker([&] { lower.emplace(CollectPart(input, text.substr(*split), bareLf, memory, upperRoom)); });
-    Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory);
+    Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory, 0, true);
     worker.Join();
     Merge(*lower, std::move(upper));
   }
-  return {std::move(lower->roster), lower->summary};
+  return {std::move(lower->roster), std::move(lower->summary)};
 }
 
 }  // namespace roster

@@ -7,9 +7,13 @@
 // keys keep that bottom-to-top order (reversed when descending).
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <new>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/skill_catalogue.h"
 #include "pipeline/input_text.h"
@@ -28,13 +32,57 @@ struct ExtractionSettings {
   bool bareLfEndsLine = false;
 };
 
+// What became of a line that gave no character, or what was noticed of a
+// character taken from a line.
+enum class LineEvent : uint8_t {
+  kReplaced,           // a lower line with the same typed name was taken
+  kNamesMerged,        // a lower line with another typed name, cut to the same name, was taken
+  kBlank,
+  kHeader,
+  kNoSeparator,        // not a character: no "|" at all
+  kTooFewCells,        // not a character: fewer than six cells
+  kEmptyName,          // not a character: a name cell of spaces at most
+  kNameShortened,      // the name kept is the last 10 bytes of a longer typed name
+  kExtraCells,         // cells after the last cell, kept at the end of the remarks
+  kOddSkillCell,       // a skill cell of an odd number of bytes, read two bytes a level
+  kNumberOutOfRange,   // a number beyond the 32-bit range, read as its limit
+  kNameReadsAsHeader,  // the name holds 「名前」: its row reads back as a header
+  kFullWidthBars,      // read with 「｜」 as a cell separator too
+};
+inline constexpr std::size_t kLineEventKinds = 13;
+
+// One event of a line. A typed name is the name cell without its spaces,
+// before the cut to 10 bytes.
+struct LineEntry {
+  std::size_t line = 0;  // counted from 1 at the top of the text
+  LineEvent event = LineEvent::kReplaced;
+  std::string text;       // the start of the line (of a line that the run had let go: its row)
+  std::string name;       // kNameShortened, kNamesMerged: the name kept
+  std::string typedName;  // ... and the name as this line typed it
+  std::size_t otherLine = 0;   // kNamesMerged: the lower line whose character has the name
+  std::string otherTypedName;  // ... and the name as that line typed it
+
+  friend bool operator==(const LineEntry&, const LineEntry&) = default;
+};
+
+// Of a run's events, the entries of the lines nearest the top are kept: as
+// many as a person reads, whatever the size of the text.
+inline constexpr std::size_t kMaxLineEntries = 1000;
+// The start of a line that an entry keeps, in bytes.
+inline constexpr std::size_t kLineEntryTextBytes = 200;
+
 // What one run did with the lines of the text. Every line is one of: kept,
-// merged, skipped, blank or a header line.
+// merged, skipped, blank or a header line; `counts` counts every event, and
+// `entries` gives the events (but blank lines) of the lowest lines.
 struct ExtractionSummary {
   std::size_t kept = 0;     // lines whose characters are in the report
   std::size_t merged = 0;   // lines dropped because a lower line bears the same name
   std::size_t skipped = 0;  // lines that gave no character, though neither blank nor a header
   std::size_t firstSkippedLine = 0;  // counted from 1 at the top; 0 when none was skipped
+  std::array<std::size_t, kLineEventKinds> counts{};
+  std::vector<LineEntry> entries;  // by line, then in the order met; at most kMaxLineEntries
+
+  std::size_t Count(LineEvent event) const { return counts[static_cast<std::size_t>(event)]; }
 
   friend bool operator==(const ExtractionSummary&, const ExtractionSummary&) = default;
 };

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "pipeline/extraction_stages.h"
+#include "text/strings.h"
 #include "report/report_layout.h"
 #include "support/extraction_testing.h"
 #include "support/roster_generator.h"
@@ -51,10 +52,14 @@ TEST(ExtractReport, KeepsLowestLinePerNameAndSorts) {
   }
 }
 
+struct Counts {
+  std::size_t kept, merged, skipped, firstSkippedLine;
+};
+
 struct CountCase {
   const char* what;
   std::string text;
-  ExtractionSummary expected;  // kept, merged, skipped, first skipped line
+  Counts expected;
 };
 
 TEST(ExtractReport, CountsKeptMergedAndSkippedLines) {
@@ -85,14 +90,82 @@ TEST(ExtractReport, CountsKeptMergedAndSkippedLines) {
   }
 }
 
+// An entry as "LINE EVENT", with "TYPED>NAME" and "OTHERLINE OTHERTYPED"
+// where the event has them.
+std::string Described(const LineEntry& e) {
+  std::string d = std::to_string(e.line) + " " + std::to_string(static_cast<int>(e.event));
+  if (!e.name.empty()) d += " " + e.typedName + ">" + e.name;
+  if (e.otherLine != 0) d += " " + std::to_string(e.otherLine) + " " + e.otherTypedName;
+  return d;
+}
+
+struct AccountCase {
+  const char* what;
+  std::string text;
+  std::vector<std::string> entries;  // Described
+  std::string rowOfLine1;            // when not empty: the report's row of line 1's character
+};
+
+// Every line is accounted for: each event of a line has its entry, with
+// the line's start, and is counted once; the mends keep what was typed.
+TEST(ExtractReport, AccountsForEveryLine) {
+  const std::string john = "ジョン・ハート|人間男|３　　|30/0|1| 全力 3 けんじ 兄";
+  const std::string leon = "レオン・ハート|人間男|３　　|30/0|1| 全力 2 みき 弟";
+  const std::string cut = "ン・ハート|人間男|３　　|30/0|1| 全力 2 みき 弟";
+  using E = LineEvent;
+  auto is = [](E e) { return " " + std::to_string(static_cast<int>(e)); };
+  const std::vector<AccountCase> cases = {
+      {"two typed names made one", john + "\r\n" + leon,
+       {"1" + is(E::kNamesMerged) + " ジョン・ハート>ン・ハート 2 レオン・ハート",
+        "2" + is(E::kNameShortened) + " レオン・ハート>ン・ハート"}, ""},
+      {"the same typed name twice", john + "\r\n" + john, {"1" + is(E::kReplaced), "2" + is(E::kNameShortened) + " ジョン・ハート>ン・ハート"}, ""},
+      {"a cut name pasted back, then typed whole", cut + "\r\n" + john,
+       {"1" + is(E::kReplaced), "2" + is(E::kNameShortened) + " ジョン・ハート>ン・ハート"}, ""},
+      {"a name typed whole, then its cut pasted back", john + "\r\n" + cut, {"1" + is(E::kReplaced)}, ""},
+      {"padding that is only spaces cuts nothing", "　　　アルス|人間男||1/1|1| 1 p", {}, ""},
+      {"lines that are no characters", "\r\n" + kHeader + "\r\n――第12回――\r\nタロウ|人間男|３\r\n　|人間||1/1|1| 1 p",
+       {"2" + is(E::kHeader), "3" + is(E::kNoSeparator), "4" + is(E::kTooFewCells), "5" + is(E::kEmptyName)}, ""},
+      {"cells after the last cell", "アルス|人間男||31/0|5/5/4/0|全力魔撃 12 たかし 前衛|盾持ち",
+       {"1" + is(E::kExtraCells)}, "アルス　　|人間男|| 31/ 無|５/５/４/０|全力魔撃 12 たかし 前衛|盾持ち"},
+      {"a lone empty last cell", "アルス|人間男|31/0|5/5/4/0|全力魔撃 12 たかし|", {}, ""},
+      {"half-width digits in a skill cell", "A|人間男|3 1|1/1|1| 1 p", {"1" + is(E::kOddSkillCell)}, ""},
+      {"numbers beyond the range", "A|人間男||2147483648/1|-2147483649| 1 p\r\nB|人間男||2147483647/1|-2147483648| 1 p",
+       {"1" + is(E::kNumberOutOfRange)}, ""},
+      {"a name that reads back as the header", "名 前|人間男||1/1|1| 1 p", {"1" + is(E::kNameReadsAsHeader)}, ""},
+      {"a line typed with the IME's bar", "アルス｜人間男｜３｜31/0｜5/5/4/0｜全力魔撃 12 たかし",
+       {"1" + is(E::kFullWidthBars)}, "アルス　　|人間男|３| 31/ 無|５/５/４/０|全力魔撃 12 たかし"},
+  };
+  for (const AccountCase& c : cases) {
+    ExtractionSummary summary;
+    const std::string report = ExtractReport(c.text, "", false, SkillCatalogue(), &summary);
+    std::vector<std::string> described;
+    std::array<std::size_t, kLineEventKinds> counted{};
+    counted[static_cast<std::size_t>(E::kBlank)] = summary.Count(E::kBlank);
+    const std::vector<std::string_view> lines = SplitViews(c.text, "\r\n");
+    for (const LineEntry& e : summary.entries) {
+      described.push_back(Described(e));
+      ++counted[static_cast<std::size_t>(e.event)];
+      EXPECT_EQ(e.text, lines[e.line - 1]) << c.what;
+    }
+    EXPECT_EQ(described, c.entries) << c.what;
+    EXPECT_EQ(summary.counts, counted) << c.what;
+    if (!c.rowOfLine1.empty()) {
+      EXPECT_EQ(report, kHeader + "\r\n" + c.rowOfLine1 + "\r\n") << c.what;
+    }
+  }
+}
+
 
 // Two threads give exactly the one-thread report and counts, wherever the
 // halves meet: at every line of a roster whose names repeat across lines,
 // with blank, note and header lines among them. With bare "\n" taken as line
 // ends, the roster with every other "\r\n" made "\n" gives the same.
 TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
-  const std::string text = "-- 第1回 --\r\n" + RosterGenerator(21).NextRoster(90) + "\r\n" + kHeader + "\r\nx|y\r\n" +
-                           RosterGenerator(21).NextRoster(30);
+  // Names made one and repeats across the halves, and lines with notes.
+  const std::string upper = "ジョン・ハート|x||1/1|1| 1 p\r\nレオン・ハート|x|3 1|1/1|1| 1 p|盾\r\nA｜x｜｜1/1｜1｜ 1 p\r\n";
+  const std::string lower = "\r\nレオン・ハート|y||2/2|1| 1 q\r\nジョン・ハート|y||1/1|1| 1 p\r\nA|y||1/1|1| 1 p";
+  const std::string text = "-- 第1回 --\r\n" + upper + RosterGenerator(21).NextRoster(90) + "\r\n" + kHeader +
+                           "\r\nx|y\r\n" + RosterGenerator(21).NextRoster(30) + lower;
   std::string mixed;
   for (std::size_t start = 0, count = 0;; ++count) {
     const std::size_t end = text.find("\r\n", start);

@@ -30,12 +30,17 @@ class DecimalReader {
       return true;
     }
     if (c >= '0' && c <= '9') {
-      magnitude_ = std::min(magnitude_ * 10 + (c - '0'), kLimit);
+      const int64_t next = magnitude_ * 10 + (c - '0');
+      beyond_ = beyond_ || next > kLimit;
+      magnitude_ = std::min(next, kLimit);
       state_ = kDigits;
       return true;
     }
     return false;
   }
+
+  // Whether Value() is a limit that the digits went beyond.
+  bool Saturated() const { return beyond_ || (!negative_ && magnitude_ == kLimit); }
 
   int32_t Value() const {
     const int64_t value = negative_ ? -magnitude_ : magnitude_;
@@ -49,6 +54,7 @@ class DecimalReader {
   State state_ = kSpace;
   bool negative_ = false;
   int64_t magnitude_ = 0;
+  bool beyond_ = false;
 };
 
 }  // namespace
@@ -64,7 +70,9 @@ int32_t ToInt(std::string_view text) {
 // The half-width fold and ToInt in one pass: only the folds to white space,
 // signs and digits can change what ToInt reads, and every other double-byte
 // character ends the number just as its folded form would.
-int32_t FullWidthToIntFolded(std::string_view text) {
+namespace {
+
+DecimalReader ReadFolded(std::string_view text) {
   DecimalReader reader;
   for (std::size_t pos = 0; pos < text.size();) {
     char c = text[pos];
@@ -76,8 +84,14 @@ int32_t FullWidthToIntFolded(std::string_view text) {
     if (!reader.Take(c)) break;
     pos += length;
   }
-  return reader.Value();
+  return reader;
 }
+
+}  // namespace
+
+int32_t FullWidthToIntFolded(std::string_view text) { return ReadFolded(text).Value(); }
+
+bool FullWidthToIntSaturates(std::string_view text) { return ReadFolded(text).Saturated(); }
 
 namespace {
 

@@ -16,6 +16,10 @@ int32_t ToInt(std::string_view text);
 // is white space. The whole text is folded, whatever its length.
 int32_t FullWidthToIntFolded(std::string_view text);
 
+// Whether FullWidthToInt(text) gave a limit of the 32-bit range for a
+// number beyond it; asked only of a result at a limit, which is rare.
+bool FullWidthToIntSaturates(std::string_view text);
+
 // The same, with the two-byte pieces that skill levels are made of, and
 // one-digit combat values, read inline: the parser reads several on every
 // line.

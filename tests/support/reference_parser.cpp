@@ -63,18 +63,38 @@ std::size_t ReferenceFind(std::string_view text, std::string_view pattern) {
   return std::string_view::npos;
 }
 
-CharacterData ReferenceParse(std::string_view line) {
-  std::vector<std::string> cells = Split(line, "|");
-  if (cells.size() < 6) return {};
-  std::string cell0 = cells[0];
+namespace {
+
+// A name cell's last 10 bytes, from a boundary.
+std::string NamePart(std::string cell0) {
   if (cell0.size() > 10) {
     for (std::size_t b : Boundaries(cell0)) {
-      if (cell0.size() - b <= 10) {
-        cell0 = cell0.substr(b);
-        break;
-      }
+      if (cell0.size() - b <= 10) return cell0.substr(b);
     }
   }
+  return cell0;
+}
+
+// The cells of a line cut at "|" (and at "｜" with `bothBars`) on
+// boundaries.
+std::vector<std::string> Cells(std::string_view line, bool bothBars) {
+  const std::vector<std::size_t> boundaries = Boundaries(line);
+  std::vector<std::string> cells(1);
+  for (std::size_t k = 0; k + 1 < boundaries.size(); ++k) {
+    const std::string c(line.substr(boundaries[k], boundaries[k + 1] - boundaries[k]));
+    if (c == "|" || (bothBars && c == "｜")) {
+      cells.emplace_back();
+    } else {
+      cells.back() += c;
+    }
+  }
+  return cells;
+}
+
+CharacterData ParseCells(std::string_view line, bool bothBars) {
+  std::vector<std::string> cells = Cells(line, bothBars);
+  if (cells.size() < 6) return {};
+  const std::string cell0 = NamePart(cells[0]);
   if (ReferenceFind(cell0, "名前") != std::string_view::npos) return {};
   CharacterData::Builder f;
   const std::string name = ReplaceAll(ReplaceAll(ReplaceAll(cell0, " ", ""), "　", ""), "\r\n", "\r");
@@ -108,7 +128,20 @@ CharacterData ReferenceParse(std::string_view line) {
   for (const std::string& feat : feats) f.AddFeat(feat);
   std::string remarks;
   for (std::size_t k = 3; k < items.size(); ++k) remarks += (k > 3 ? " " : "") + items[k];
+  std::string after;
+  for (std::size_t k = i + 3; k < cells.size(); ++k) after += "|" + cells[k];
+  if (after != "|") remarks += after;
   return f.ParticipationCount(FullWidthToInt(items[1])).PlayerName(items[2]).Remarks(remarks).Build();
+}
+
+}  // namespace
+
+CharacterData ReferenceParse(std::string_view line) {
+  const CharacterData cutAtBars = ParseCells(line, false);
+  if (!cutAtBars.GetName().empty() || ReferenceFind(line, "｜") == std::string_view::npos) return cutAtBars;
+  if (ReferenceFind(NamePart(Cells(line, false)[0]), "名前") != std::string_view::npos) return cutAtBars;
+  const CharacterData cutAtBoth = ParseCells(line, true);
+  return cutAtBoth.GetName().empty() ? cutAtBars : cutAtBoth;
 }
 
 CharacterData AsReadBack(const CharacterData& c) {

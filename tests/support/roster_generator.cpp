@@ -108,25 +108,27 @@ std::string RosterGenerator::Spaces() { return std::string(Pick(*this, kSpaceRun
 
 std::string RosterGenerator::NextTypedLine(const std::string& name) {
   std::string line;
+  // Some lines are typed with the IME's 「｜」 between the cells.
+  const std::string_view bar = Below(10) == 0 ? "｜" : "|";
   // A name with spaces before, after or inside it, which are dropped.
   if (Below(4) == 0) line.append(Spaces());
   line.append(name.substr(0, 2));
   if (Below(4) == 0) line.append(" ");
   line.append(name.substr(2));
   if (Below(4) == 0) line.append(Spaces());
-  line.append("|").append(Pick(*this, kRaces)).append(Pick(*this, kGenders));
+  line.append(bar).append(Pick(*this, kRaces)).append(Pick(*this, kGenders));
   const uint64_t skillCells = Below(4) == 0 ? 0 : 1 + Below(3);
   for (uint64_t cell = 0; cell < skillCells; ++cell) {
-    line.append("|");
+    line.append(bar);
     const uint64_t levels = Below(5);
     for (uint64_t i = 0; i < levels; ++i) line.append(Pick(*this, kTypedLevels));
   }
-  line.append("|").append(Pick(*this, kTypedNumbers)).append(Below(3) == 0 ? " / " : "/");
+  line.append(bar).append(Pick(*this, kTypedNumbers)).append(Below(3) == 0 ? " / " : "/");
   line.append(Below(4) == 0 ? "無" : Pick(*this, kTypedNumbers));
-  line.append("|");
+  line.append(bar);
   const uint64_t combat = 1 + Below(4);
   for (uint64_t i = 0; i < combat; ++i) line.append(i > 0 ? "/" : "").append(Pick(*this, kTypedCombat));
-  line.append("|");
+  line.append(bar);
   if (Below(5) == 0) line.append(Spaces());
   const uint64_t feats = Below(3);
   for (uint64_t i = 0; i < feats; ++i) line.append(Pick(*this, kFeats));
@@ -137,7 +139,9 @@ std::string RosterGenerator::NextTypedLine(const std::string& name) {
   if (Below(6) == 0) line.append(Spaces());
   // Without a skill cell a line needs a fifth "|": a trailing one, or a
   // cell of notes that nothing reads.
-  if (skillCells == 0 || Below(6) == 0) line.append(Below(2) == 0 ? "|" : "|メモ");
+  // Cells after the last one, which end the remarks.
+  if (skillCells == 0 || Below(6) == 0) line.append(bar).append(Below(2) == 0 ? "" : "メモ");
+  if (Below(8) == 0) line.append(bar).append("盾持ち").append(bar);
   return line;
 }
 

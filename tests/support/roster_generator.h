@@ -28,8 +28,9 @@ class RosterGenerator {
   // cells (ended by a trailing "|" or by a cell of notes), levels in
   // half-width and full-width digits of one and two columns, "-N" pieces,
   // numbers with odd spacing, empty players and remarks, runs of spaces
-  // between the tail's items; some report rows, repeated names, blank and
-  // note lines among them.
+  // between the tail's items, cells after the last cell, some lines typed
+  // with 「｜」; some report rows, repeated names, blank and note lines
+  // among them.
   std::string NextTypedRoster(std::size_t lines);
 
   uint64_t Below(uint64_t bound);  // uniform enough for tests, in [0, bound)

@@ -1,0 +1,46 @@
+// The account of one walk of lines from the bottom up: every event counted,
+// and the entries of the last ones met, which are those of the lowest lines.
+// A line's text is copied only when its entry is still kept as its memory is
+// given back, so that a long run of events costs no copies.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "pipeline/extraction.h"
+
+namespace roster {
+
+class LineAccount {
+ public:
+  // Counts `event` of `line` and keeps its entry, of which `text` (the line)
+  // is read later (a text without data: the caller fills in the entry's
+  // text); gives the entry for the fields its event has.
+  LineEntry& Add(std::size_t line, LineEvent event, std::string_view text);
+  // Counts `event` without an entry (a blank line's).
+  void Count(LineEvent event) { ++counts_[static_cast<std::size_t>(event)]; }
+  // Takes back one count of `event`: what it told of a line no longer holds.
+  void Uncount(LineEvent event) { --counts_[static_cast<std::size_t>(event)]; }
+
+  // `part` of the text is about to be given back: the entries of its lines
+  // copy their texts now.
+  void Keep(std::string_view part);
+
+  const std::array<std::size_t, kLineEventKinds>& Counts() const { return counts_; }
+  // The entries kept, with their texts (which are read now), by line.
+  std::vector<LineEntry> Entries();
+
+ private:
+  std::array<std::size_t, kLineEventKinds> counts_{};
+  std::vector<LineEntry> ring_;             // the last kMaxLineEntries met, from `next_` on in the order met
+  std::vector<std::string_view> pending_;   // the line of each entry whose text is not copied yet
+  std::size_t next_ = 0;
+};
+
+// The entries of both lists, by line (equal lines: `first`'s before
+// `second`'s), at most kMaxLineEntries of the lowest lines.
+std::vector<LineEntry> LowestEntries(std::vector<LineEntry> first, std::vector<LineEntry> second);
+
+}  // namespace roster
