@@ -29,7 +29,7 @@ enum class LineKind : uint8_t {
   kCharacter,
   kBlank,
   kHeader,
-  kNoSeparator,  // not a character: no "|" at all
+  kNoSeparator,  // not a character: no "|" at all, nor 「｜」
   kTooFewCells,  // not a character: fewer than six cells
   kEmptyName,    // not a character: the name cell holds spaces at most
 };

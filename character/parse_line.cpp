@@ -138,7 +138,8 @@ LineKind LineParser::Kind() const {
   if (!name_.empty()) return LineKind::kCharacter;
   if (IsHeaderCell(first_[0])) return LineKind::kHeader;
   if (IsBlankOrHeader()) return LineKind::kBlank;
-  if (cells_ == 1) return LineKind::kNoSeparator;
+  // A line cut at 「｜」 had cells: too few of them, not none.
+  if (cells_ == 1) return FindChars(line_, kFullWidthBar) == std::string_view::npos ? LineKind::kNoSeparator : LineKind::kTooFewCells;
   return cells_ < kFirstCells ? LineKind::kTooFewCells : LineKind::kEmptyName;
 }
 

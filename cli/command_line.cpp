@@ -30,22 +30,34 @@ constexpr std::u8string_view kUsage =
     u8"      --list-keys        print the sort-key list, one per line, and exit\n"
     u8"      --summary          after the report, say on standard error how many\n"
     u8"                         characters were kept and lines merged or skipped\n"
+    u8"  -q, --quiet            no warnings about lines\n"
+    u8"      --strict           a warning about a line is an error: exit 1 and\n"
+    u8"                         write nothing (-o FILE stays as it was)\n"
     u8"  -h, --help             print this help and exit\n"
     u8"  -V, --version          print the version and exit\n"
     u8"\n"
+    u8"A line that is lost or changed is told on standard error as\n"
+    u8"FILE:LINE: warning: WHAT: LINE (a line holding \"|\" or \"｜\" that is no\n"
+    u8"character, a name cut to its last 10 bytes, two names made one, a name\n"
+    u8"holding 名前, a number beyond 32 bits, a skill cell of an odd width); the\n"
+    u8"first ten, then how many more. Lines without \"|\", such as notes, are only\n"
+    u8"counted by --summary.\n"
     u8"A report shown on a terminal is written in the terminal's encoding.\n"
-    u8"Exit codes: 0 success, 1 input text that does not convert to CP932,\n"
+    u8"Exit codes: 0 success, 1 input text that does not convert to CP932 or,\n"
+    u8"with --strict, a warning,\n"
     u8"2 usage errors and files that cannot be read or written.\n";
 
 // The options, by their long names; `shortName` 0 for none.
-enum class Name { kKey, kDescending, kReverse, kOutput, kEncoding, kCatalogue, kListKeys, kSummary, kHelp, kVersion };
+enum class Name {
+  kKey, kDescending, kReverse, kOutput, kEncoding, kCatalogue, kListKeys, kSummary, kQuiet, kStrict, kHelp, kVersion
+};
 struct Option {
   Name name;
   std::string_view longName;
   char shortName;
   const char* value;  // what the value is, for a message; null: the option takes none
 };
-constexpr std::array<Option, 10> kOptions = {{
+constexpr std::array<Option, 12> kOptions = {{
     {Name::kKey, "key", 'k', "a LABEL"},
     {Name::kDescending, "descending", 'r', nullptr},
     {Name::kReverse, "reverse", 0, nullptr},
@@ -54,6 +66,8 @@ constexpr std::array<Option, 10> kOptions = {{
     {Name::kCatalogue, "catalogue", 0, "a FILE"},
     {Name::kListKeys, "list-keys", 0, nullptr},
     {Name::kSummary, "summary", 0, nullptr},
+    {Name::kQuiet, "quiet", 'q', nullptr},
+    {Name::kStrict, "strict", 0, nullptr},
     {Name::kHelp, "help", 'h', nullptr},
     {Name::kVersion, "version", 'V', nullptr},
 }};
@@ -65,13 +79,19 @@ CommandLine UsageError(std::string message) {
   return line;
 }
 
-// The option a long name, or a prefix of one, names (no two long names
-// share a first letter); null when it names none.
-const Option* FindLong(std::string_view name) {
+// The option a long name, or a prefix of it, names; null when it names none.
+// A prefix of two names is no option: "--s" would mean --summary until
+// --strict came, and a script would change meaning with the program.
+const Option* FindLong(std::string_view name, std::string& named) {
+  const Option* found = nullptr;
+  std::size_t count = 0;
   for (const Option& option : kOptions) {
-    if (!name.empty() && option.longName.starts_with(name)) return &option;
+    if (option.longName == name) return &option;
+    if (name.empty() || !option.longName.starts_with(name)) continue;
+    named += std::string(count++ == 0 ? "" : ", ") + "--" + std::string(option.longName);
+    found = &option;
   }
-  return nullptr;
+  return count == 1 ? found : nullptr;
 }
 
 const Option* FindShort(char name) {
@@ -93,6 +113,8 @@ std::optional<std::string> Apply(const Option& option, const std::string& value,
     case Name::kCatalogue: o.catalogue = value; break;
     case Name::kListKeys: o.listKeys = true; break;
     case Name::kSummary: o.summary = true; break;
+    case Name::kQuiet: o.quiet = true; break;
+    case Name::kStrict: o.strict = true; break;
     case Name::kHelp: line.action = CommandLine::Action::kHelp; break;
     case Name::kVersion: line.action = CommandLine::Action::kVersion; break;
     case Name::kEncoding:
@@ -132,9 +154,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     } else if (arg[1] == '-') {  // --name, --name=value, --name value
       const std::size_t equals = arg.find('=');
       const std::string_view given = std::string_view(arg).substr(2, equals - 2);
-      const Option* option = FindLong(given);
+      std::string named;
+      const Option* option = FindLong(given, named);
       if (option == nullptr) {
-        fail("unknown option '" + arg + "'");
+        fail(named.find(',') != std::string::npos ? "--" + std::string(given) + " is short for more than one option: " + named
+                                                   : "unknown option '" + arg + "'");
         continue;
       }
       const std::string name = "--" + std::string(option->longName);

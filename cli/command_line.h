@@ -21,6 +21,8 @@ struct ExtractOptions {
   std::optional<std::string> output;     // -o: the file replaced by the report
   bool listKeys = false;
   bool summary = false;                  // the run's counts on standard error
+  bool quiet = false;                    // no warnings about lines
+  bool strict = false;                   // a warning about a line fails the run, and nothing is written
   std::vector<std::string> inputs = {"-"};  // read one after another; "-": standard input
 };
 
@@ -34,7 +36,7 @@ struct CommandLine {
 };
 
 // An option given twice takes its last value; a long option may be cut to
-// any prefix that names it alone; "--" ends the options, so a file whose
+// any prefix that names it alone (one that names two is a usage error); "--" ends the options, so a file whose
 // name starts with "-" can follow; "-" alone is standard input.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 

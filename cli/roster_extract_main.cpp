@@ -57,6 +57,9 @@ class Destination {
   // Ends the output; an exit code when it failed. A reader that went away
   // (a closed pipe, as after head(1)) wanted no more: that ends the program
   // without a word, as it would sort(1).
+  // Leaves -o's file as it was: the replacement is dropped unfinished.
+  void Abandon() { file_.reset(); }
+
   std::optional<int> Finish() {
     if (error_.empty() && file_ && !file_->Commit(&error_)) error_ = error_.empty() ? "cannot replace it" : error_;
     if (error_ == std::strerror(EPIPE)) return kExitTrouble;
@@ -110,6 +113,13 @@ class OutputSink final : public ReportSink {
   Destination& destination_;
 };
 
+// Holds the report until it may be written.
+class HeldSink final : public ReportSink {
+ public:
+  void Write(std::string_view piece) override { report.append(piece); }
+  std::string report;
+};
+
 std::string Counted(std::size_t count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
@@ -117,14 +127,67 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
 // --summary: what the window's status bar says, in one English line.
 std::string SummaryLine(const ExtractionSummary& s, const RosterInput& input) {
   std::string line = Counted(s.kept, "character", "characters");
-  if (s.merged > 0) {
-    line += "; " + Counted(s.merged, "line with a name taken by a lower line", "lines with a name taken by a lower line");
+  const std::size_t repeats = s.Count(LineEvent::kReplaced), madeOne = s.Count(LineEvent::kNamesMerged);
+  if (repeats > 0) {
+    line += "; " + Counted(repeats, "line with a name taken by a lower line", "lines with a name taken by a lower line");
+  }
+  if (madeOne > 0) {
+    line += "; " + Counted(madeOne, "line whose name was made one with a lower line's",
+                           "lines whose names were made one with a lower line's");
   }
   if (s.skipped > 0) {
     line += "; " + Counted(s.skipped, "other line skipped, at ", "other lines skipped, the first at ") +
             input.Where(s.firstSkippedLine);
   }
+  const std::size_t shortened = s.Count(LineEvent::kNameShortened);
+  if (shortened > 0) line += "; " + Counted(shortened, "name shortened", "names shortened");
   return line + "\n";
+}
+
+// What a warning says of an entry, before the line; empty for an event that
+// loses or changes nothing the user typed (a repeat, a blank or header
+// line, a note without "|", cells kept in the remarks, a 「｜」 read as "|").
+std::string WarningOf(const LineEntry& e, const RosterInput& input) {
+  switch (e.event) {
+    case LineEvent::kTooFewCells: return "not a character (too few cells)";
+    case LineEvent::kEmptyName: return "not a character (empty name)";
+    case LineEvent::kNameShortened:
+      return "name shortened to its last 10 bytes: " + Utf8FromCp932(e.typedName) + " becomes " + Utf8FromCp932(e.name);
+    case LineEvent::kNamesMerged:
+      return "two names made one: " + Utf8FromCp932(e.typedName) + " and " + Utf8FromCp932(e.otherTypedName) + " at " +
+             input.Where(e.otherLine) + " both become " + Utf8FromCp932(e.name) + ", and only the lower line is kept";
+    case LineEvent::kNameReadsAsHeader: return "the name holds 名前, so its row reads back as a header";
+    case LineEvent::kNumberOutOfRange: return "a number beyond the 32-bit range, read as its limit";
+    case LineEvent::kOddSkillCell: return "a skill cell of an odd number of bytes, read two bytes to a level";
+    default: return {};
+  }
+}
+
+// How many of the run's events are warned about.
+std::size_t WarningCount(const ExtractionSummary& s) {
+  std::size_t count = 0;
+  for (LineEvent event : {LineEvent::kTooFewCells, LineEvent::kEmptyName, LineEvent::kNameShortened,
+                          LineEvent::kNamesMerged, LineEvent::kNameReadsAsHeader, LineEvent::kNumberOutOfRange,
+                          LineEvent::kOddSkillCell}) {
+    count += s.Count(event);
+  }
+  return count;
+}
+
+// The first ten warnings, compiler style, then how many more.
+void WriteWarnings(const ExtractionSummary& s, const RosterInput& input) {
+  constexpr std::size_t kShown = 10;
+  const std::size_t count = WarningCount(s);
+  std::string text;
+  std::size_t shown = 0;
+  for (const LineEntry& e : s.entries) {
+    const std::string what = WarningOf(e, input);
+    if (what.empty()) continue;
+    if (shown++ == kShown) break;
+    text += input.Where(e.line) + ": warning: " + what + ": " + Utf8FromCp932(e.text) + "\n";
+  }
+  if (count > kShown) text += "roster-extract: " + Counted(count - kShown, "more warning", "more warnings") + "\n";
+  WriteMessage(text);
 }
 
 // Loads the catalogue; an exit code when the program should stop.
@@ -222,10 +285,17 @@ int Run(const std::vector<std::string>& arguments) {
   if (const std::optional<InputFailure> failure = ReadRosterInput(options.inputs, options.encoding, input)) {
     return Fail(failure->exitCode, failure->message);
   }
+  // With --strict the report reaches standard output only once the run
+  // warned of nothing; -o's file is replaced only then.
+  const bool holdReport = options.strict && !options.output;
   int exitCode = kExitOk;
-  std::optional<Destination> destination = OpenDestination(options, input.form, exitCode);
-  if (!destination) return exitCode;
-  OutputSink sink(*destination);
+  std::optional<Destination> destination;
+  auto open = [&] {
+    std::optional<Destination> opened = OpenDestination(options, input.form, exitCode);
+    if (opened) destination.emplace(std::move(*opened));
+    return opened.has_value();
+  };
+  if (!holdReport && !open()) return exitCode;
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = options.descending;
@@ -235,7 +305,21 @@ int Run(const std::vector<std::string>& arguments) {
   settings.lineEnd = input.bareLf || options.encoding == EncodingChoice::kUtf8 || terminal ? "\n" : kLineEnd;
   settings.bareLfEndsLine = true;  // a file saved on Unix reads as one saved on Windows
   // The run takes the text: a large roster is never held twice.
+  HeldSink held;
+  std::optional<OutputSink> direct;
+  if (destination) direct.emplace(*destination);
+  ReportSink& sink = direct ? static_cast<ReportSink&>(*direct) : held;
   const ExtractionSummary summary = Extract(std::move(input.text), settings, catalogue, sink);
+  if (!options.quiet) WriteWarnings(summary, input);
+  if (options.strict && WarningCount(summary) > 0) {
+    if (destination) destination->Abandon();
+    if (options.summary) WriteMessage(SummaryLine(summary, input));
+    return Fail(kExitBadText, "--strict: a line was lost or changed, so nothing was written");
+  }
+  if (holdReport) {
+    if (!open()) return exitCode;
+    destination->Write(held.report);
+  }
   if (const std::optional<int> failed = destination->Finish()) return *failed;
   if (options.summary) WriteMessage(SummaryLine(summary, input));
   return kExitOk;

@@ -39,7 +39,7 @@ enum class LineEvent : uint8_t {
   kNamesMerged,        // a lower line with another typed name, cut to the same name, was taken
   kBlank,
   kHeader,
-  kNoSeparator,        // not a character: no "|" at all
+  kNoSeparator,        // not a character: no "|" at all, nor 「｜」 (a note, a chat line)
   kTooFewCells,        // not a character: fewer than six cells
   kEmptyName,          // not a character: a name cell of spaces at most
   kNameShortened,      // the name kept is the last 10 bytes of a longer typed name

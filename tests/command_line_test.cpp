@@ -11,7 +11,7 @@ using Action = CommandLine::Action;
 struct OptionCase {
   std::vector<std::string> arguments;
   Action action;
-  // For a run: the options as "key|descending|catalogue|encoding|listKeys|summary|output|inputs";
+  // For a run: the options as "key|descending|catalogue|encoding|listKeys|summary quiet strict|output|inputs";
   // for a usage error: a part of its message.
   std::string expected;
 };
@@ -22,7 +22,7 @@ std::string Describe(const ExtractOptions& o) {
   for (const std::string& input : o.inputs) inputs += (inputs.empty() ? "" : ",") + input;
   return o.key + "|" + (o.descending ? "desc" : "") + "|" + o.catalogue.value_or("(none)") + "|" +
          encodings[static_cast<int>(o.encoding)] + "|" + (o.listKeys ? "list" : "") + "|" + (o.summary ? "sum" : "") +
-         "|" + o.output.value_or("(none)") + "|" + inputs;
+         (o.quiet ? " q" : "") + (o.strict ? " strict" : "") + "|" + o.output.value_or("(none)") + "|" + inputs;
 }
 
 TEST(ParseCommandLine, ReadsEveryOption) {
@@ -69,6 +69,8 @@ TEST(ParseCommandLine, ReadsEveryOption) {
       {{"-\xC3\xA9"}, Action::kUsageError, "unknown option '-\xC3\xA9'"},
       {{"--="}, Action::kUsageError, "unknown option '--='"},
       {{"--summary=yes"}, Action::kUsageError, "--summary takes no value"},
+      {{"--s"}, Action::kUsageError, "--s is short for more than one option: --summary, --strict"},
+      {{"-q", "--st", "--su"}, Action::kRun, "||(none)|auto||sum q strict|(none)|-"},
       {{"--key"}, Action::kUsageError, "--key needs a LABEL"},
       {{"-k"}, Action::kUsageError, "-k needs a LABEL"},
       {{"-o"}, Action::kUsageError, "-o needs a FILE"},

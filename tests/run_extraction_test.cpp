@@ -242,6 +242,18 @@ TEST_F(RunExtractionTest, OutOfMemoryLeavesTheTextAsItWas) {
   EXPECT_EQ(history_.undoSteps(), 1u);
 }
 
+// A run's summary: the characters kept, the lines skipped from `first`
+// on, and the other events counted.
+ExtractionSummary Summary(std::size_t kept, std::size_t skipped, std::size_t first,
+                          std::vector<std::pair<LineEvent, std::size_t>> counts = {}) {
+  ExtractionSummary s;
+  s.kept = kept;
+  s.skipped = skipped;
+  s.firstSkippedLine = first;
+  for (const auto& [event, count] : counts) s.counts[static_cast<std::size_t>(event)] = count;
+  return s;
+}
+
 struct StatusCase {
   StatusMessage got;
   std::wstring text, note, details;
@@ -252,16 +264,19 @@ struct StatusCase {
 // was looked for; the tooltip all of it.
 TEST(StatusText, SaysOnlyWhatIsNotZero) {
   const std::vector<StatusCase> cases = {
-      {StatusText(RunResult{{0, 0, 0, 0}, {}, "", "", false}), L"0 人を抽出しました", L"", L""},
-      {StatusText(RunResult{{19, 1, 2, 5}, {}, "", "", false}), L"19 人を抽出しました（同名の上の行 1、読めない行 2：5 行目から）", L"",
+      {StatusText(RunResult{Summary(0, 0, 0), {}, "", "", false}), L"0 人を抽出しました", L"", L""},
+      {StatusText(RunResult{Summary(19, 2, 5, {{LineEvent::kReplaced, 1}}), {}, "", "", false}), L"19 人を抽出しました（同名の上の行 1、読めない行 2：5 行目から）", L"",
        L""},
-      {StatusText(RunResult{{3, 2, 0, 0}, {}, "", "", false}), L"3 人を抽出しました（同名の上の行 2）", L"", L""},
-      {StatusText(RunResult{{3, 0, 1, 7}, {}, "", "", false}), L"3 人を抽出しました（読めない行 1：7 行目から）", L"", L""},
-      {StatusText(RunResult{{2, 0, 0, 0}, {3, 7, L"ë"}, "", "", false}), L"2 人を抽出しました", L"「?」3 文字：Ctrl+Z で戻せます",
+      {StatusText(RunResult{Summary(3, 0, 0, {{LineEvent::kReplaced, 2}}), {}, "", "", false}), L"3 人を抽出しました（同名の上の行 2）", L"", L""},
+      {StatusText(RunResult{Summary(3, 0, 0, {{LineEvent::kNamesMerged, 1}, {LineEvent::kNameShortened, 2},
+                                              {LineEvent::kOddSkillCell, 1}, {LineEvent::kExtraCells, 1}}), {}, "", "", false}),
+       L"3 人を抽出しました（別の名前が同じ名前に 1、名前を短くした行 2、技能の欄の幅が半端な行 1、最後の欄の後ろを備考に残した行 1）", L"", L""},
+      {StatusText(RunResult{Summary(3, 1, 7), {}, "", "", false}), L"3 人を抽出しました（読めない行 1：7 行目から）", L"", L""},
+      {StatusText(RunResult{Summary(2, 0, 0), {3, 7, L"ë"}, "", "", false}), L"2 人を抽出しました", L"「?」3 文字：Ctrl+Z で戻せます",
        L"変換できない文字 3 個を「?」にしました（最初は 7 行目の「ë」）"},
-      {StatusText(RunResult{{2, 0, 0, 0}, {}, "命中力 ", "", false}), L"2 人を抽出しました",
+      {StatusText(RunResult{Summary(2, 0, 0), {}, "命中力 ", "", false}), L"2 人を抽出しました",
        L"「命中力 」は一覧にないので並べ替えていません", L""},
-      {StatusText(RunResult{{2, 0, 0, 0}, {}, "", "〔戦技〕", true}), L"2 人を抽出しました",
+      {StatusText(RunResult{Summary(2, 0, 0), {}, "", "〔戦技〕", true}), L"2 人を抽出しました",
        L"「〔戦技〕」は技能のグループの見出しなので並べ替えていません。技能の一覧がないので技能の列はありません", L""},
       {StatusText(HistoryStep{true, 2}), L"「抽出」の前の文章に戻しました", L"あと 2 回戻せます。Ctrl+Y でやり直せます", L""},
       {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",

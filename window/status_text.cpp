@@ -51,11 +51,23 @@ StatusMessage StatusText(const RunResult& result) {
   StatusMessage message;
   message.text = std::to_wstring(s.kept) + L" 人を抽出しました";
   std::wstring details;
-  if (s.merged > 0) details += L"同名の上の行 " + std::to_wstring(s.merged);
+  // Each kind of line that the report does not show as typed, in the
+  // player's words; none that did not happen.
+  auto count = [&](std::size_t n, const wchar_t* what) {
+    if (n > 0) Join(details, L"、", what + std::to_wstring(n));
+  };
+  count(s.Count(LineEvent::kReplaced), L"同名の上の行 ");
+  count(s.Count(LineEvent::kNamesMerged), L"別の名前が同じ名前に ");
   if (s.skipped > 0) {
-    if (!details.empty()) details += L"、";
-    details += L"読めない行 " + std::to_wstring(s.skipped) + L"：" + std::to_wstring(s.firstSkippedLine) + L" 行目から";
+    Join(details, L"、",
+         L"読めない行 " + std::to_wstring(s.skipped) + L"：" + std::to_wstring(s.firstSkippedLine) + L" 行目から");
   }
+  count(s.Count(LineEvent::kNameShortened), L"名前を短くした行 ");
+  count(s.Count(LineEvent::kNameReadsAsHeader), L"名前に「名前」を含む行 ");
+  count(s.Count(LineEvent::kOddSkillCell), L"技能の欄の幅が半端な行 ");
+  count(s.Count(LineEvent::kNumberOutOfRange), L"大きすぎる数の行 ");
+  count(s.Count(LineEvent::kExtraCells), L"最後の欄の後ろを備考に残した行 ");
+  count(s.Count(LineEvent::kFullWidthBars), L"「｜」を区切りとして読んだ行 ");
   if (!details.empty()) message.text += L"（" + details + L"）";
   if (result.replaced.count > 0) {
     Join(message.note, L"。", ReplacedInShort(result.replaced) + L"：Ctrl+Z で戻せます");

@@ -24,7 +24,7 @@ struct StatusMessage {
 std::wstring TooltipText(const StatusMessage& message);
 
 // After a run: the characters kept, then only what is not zero of the lines
-// merged and skipped; the note names the characters replaced, and a key
+// repeated, made one, skipped, and of what was changed as it was read; the note names the characters replaced, and a key
 // that named nothing and so sorted nothing.
 StatusMessage StatusText(const RunResult& result);
 

@@ -287,6 +287,10 @@ constexpr bool kSanitized = false;
 
 TEST_F(RosterExtractTest, ExitCodesAndMessages) {
   const std::string snowman = Write("snow.txt", U8(u8"剣士,剣\n雪,☃\n"));
+  const std::string madeOne = "ジョン・ハート|x||1/1|1| 1 p\nレオン・ハート|x||1/1|1| 1 p\n";
+  const std::string kept = Write("kept.txt", madeOne);
+  std::string twelve;
+  for (int i = 1; i <= 12; ++i) twelve += "A" + std::to_string(i) + "|x|1|1/1|1| 1 p\n";
   const std::vector<FailureCase> cases = {
       {"invalid UTF-8", "--encoding utf-8", "ok\nbad \xFF here\n", 1, "standard input:2: invalid UTF-8 (byte 0xFF)"},
       {"no CP932 form", "--encoding utf-8", U8(u8"a\nb\n☃\n"), 1, "standard input:3: the character U+2603"},
@@ -320,6 +324,14 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"version to a full disk", "-V", "", 2, "cannot write standard output: No space left on device"},
       {"out of memory", "", RosterGenerator(2).NextRoster(40000), 2, "roster-extract: out of memory while ",
        "ulimit -v 16000;"},
+      {"an ambiguous prefix", "--s", "", 2, "--s is short for more than one option: --summary, --strict"},
+      {"--strict: a warning, nothing written", "--strict", U8(u8"A|x||1/1|1| 1 p\nタロウ|人間男|３\n"), 1,
+       U8(u8"standard input:2: warning: not a character (too few cells): タロウ|人間男|３\n")},
+      {"--strict -o: the file stays as it was", "--strict -o '" + kept + "' '" + kept + "'", "", 1,
+       kept + U8(u8":1: warning: two names made one: ジョン・ハート and レオン・ハート at ") + kept + U8(u8":2 both become ン・ハート")},
+      {"ten warnings, then how many more", "--strict", twelve, 1, ":10: warning: a skill cell of an odd number of bytes, "
+       "read two bytes to a level: A10|x|1|1/1|1| 1 p\nroster-extract: 2 more warnings\n"},
+      {"-q: no warnings", "-q --strict", twelve, 1, "roster-extract: --strict: a line was lost or changed"},
   };
   for (const FailureCase& c : cases) {
     if (kSanitized && !c.before.empty()) continue;
@@ -328,7 +340,11 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
     EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err;
     EXPECT_EQ(r.out, "") << c.what;
     EXPECT_NE(r.err.find(c.messagePart), std::string::npos) << c.what << ": " << r.err;
+    if (c.args.starts_with("-q")) {
+      EXPECT_EQ(r.err.find("warning"), std::string::npos) << r.err;
+    }
   }
+  EXPECT_EQ(ReadFile(kept), madeOne);
 }
 
 // Polls until `path` holds `expected` (a reader of a pipe finishes on its own time).
