@@ -87,7 +87,6 @@ bool LineParser::ReadFirstCells(bool bothBars) {
   pos_ = 0;
   done_ = false;
   accepted_ = false;
-  first_ = {};
   cells_ = 0;
   for (std::string_view& cell : first_) {
     const std::optional<std::string_view> next = NextCell();
@@ -102,9 +101,9 @@ bool LineParser::ReadFirstCells(bool bothBars) {
   return !name_.empty();
 }
 
-// Where the separator at or after `from` starts: "|", or 「｜」 too.
+// Where the separator at or after `from` starts, "|" or 「｜」, in a line
+// cut at both.
 std::size_t LineParser::NextSeparator(std::size_t from) const {
-  if (!bothBars_) return FindChar(line_, kCellSeparator, from);
   for (std::size_t pos = from; pos < line_.size(); pos += CharLength(line_, pos)) {
     if (line_[pos] == kCellSeparator || line_.substr(pos, kFullWidthBar.size()) == kFullWidthBar) return pos;
   }
@@ -115,13 +114,14 @@ std::size_t LineParser::NextSeparator(std::size_t from) const {
 // list is built.
 std::optional<std::string_view> LineParser::NextCell() {
   if (done_) return std::nullopt;
-  const std::size_t bar = NextSeparator(pos_);
+  const std::size_t bar = bothBars_ ? NextSeparator(pos_) : FindChar(line_, kCellSeparator, pos_);
   if (bar == std::string_view::npos) {
     done_ = true;
     return line_.substr(pos_);
   }
   const std::string_view cell = line_.substr(pos_, bar - pos_);
-  pos_ = bar + (line_[bar] == kCellSeparator ? 1 : kFullWidthBar.size());
+  pos_ = bar + 1;
+  if (bothBars_ && line_[bar] != kCellSeparator) pos_ = bar + kFullWidthBar.size();
   return cell;
 }
 
@@ -166,7 +166,9 @@ bool LineParser::Fill(CharacterData::Builder& record) {
   if (!accepted_) return false;
   record.Name(name_);
   if (NameCut()) notes_ |= kNoteNameShortened;
-  if (ContainsChars(name_, kHeaderMarker)) notes_ |= kNoteNameReadsAsHeader;
+  if (name_.find(kHeaderMarker) != std::string::npos && ContainsChars(name_, kHeaderMarker)) {
+    notes_ |= kNoteNameReadsAsHeader;
+  }
   // A number at a limit of the range is looked at again: was more typed?
   auto number = [&](std::string_view text) {
     const int32_t value = FullWidthToInt(text);

@@ -91,8 +91,8 @@ struct Part {
   std::unordered_map<std::string, TypedLine> cut;
   std::size_t lines;
   // The upper part of two, which joins the lower, keeps for each record its
-  // line and notes (kRecordNotesShift), and where its lines are, for what
-  // the join tells of them.
+  // line and notes (kRecordNotesShift), and the ends of its lines still
+  // held, for what the join tells of them.
   std::string_view text;
   std::pmr::vector<std::size_t> ends;
   std::pmr::vector<uint64_t> recordLines;
@@ -230,6 +230,7 @@ Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std:
   std::pmr::vector<std::size_t> lineEnds = LineEnds(part, bareLf, memory);
   const std::size_t room = lineEnds.size() + 1 + extraRoom;
   Part out(part, std::move(lineEnds), room, numbered, memory);
+  if (numbered) out.recordLines.reserve(out.lines);
   const std::pmr::vector<std::size_t>& ends = out.ends;
   PartCollector collector(text, part, out);
   std::size_t end = part.size();
@@ -242,14 +243,23 @@ Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std:
   collector.Settle();
   out.heldEnd = collector.HeldEnd();
   out.summary.kept = out.roster.size();
+  // Of the line ends, the join needs those of the lines still held, and
+  // only in the upper part: the rest of the list goes now.
+  const auto held = std::upper_bound(out.ends.begin(), out.ends.end(),
+                                     static_cast<std::size_t>(out.heldEnd - part.data()));
+  std::pmr::vector<std::size_t> kept(numbered ? out.ends.begin() : held, held, &memory);
+  out.ends.swap(kept);
   return out;
 }
 
 // The text of line `number` of the upper part while it is still held; a
 // text without data when the walk gave it back.
 std::string_view HeldLine(const Part& part, std::size_t number) {
+  // The ends kept are those of the lines held; the last line has none.
+  const bool last = number == part.lines;
+  if (number > part.ends.size() + (last ? 1 : 0)) return {};
   const std::size_t start = number == 1 ? 0 : part.ends[number - 2] + 1;
-  const std::size_t end = number - 1 < part.ends.size() ? ContentEnd(part.text, part.ends[number - 1]) : part.text.size();
+  const std::size_t end = last ? part.text.size() : ContentEnd(part.text, part.ends[number - 1]);
   if (part.text.data() + end > part.heldEnd) return {};
   return part.text.substr(start, end - start);
 }
@@ -305,19 +315,30 @@ void Merge(Part& lower, Part&& upper) {
   // with the notes their characters no longer stand for.
   LineAccount dropped;
   std::vector<std::size_t> unnoted;
-  // The upper names are looked up a block at a time, as the join asks.
-  constexpr std::size_t kBlock = 1024;
-  std::array<std::string_view, kBlock> names;
-  std::array<bool, kBlock> taken;
   const Roster& upperRoster = upper.roster;
-  lower.roster.Join(std::move(upper.roster), [&](std::size_t i) {
-    if (i % kBlock == 0) {
-      const std::size_t n = std::min(kBlock, upperRoster.size() - i);
-      for (std::size_t j = 0; j < n; ++j) names[j] = upperRoster[i + j].GetName();
-      lower.names.ContainsEach(std::span(names).first(n), std::span(taken).first(n));
+  // The upper names are looked up a block at a time.
+  constexpr std::size_t kBlock = 1024;
+  std::vector<char> inLower(upperRoster.size());
+  std::size_t droppedCount = 0;
+  for (std::size_t i = 0; i < upperRoster.size(); i += kBlock) {
+    const std::size_t n = std::min(kBlock, upperRoster.size() - i);
+    std::array<std::string_view, kBlock> names;
+    std::array<bool, kBlock> taken;
+    for (std::size_t j = 0; j < n; ++j) names[j] = upperRoster[i + j].GetName();
+    lower.names.ContainsEach(std::span(names).first(n), std::span(taken).first(n));
+    for (std::size_t j = 0; j < n; ++j) {
+      inLower[i + j] = taken[j];
+      droppedCount += taken[j];
     }
-    if (!taken[i % kBlock]) return true;
+  }
+  // The records run from the bottom up: the last ones dropped have the
+  // lowest lines, and only their entries can be kept.
+  const std::size_t firstKept = droppedCount > kMaxLineEntries ? droppedCount - kMaxLineEntries : 0;
+  std::size_t droppedSoFar = 0;
+  for (std::size_t i = 0; i < upperRoster.size(); ++i) {
+    if (!inLower[i]) continue;
     ++summary.merged;
+    const bool mayBeKept = droppedSoFar++ >= firstKept;
     const std::size_t line = upper.recordLines[i] & ((uint64_t{1} << kRecordNotesShift) - 1);
     const auto notes = static_cast<uint8_t>(upper.recordLines[i] >> kRecordNotesShift);
     for (const auto& [note, event] : kNoteEvents) {
@@ -325,22 +346,25 @@ void Merge(Part& lower, Part&& upper) {
     }
     if (notes != 0) unnoted.push_back(line);
     const std::string_view text = HeldLine(upper, line);
-    const std::string name(names[i % kBlock]);
-    const auto upperCut = upper.cut.find(name);
-    const auto lowerCut = lower.cut.find(name);
+    auto upperCut = upper.cut.end(), lowerCut = lower.cut.end();
+    if ((notes & kNoteNameShortened) != 0 && !lower.cut.empty()) {
+      const std::string name(upperRoster[i].GetName());
+      upperCut = upper.cut.find(name);
+      lowerCut = lower.cut.find(name);
+    }
     const bool madeOne = upperCut != upper.cut.end() && lowerCut != lower.cut.end() &&
                          upperCut->second.typedName != lowerCut->second.typedName;
     LineEntry& entry = dropped.Add(line, madeOne ? LineEvent::kNamesMerged : LineEvent::kReplaced, text);
     // A line the walk gave back is told by its row, which reads as it did.
-    if (text.data() == nullptr) entry.text = ReportRow(upperRoster[i]);
+    if (text.data() == nullptr && mayBeKept) entry.text = ReportRow(upperRoster[i]);
     if (madeOne) {
-      entry.name = name;
+      entry.name = upperCut->first;
       entry.typedName = upperCut->second.typedName;
       entry.otherLine = lowerCut->second.line + upper.lines;
       entry.otherTypedName = lowerCut->second.typedName;
     }
-    return false;
-  });
+  }
+  lower.roster.Join(std::move(upper.roster), [&](std::size_t i) { return !inLower[i]; });
   summary.kept = lower.roster.size();
 
   std::vector<LineEntry> upperEntries = upper.account.Entries();

@@ -13,31 +13,11 @@ void CopyText(LineEntry& entry, std::string_view& pending) {
   pending = {};
 }
 
-void SortByLine(std::vector<LineEntry>& entries) {
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const LineEntry& a, const LineEntry& b) { return a.line < b.line; });
-}
-
 }  // namespace
 
-LineEntry& LineAccount::Add(std::size_t line, LineEvent event, std::string_view text) {
-  ++counts_[static_cast<std::size_t>(event)];
-  if (ring_.size() < kMaxLineEntries) {
-    ring_.emplace_back();
-    pending_.emplace_back();
-  }
-  const std::size_t slot = next_;
-  next_ = (next_ + 1) % kMaxLineEntries;
-  LineEntry& entry = ring_[slot];
-  entry.line = line;
-  entry.event = event;
-  entry.text.clear();
-  entry.name.clear();
-  entry.typedName.clear();
-  entry.otherLine = 0;
-  entry.otherTypedName.clear();
-  pending_[slot] = text;
-  return entry;
+void LineAccount::Grow() {
+  ring_.emplace_back();
+  pending_.emplace_back();
 }
 
 void LineAccount::Keep(std::string_view part) {
@@ -52,25 +32,36 @@ void LineAccount::Keep(std::string_view part) {
 std::vector<LineEntry> LineAccount::Entries() {
   std::vector<LineEntry> entries;
   entries.reserve(ring_.size());
-  // From the oldest kept to the newest: the order met.
-  const std::size_t oldest = ring_.size() < kMaxLineEntries ? 0 : next_;
-  for (std::size_t n = 0; n < ring_.size(); ++n) {
-    const std::size_t i = (oldest + n) % ring_.size();
-    CopyText(ring_[i], pending_[i]);
-    entries.push_back(std::move(ring_[i]));
+  // The ring runs from the oldest kept (`oldest`) to the newest: down the
+  // text, and in the order met within a line. From the newest back, a line
+  // at a time, each line's entries in the order met.
+  const std::size_t n = ring_.size();
+  const std::size_t oldest = n < kMaxLineEntries ? 0 : next_;
+  auto at = [&](std::size_t k) { return (oldest + k) % n; };  // k-th from the oldest
+  for (std::size_t end = n; end > 0;) {
+    std::size_t begin = end - 1;
+    while (begin > 0 && ring_[at(begin - 1)].line == ring_[at(end - 1)].line) --begin;
+    for (std::size_t k = begin; k < end; ++k) {
+      CopyText(ring_[at(k)], pending_[at(k)]);
+      entries.push_back(std::move(ring_[at(k)]));
+    }
+    end = begin;
   }
   ring_.clear();
   pending_.clear();
   next_ = 0;
-  SortByLine(entries);
   return entries;
 }
 
 std::vector<LineEntry> LowestEntries(std::vector<LineEntry> first, std::vector<LineEntry> second) {
-  first.insert(first.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
-  SortByLine(first);
-  if (first.size() > kMaxLineEntries) first.erase(first.begin() + kMaxLineEntries, first.end());
-  return first;
+  std::vector<LineEntry> merged;
+  merged.reserve(std::min(kMaxLineEntries, first.size() + second.size()));
+  auto a = first.begin(), b = second.begin();
+  while (merged.size() < kMaxLineEntries && (a != first.end() || b != second.end())) {
+    const bool fromFirst = b == second.end() || (a != first.end() && a->line <= b->line);
+    merged.push_back(std::move(fromFirst ? *a++ : *b++));
+  }
+  return merged;
 }
 
 }  // namespace roster

@@ -18,7 +18,21 @@ class LineAccount {
   // Counts `event` of `line` and keeps its entry, of which `text` (the line)
   // is read later (a text without data: the caller fills in the entry's
   // text); gives the entry for the fields its event has.
-  LineEntry& Add(std::size_t line, LineEvent event, std::string_view text);
+  LineEntry& Add(std::size_t line, LineEvent event, std::string_view text) {
+    ++counts_[static_cast<std::size_t>(event)];
+    if (ring_.size() < kMaxLineEntries) Grow();
+    LineEntry& entry = ring_[next_];
+    pending_[next_] = text;
+    if (++next_ == kMaxLineEntries) next_ = 0;
+    entry.line = line;
+    entry.event = event;
+    entry.text.clear();
+    entry.name.clear();
+    entry.typedName.clear();
+    entry.otherLine = 0;
+    entry.otherTypedName.clear();
+    return entry;
+  }
   // Counts `event` without an entry (a blank line's).
   void Count(LineEvent event) { ++counts_[static_cast<std::size_t>(event)]; }
   // Takes back one count of `event`: what it told of a line no longer holds.
@@ -33,14 +47,16 @@ class LineAccount {
   std::vector<LineEntry> Entries();
 
  private:
+  void Grow();
+
   std::array<std::size_t, kLineEventKinds> counts_{};
   std::vector<LineEntry> ring_;             // the last kMaxLineEntries met, from `next_` on in the order met
   std::vector<std::string_view> pending_;   // the line of each entry whose text is not copied yet
   std::size_t next_ = 0;
 };
 
-// The entries of both lists, by line (equal lines: `first`'s before
-// `second`'s), at most kMaxLineEntries of the lowest lines.
+// The entries of both lists (each by line), by line (equal lines: `first`'s
+// before `second`'s), at most kMaxLineEntries of the lowest lines.
 std::vector<LineEntry> LowestEntries(std::vector<LineEntry> first, std::vector<LineEntry> second);
 
 }  // namespace roster
