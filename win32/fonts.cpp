@@ -7,8 +7,6 @@
 namespace roster {
 namespace {
 
-constexpr int kEditFontHeightAt96Dpi = 12;
-
 // Every character the dialog and the status bar show, captions and status
 // texts alike: a font that draws these draws the window's texts.
 constexpr std::wstring_view kWindowCharacters =
@@ -75,9 +73,9 @@ FontLooks FindFontLooks(HFONT dialogFont, UINT dpi) {
   return looks;
 }
 
-WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi) {
+WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi, int textPoints) {
   WindowFonts fonts;
-  fonts.edit = CreateFontW(MulDiv(kEditFontHeightAt96Dpi, static_cast<int>(dpi), 96), 0, 0, 0, 0, FALSE, FALSE, FALSE,
+  fonts.edit = CreateFontW(MulDiv(textPoints, static_cast<int>(dpi), 72), 0, 0, 0, 0, FALSE, FALSE, FALSE,
                            SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, L"");
   fonts.controls = CreateScaled(looks.controls, looks.dpi, dpi);
   fonts.status = CreateScaled(looks.status, looks.dpi, dpi);

@@ -11,7 +11,7 @@
 namespace roster {
 
 struct WindowFonts {
-  HFONT edit = nullptr;      // Japanese, fixed pitch: 12 pixels at 96 DPI
+  HFONT edit = nullptr;      // Japanese, fixed pitch, a cell of the text size (9 points: 12 pixels at 96 DPI)
   HFONT controls = nullptr;  // the dialog's other controls
   HFONT status = nullptr;    // the status bar and its tooltip
 };
@@ -33,7 +33,7 @@ FontLooks FindFontLooks(HFONT dialogFont, UINT dpi);
 // manager measures them.
 DialogUnits DialogUnitsAt(const FontLooks& looks, UINT dpi);
 
-WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi);
+WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi, int textPoints);
 void DeleteWindowFonts(const WindowFonts& fonts);
 
 }  // namespace roster

@@ -60,11 +60,13 @@ void OnInitDialog(HWND dialog) {
 }
 
 // After the run the roster box has the focus, its caret at the report's
-// header, so that Ctrl+Z and the arrows act on it at once.
+// header, so that Ctrl+Z and the arrows act on it at once; its text is
+// kept beside roster.ini, so that a crash later loses nothing.
 void OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
   ShowStatus(StatusText(RunExtraction(MainDialogControls, Catalogue, History)));
   SetFocus(GetDlgItem(MainDialog, kReportEdit));
+  KeepRosterText();
 }
 
 }  // namespace

@@ -69,17 +69,19 @@ void SetWindowIcons() {
   }
 }
 
-// The window at `dpi`: the dialog units, the fonts (made again, the old
-// ones deleted once no control holds them) and the icons.
+}  // namespace
+
 void UseDpi(UINT dpi) {
   WindowDpi = dpi;
   WindowUnits = DialogUnitsAt(Looks, WindowDpi);
   const WindowFonts old = Fonts;
-  Fonts = CreateWindowFonts(Looks, WindowDpi);
+  Fonts = CreateWindowFonts(Looks, WindowDpi, TextPoints);
   ApplyFonts();
   DeleteWindowFonts(old);
   SetWindowIcons();
 }
+
+namespace {
 
 LRESULT OnCreate(HWND window) {
   // The C runtime's character classification becomes Japanese; every other
@@ -98,7 +100,7 @@ LRESULT OnCreate(HWND window) {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, AppInstance,
                              nullptr);
   AddToolTip(StatusBar, L"");
-  ShowStatus({L"ステータスバー", L"", L""});
+  ShowStatus(StartStatusText());
   MainDialog = CreateDialogParamW(AppInstance, TEXT(ROSTER_DIALOG_NAME), window, MainDialogProc, 0);
   if (MainDialog == nullptr) return -1;
   AddToolTip(GetDlgItem(MainDialog, kExtractButton), L"「抽出」: F5 または Ctrl+Enter");
@@ -145,7 +147,7 @@ LRESULT OnClose(HWND window) {
   // A memo that could not be kept is not dropped without a word.
   std::wstring failure;
   if (!SaveSettings(&failure)) {
-    const std::wstring text = L"メモと設定を保存できませんでした。\n" + failure + L"\n\nこのまま終了しますか？";
+    const std::wstring text = L"名簿、メモと設定を保存できませんでした。\n" + failure + L"\n\nこのまま終了しますか？";
     if (MessageBoxW(window, text.c_str(), kTitle, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return 0;
   }
   DestroyWindow(window);
@@ -157,16 +159,21 @@ LRESULT OnEndSession(WPARAM ending) {
   return 0;
 }
 
-// The accelerators' 「抽出」 arrives here and goes to the dialog.
+// The accelerators' 「抽出」 goes to the dialog; the menu's commands are
+// this window's, and only 「抽出」 reaches the dialog.
 LRESULT OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (MainDialog != nullptr) SendMessageW(MainDialog, WM_COMMAND, wParam, lParam);
+  const int id = LOWORD(wParam);
+  if (id >= IDM_FIRST && id <= IDM_LAST) {
+    OnMenuCommand(id);
+  } else if (id == kExtractButton && MainDialog != nullptr) {
+    SendMessageW(MainDialog, WM_COMMAND, wParam, lParam);
+  }
   return 0;
 }
 
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   if ((wParam & 0xFFF0) != IDM_ABOUT) return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
-  const std::wstring text = L"roster " + WideFromCp932(ROSTER_VERSION) + L"\nキャラクター名簿の抽出と整列";
-  MessageBoxW(window, text.c_str(), L"バージョン情報", MB_OK | MB_ICONINFORMATION);
+  ShowVersion();
   return 0;
 }
 
@@ -261,6 +268,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ENDSESSION: return OnEndSession(wParam);
     case WM_COMMAND: return OnCommand(wParam, lParam);
     case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
+    case WM_INITMENUPOPUP: EnableMenuItems(reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(reinterpret_cast<HDROP>(wParam));
     case WM_NOTIFY: return 0;
@@ -276,14 +284,22 @@ int RunShell(HINSTANCE instance, int showCommand) {
   if (window == nullptr) return 0;
   const Settings settings = LoadSettings();
   ApplyDialogSettings(MainDialogControls, settings);
+  FileFolder = settings.folder;
+  UseTextPoints(settings.textPoints);
+  RestoreRosterText();
   ShowMainWindow(settings, showCommand);
   UpdateWindow(window);
   HACCEL accelerators = LoadAcceleratorsW(AppInstance, TEXT(ROSTER_ACCELERATORS_NAME));
-  // F5 and Ctrl+Enter first, from anywhere in the window; then the dialog
-  // manager's keys: Tab between the controls, Space and Enter on buttons.
+  // F5, Ctrl+Enter and the menu's keys first, from anywhere in the window;
+  // then the dialog manager's keys: Tab between the controls, Space and
+  // Enter on buttons. Ctrl+wheel sizes the text wherever the pointer is.
   MSG msg = {};
   BOOL got;
   while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0 && got != -1) {
+    if (msg.message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(msg.wParam) & MK_CONTROL) != 0) {
+      OnMenuCommand(GET_WHEEL_DELTA_WPARAM(msg.wParam) > 0 ? IDM_TEXT_LARGER : IDM_TEXT_SMALLER);
+      continue;
+    }
     if (TranslateAcceleratorW(MainWindow, accelerators, &msg)) continue;
     if (MainDialog != nullptr && IsDialogMessageW(MainDialog, &msg)) continue;
     TranslateMessage(&msg);

@@ -34,7 +34,7 @@ struct DialogDesign {
 
 extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
 extern HWND MainWindow;        // set at WM_CREATE
-extern HMENU MainMenu;         // null: there is no "MENU" resource
+extern HMENU MainMenu;         // the menu bar "MENU"
 extern HWND MainDialog;        // the dialog "MAINDLG"
 extern HWND StatusBar;         // says what the last command did
 extern HWND ToolTips;          // of 「抽出」 (its keys) and of the status bar (its whole text)
@@ -46,6 +46,8 @@ extern DialogDesign Design;    // recorded when the dialog opens
 extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
 extern ExtractHistory History;    // what the runs of 「抽出」 replaced
 extern Win32DialogControls MainDialogControls;  // the dialog's controls, as the logic reads them
+extern int TextPoints;         // the point size of both text boxes
+extern std::wstring FileFolder;  // where the last file was opened or saved
 
 // The whole program: the main window made and shown, then the messages
 // until it closes; the exit code.
@@ -53,6 +55,10 @@ int RunShell(HINSTANCE instance, int showCommand);
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The window at `dpi`: the dialog units, the fonts (made again at
+// TextPoints, the old ones deleted once no control holds them) and the icons.
+void UseDpi(UINT dpi);
 
 // Lays the status bar, the dialog and its controls out in the main
 // window's client area, at WindowDpi.
@@ -67,11 +73,25 @@ void LayoutStatusParts();
 
 // The roster box takes Ctrl+Z and Ctrl+Y through the history of 「抽出」.
 void SubclassRosterBox(HWND dialog);
+void RedoRosterBox();
+bool CanRedoRosterBox();
+
+// The menu bar's commands (IDM_*), on the box that has the focus, and its
+// items greyed when a menu opens where they cannot act.
+void OnMenuCommand(int id);
+void EnableMenuItems(HMENU popup);
+// Both text boxes at `points`, made again at each DPI.
+void UseTextPoints(int points);
+void ShowVersion();
 
 // roster.ini: read before the window shows, written when it closes; false,
 // with what failed in `failure`, when no place took it.
 Settings LoadSettings();
 bool SaveSettings(std::wstring* failure);
+// The roster box's text, kept beside roster.ini after each 「抽出」 and at
+// exit, and given back at the next start.
+bool KeepRosterText(std::wstring* failure = nullptr);
+void RestoreRosterText();
 // Shows the main window where the settings place it, pulled back onto a
 // monitor when it would stand on none.
 void ShowMainWindow(const Settings& settings, int showCommand);

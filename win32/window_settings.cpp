@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "window/control_text.h"
+#include "window/saved_text.h"
 #include "win32/shell.h"
 #include "platform/platform.h"
 #include "encoding/utf8.h"
@@ -27,8 +28,8 @@ std::wstring EnvironmentValue(const wchar_t* name) {
 // Where roster.ini may be, in the order tried: the folder the variable
 // names, alone; else beside roster.exe, then in %APPDATA%\roster, for a
 // roster.exe in a folder it may not write.
-std::vector<std::string> SettingsFiles() {
-  const std::string file(Utf8Bytes(kSettingsFileName));
+std::vector<std::string> SettingsFiles(std::u8string_view name = kSettingsFileName) {
+  const std::string file(Utf8Bytes(name));
   if (const std::wstring folder = EnvironmentValue(kFolderVariable); !folder.empty()) {
     return {Utf8FromWide(folder) + "\\" + file};
   }
@@ -68,32 +69,56 @@ RECT OnAMonitor(Rect normal) {
   return screen;
 }
 
+std::optional<std::string> ReadSettingsFile(std::u8string_view name) {
+  for (const std::string& file : SettingsFiles(name)) {
+    if (std::optional<std::string> bytes = ReadFileBytes(file)) return bytes;
+  }
+  return std::nullopt;
+}
+
+// Through a temporary file and a rename, in the first place that takes it.
+bool WriteSettingsFile(std::u8string_view name, std::string_view bytes, std::wstring* failure) {
+  std::string file, reason;
+  for (const std::string& candidate : SettingsFiles(name)) {
+    file = candidate;
+    CreateDirectoryW(WideFromUtf8(file.substr(0, file.find_last_of('\\'))).c_str(), nullptr);
+    if (ReplaceFileContents(file, bytes, &reason)) return true;
+  }
+  if (failure != nullptr) *failure = WideFromUtf8(file) + L": " + WideFromUtf8(reason);
+  return false;
+}
+
 }  // namespace
 
 Settings LoadSettings() {
-  for (const std::string& file : SettingsFiles()) {
-    if (const std::optional<std::string> bytes = ReadFileBytes(file)) return ParseSettingsFile(*bytes);
-  }
-  return {};
+  const std::optional<std::string> bytes = ReadSettingsFile(kSettingsFileName);
+  return bytes ? ParseSettingsFile(*bytes) : Settings{};
 }
 
 bool SaveSettings(std::wstring* failure) {
   Settings settings = ReadDialogSettings(MainDialogControls);
+  settings.textPoints = TextPoints;
+  settings.folder = FileFolder;
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
   if (GetWindowPlacement(MainWindow, &placement)) {
     const bool maximised = IsZoomed(MainWindow) || (IsIconic(MainWindow) && (placement.flags & WPF_RESTORETOMAXIMIZED));
     settings.place = WindowPlace{RectOf(placement.rcNormalPosition), maximised};
   }
-  const std::string text = SettingsFileText(settings);
-  std::string file, reason;
-  for (const std::string& candidate : SettingsFiles()) {
-    file = candidate;
-    CreateDirectoryW(WideFromUtf8(file.substr(0, file.find_last_of('\\'))).c_str(), nullptr);
-    if (ReplaceFileContents(file, text, &reason)) return true;
+  const bool kept = KeepRosterText(failure);
+  return WriteSettingsFile(kSettingsFileName, SettingsFileText(settings), failure) && kept;
+}
+
+bool KeepRosterText(std::wstring* failure) {
+  const std::wstring text = MainDialogControls.ReadWideText(kReportEdit);
+  return WriteSettingsFile(kKeptRosterFileName, SavedText(text, SavedForm::kUtf8), failure);
+}
+
+// Not undoable: the history starts with the text as it was left.
+void RestoreRosterText() {
+  if (const std::optional<std::string> bytes = ReadSettingsFile(kKeptRosterFileName)) {
+    MainDialogControls.ReplaceText(kReportEdit, TextOfSavedUtf8(*bytes), false);
   }
-  if (failure != nullptr) *failure = WideFromUtf8(file) + L": " + WideFromUtf8(reason);
-  return false;
 }
 
 void ShowMainWindow(const Settings& settings, int showCommand) {

@@ -18,14 +18,38 @@
 /* The status bar, a child of the main window with the Extract button's number. */
 #define ID_STATUS_BAR 1002
 
-/* Resources by name: the dialog and the accelerators (F5 and Ctrl+Enter
-   for 「抽出」) are in roster.rc; the menu is named by the shell but absent. */
+/* Resources by name, all in roster.rc: the dialog, the menu bar and the
+   accelerators (F5 and Ctrl+Enter for 「抽出」, the menu's keys). */
 #define ROSTER_DIALOG_NAME "MAINDLG"
 #define ROSTER_MENU_NAME "MENU"
 #define ROSTER_ACCELERATORS_NAME "ACCEL"
 
 /* The icon: the first in the file, so Explorer shows it too. */
 #define IDI_ROSTER 1
+
+/* The menu bar's commands, handled by the main window on the box that has
+   the focus; none of them is a control's number, so none reaches 「抽出」. */
+#define IDM_OPEN 40001
+#define IDM_SAVE 40002
+#define IDM_SAVE_AS 40003
+#define IDM_EXIT 40004
+#define IDM_UNDO 40011
+#define IDM_REDO 40012
+#define IDM_CUT 40013
+#define IDM_COPY 40014
+#define IDM_PASTE 40015
+#define IDM_SELECT_ALL 40016
+#define IDM_FIND 40017
+#define IDM_FIND_NEXT 40018
+#define IDM_FIND_PREVIOUS 40019
+#define IDM_GO_TO_LINE 40020
+#define IDM_TEXT_LARGER 40021
+#define IDM_TEXT_SMALLER 40022
+#define IDM_TEXT_STANDARD 40023
+#define IDM_HELP 40031
+#define IDM_VERSION 40032
+#define IDM_FIRST 40001
+#define IDM_LAST 40099
 
 /* 「バージョン情報」 in the window's system menu (below 0xF000, a multiple of 16). */
 #define IDM_ABOUT 0x0010

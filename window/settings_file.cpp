@@ -10,6 +10,7 @@ namespace roster {
 namespace {
 
 constexpr int32_t kFarthestCoordinate = 1 << 20;  // beyond any desktop; a larger one is damage
+constexpr int kTextPointSteps[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 28, 32, 36};
 
 std::string Escaped(std::string_view value) {
   std::string out;
@@ -78,10 +79,29 @@ void Apply(Settings& settings, std::optional<Rect>& normal, bool& maximised, std
     maximised = Number(value, 0, 1).value_or(0) == 1;
   } else if (name == "memo") {
     settings.memo = WideFromUtf8(value);
+  } else if (name == "text-size") {
+    settings.textPoints = Number(value, kSmallestTextPoints, kLargestTextPoints).value_or(settings.textPoints);
+  } else if (name == "folder") {
+    settings.folder = WideFromUtf8(value);
   }
 }
 
 }  // namespace
+
+int LargerTextPoints(int points) {
+  for (int step : kTextPointSteps) {
+    if (step > points) return step;
+  }
+  return kLargestTextPoints;
+}
+
+int SmallerTextPoints(int points) {
+  int smaller = kSmallestTextPoints;
+  for (int step : kTextPointSteps) {
+    if (step < points) smaller = step;
+  }
+  return smaller;
+}
 
 std::string SettingsFileText(const Settings& s) {
   std::string text(Utf8Bytes(u8"# roster.exe の設定（終了のたびに書き直されます）\r\n"));
@@ -95,6 +115,8 @@ std::string SettingsFileText(const Settings& s) {
     text += "maximised=" + std::string(s.place->maximised ? "1" : "0") + "\r\n";
   }
   text += "memo=" + Escaped(Utf8FromWide(s.memo)) + "\r\n";
+  text += "text-size=" + std::to_string(s.textPoints) + "\r\n";
+  if (!s.folder.empty()) text += "folder=" + Escaped(Utf8FromWide(s.folder)) + "\r\n";
   return text;
 }
 

@@ -23,12 +23,22 @@ struct WindowPlace {
   friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
 };
 
+// The text boxes' one point size, 12 pixels at 96 DPI by default, and the
+// sizes Ctrl++ and Ctrl+- step through.
+inline constexpr int kStandardTextPoints = 9;
+inline constexpr int kSmallestTextPoints = 8;
+inline constexpr int kLargestTextPoints = 36;
+int LargerTextPoints(int points);
+int SmallerTextPoints(int points);
+
 struct Settings {
   int keyEntry = 0;  // the sort box's list entry; -1: `key` was typed
   std::string key;   // CP932, as the sort box shows it
   bool descending = false;
   std::optional<WindowPlace> place;  // none: where Windows puts a new window
   std::wstring memo;
+  int textPoints = kStandardTextPoints;
+  std::wstring folder;  // where the last file was opened or saved; empty: none yet
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

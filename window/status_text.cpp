@@ -45,6 +45,14 @@ std::wstring TooltipText(const StatusMessage& message) {
   return text;
 }
 
+StatusMessage StartStatusText() { return {L"名簿を貼り付けて「抽出」（F5）を押してください", L"", L""}; }
+
+StatusMessage SavedStatusText(const std::wstring& name, bool utf8, std::size_t replaced) {
+  StatusMessage message{L"「" + name + L"」に保存しました（" + (utf8 ? L"UTF-8" : L"Shift_JIS") + L"）", L"", L""};
+  if (replaced > 0) message.note = L"「?」" + std::to_wstring(replaced) + L" 文字";
+  return message;
+}
+
 StatusMessage StatusText(const RunResult& result) {
   if (result.outOfMemory) return {L"メモリが足りないので抽出できませんでした", L"名簿は変わっていません", L""};
   const ExtractionSummary& s = result.summary;

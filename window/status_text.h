@@ -23,6 +23,13 @@ struct StatusMessage {
 // The text, the note and the details, each on lines of their own.
 std::wstring TooltipText(const StatusMessage& message);
 
+// At the start, for a newcomer: what to do.
+StatusMessage StartStatusText();
+
+// After the roster box was saved to the file `name`, in UTF-8 or CP932
+// with `replaced` characters made "?".
+StatusMessage SavedStatusText(const std::wstring& name, bool utf8, std::size_t replaced);
+
 // After a run: the characters kept, then only what is not zero of the lines
 // repeated, made one, skipped, and of what was changed as it was read; the note names the characters replaced, and a key
 // that named nothing and so sorted nothing.

@@ -13,6 +13,15 @@ roster_wait_for() {  # roster_wait_for SECONDS COMMAND...: polls until COMMAND s
   done
 }
 
+# The menu bar, the title bar and message boxes are drawn by Wine in its UI
+# font (Tahoma, substituted by a Western face), which has no Japanese: the
+# font is linked to IPAGothic, as Windows links its UI font to a Japanese
+# one, so they show Japanese under any code page.
+roster_wine_link_japanese_font() {
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+    /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f < /dev/null > /dev/null 2>&1
+}
+
 roster_wine_start() {
   ROSTER_WINE_WORK=$(mktemp -d /tmp/roster-wine.XXXXXX)
   export WINEPREFIX=$ROSTER_WINE_WORK/prefix
@@ -36,6 +45,7 @@ roster_wine_start() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f < /dev/null > /dev/null 2>&1
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${ROSTER_WINE_DPI:-96}" /f \
     < /dev/null > /dev/null 2>&1
+  roster_wine_link_japanese_font
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 

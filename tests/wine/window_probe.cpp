@@ -19,6 +19,9 @@
 //   drop FILE...                   WM_DROPFILES of the files, in order
 //   place LEFT TOP RIGHT BOTTOM    moves the window there (Wine scales a
 //                                  size set from another process by its DPI)
+//   menu N                         the menu bar's Nth menu, as it opens
+//                                  (WM_INITMENUPOPUP): item ID GREYED TEXT
+//                                  for each command; bar TEXT per menu
 //   sysmenu                        sysmenu TEXT: the system menu's last item;
 //                                  icons BIG SMALL: 1 for each the window has
 //
@@ -274,6 +277,21 @@ void Run(std::ostringstream& out, const std::vector<std::string>& command) {
   } else if (verb == "place" && command.size() == 5) {
     const int left = std::stoi(command[1]), top = std::stoi(command[2]);
     SetWindowPos(MainWindow(), nullptr, left, top, std::stoi(command[3]) - left, std::stoi(command[4]) - top, SWP_NOZORDER);
+  } else if (verb == "menu" && command.size() == 2) {
+    HMENU bar = GetMenu(MainWindow());
+    wchar_t text[128] = {};
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+      GetMenuStringW(bar, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+      out << "bar\t" << Utf8(text) << "\n";
+    }
+    HMENU popup = GetSubMenu(bar, std::stoi(command[1]));
+    SendMessageW(MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), std::stoi(command[1]));
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+      const UINT id = GetMenuItemID(popup, i);
+      if (id == 0) continue;
+      GetMenuStringW(popup, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+      out << "item\t" << id << "\t" << ((GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0) << "\t" << Utf8(text) << "\n";
+    }
   } else if (verb == "sysmenu") {
     HMENU menu = GetSystemMenu(MainWindow(), FALSE);
     wchar_t text[128] = {};
