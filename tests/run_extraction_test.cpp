@@ -14,6 +14,7 @@
 #include "pipeline/extraction.h"
 #include "support/memory_dialog.h"
 #include "window/run_extraction.h"
+#include "window/saved_text.h"
 #include "window/settings_file.h"
 #include "window/status_text.h"
 #include "window/window_layout.h"
@@ -282,6 +283,7 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
       {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",
        L""},
       {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},
+      {SavedStatusText(L"名簿.txt", false, 2), L"「名簿.txt」に保存しました（Shift_JIS）", L"「?」2 文字", L""},
       {*StatusText(CatalogueSearch{{}, "", {"Database/\xE6\x8A\x80\xE8\x83\xBD.txt", "C:\\r\\Database/\xE6\x8A\x80\xE8\x83\xBD.txt"}, {}, "", {}}),
        L"Database\\技能.txt が作業フォルダーにも roster.exe の横にもありません", L"技能の列なしで抽出します",
        L"探した場所:\r\n  作業フォルダーの Database\\技能.txt\r\n  C:\\r\\Database\\技能.txt"},
@@ -329,12 +331,31 @@ TEST(Settings, RoundTripThroughTheFile) {
   settings.descending = true;
   settings.place = WindowPlace{{-20, 30, 1200, 900}, true};
   settings.memo = L"次回: 第13回\r\n\\n は改行ではない 😀\r\n";
+  settings.textPoints = 14;
+  settings.folder = L"C:\\名簿\\😀";
   EXPECT_EQ(ParseSettingsFile(SettingsFileText(settings)), settings);
   MemoryDialog dialog;
   InitialiseDialogControls(dialog, SkillCatalogue());
   ApplyDialogSettings(dialog, settings);  // entry 2 is 種族
   EXPECT_EQ(dialog.SelectedComboEntry(kSortKeyCombo), -1);
   EXPECT_EQ(ReadDialogSettings(dialog).key, "命中力 ");
+}
+
+// A save writes CP932 with "\r\n" (what has no CP932 form counted as "?"),
+// or UTF-8 behind a mark, which gives back every character.
+TEST(SavedText, Cp932OrUtf8BehindAMark) {
+  const std::wstring text = L"ア|人間\n😀|x\r\n";
+  ReplacedCharacters replaced;
+  EXPECT_EQ(SavedText(text, SavedForm::kCp932, &replaced), "ア|人間\r\n?|x\r\n");
+  EXPECT_EQ(replaced, (ReplacedCharacters{1, 2, L"😀"}));
+  const std::string utf8 = SavedText(text, SavedForm::kUtf8);
+  EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_EQ(TextOfSavedUtf8(utf8), L"ア|人間\r\n😀|x\r\n");
+  // The text sizes step within 8 to 36 points.
+  EXPECT_EQ(LargerTextPoints(kStandardTextPoints), 10);
+  EXPECT_EQ(LargerTextPoints(kLargestTextPoints), kLargestTextPoints);
+  EXPECT_EQ(SmallerTextPoints(13), 12);
+  EXPECT_EQ(SmallerTextPoints(kSmallestTextPoints), kSmallestTextPoints);
 }
 
 struct DamagedCase {
@@ -352,7 +373,8 @@ TEST(Settings, DamageGivesTheDefaults) {
   const std::vector<DamagedCase> cases = {
       {"not ours", "\x00\x01\xFF\xFE garbage\n=\n==="s, {}},
       {"bad numbers and places",
-       "key-entry=x\nwindow=1,2,3\nwindow=10,10,5,5\nwindow=0,0,99999999,10\ndescending=2\nmaximised=1\n", {}},
+       "key-entry=x\nwindow=1,2,3\nwindow=10,10,5,5\nwindow=0,0,99999999,10\ndescending=2\nmaximised=1\n"
+       "text-size=7\ntext-size=37\ntext-size=x\n", {}},
       {"a key without a CP932 form", "key=\xF0\x9F\x98\x80\nkey-entry=-1\ndescending=1\n", typedAndDescending},
       {"memo bytes that are no UTF-8", "memo=a\xFF" "b\n", memoOnly},
   };

@@ -630,6 +630,61 @@ TEST_F(GuiTest, MenuCommands) {
   EXPECT_EQ(w.Send(box, EM_GETSEL, 0, 0), MAKELRESULT(0, pasted.size()));
 }
 
+// Chooses `file` in the common file dialog that `command` opens, with the
+// file type `type` (1: Shift_JIS, 2: UTF-8) when saving.
+void ChooseFile(const RosterWindow& w, int command, const std::wstring& file, int type = 1) {
+  PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(dialog, IDOK) != nullptr; }));
+  HWND types = GetDlgItem(dialog, 0x470);  // cmb1
+  SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(type - 1), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+  SetDlgItemTextW(dialog, 0x47C, file.c_str());  // cmb13, the file name
+  SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+}
+
+// A save then an open gives the same text, in Shift_JIS with "\r\n" and in
+// UTF-8 behind a mark; the title names the file; characters Shift_JIS lacks
+// make a Shift_JIS save ask first; a failed save leaves the old file.
+TEST_F(GuiTest, SaveAndOpen) {
+  const RosterWindow& w = *window_;
+  HWND box = w.Control(kReportEdit);
+  const std::wstring text = L"ア|人間||1/1|1| 1 a\r\nイ|森人||2/2|2| 2 b\r\n";
+  const std::wstring sjis = folder_ + L"\\名簿.txt", utf8 = folder_ + L"\\utf8.txt";
+  w.SetWideText(box, text);
+  ChooseFile(w, IDM_SAVE, sjis);  // no file yet: asks for a name
+  EXPECT_EQ(ReadBinaryFile(sjis), Cp932FromWide(text));
+  EXPECT_EQ(w.WideText(w.main()), L"名簿.txt - roster — キャラクター名簿");
+  ChooseFile(w, IDM_SAVE_AS, utf8, 2);
+  EXPECT_EQ(ReadBinaryFile(utf8), "\xEF\xBB\xBF" + Utf8FromWide(text));
+  for (const std::wstring& file : {sjis, utf8}) {
+    w.SetWideText(box, L"");
+    ChooseFile(w, IDM_OPEN, file);
+    EXPECT_EQ(w.WideText(box), text) << Utf8FromWide(file);
+  }
+  EXPECT_EQ(w.WideText(w.statusBar()), L"「utf8.txt」を読み込みました");
+  // 上書き保存 of the file opened last; with an emoji it asks, and no leaves "?".
+  w.SetWideText(box, L"ア 😀\r\n");
+  PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(IDM_SAVE, 0), 0);
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (question = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(question, IDNO) != nullptr; }));
+  EXPECT_NE(w.WideText(GetDlgItem(question, 0xFFFF)).find(L"Shift_JIS にない文字が 1 個"), std::wstring::npos);
+  w.Send(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(utf8) == Cp932("ア ?\r\n"); }));
+  // A file that cannot be replaced (held open) stays as it was, and the
+  // failure is named.
+  HANDLE held = CreateFileW(utf8.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  w.SetWideText(box, text);
+  PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(IDM_SAVE, 0), 0);
+  HWND failure = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (failure = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(failure, IDOK) != nullptr; }));
+  EXPECT_NE(w.WideText(GetDlgItem(failure, 0xFFFF)).find(L"保存できませんでした"), std::wstring::npos);
+  w.Send(GetDlgItem(failure, IDOK), BM_CLICK, 0, 0);
+  CloseHandle(held);
+  EXPECT_EQ(ReadBinaryFile(utf8), Cp932("ア ?\r\n"));
+}
+
 // A paste of more than the edit control's default 32,767 characters is kept
 // whole, and so is the report written back.
 TEST_F(GuiTest, LargePasteIsKeptWhole) {
