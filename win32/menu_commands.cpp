@@ -11,6 +11,7 @@
 #include "window/resource_ids.h"
 #include "window/saved_text.h"
 #include "win32/shell.h"
+#include "encoding/encoding.h"
 #include "platform/platform.h"
 
 namespace roster {

@@ -635,7 +635,9 @@ TEST_F(GuiTest, MenuCommands) {
 void ChooseFile(const RosterWindow& w, int command, const std::wstring& file, int type = 1) {
   PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
   HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (dialog = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(dialog, IDOK) != nullptr; }));
+  // Visible once the dialog has set itself up, which would undo a choice made before.
+  ASSERT_TRUE(WaitFor([&] { return (dialog = w.FindOwned(L"#32770")) != nullptr && IsWindowVisible(dialog); }));
+  Sleep(200);
   HWND types = GetDlgItem(dialog, 0x470);  // cmb1
   SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(type - 1), 0);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
@@ -654,14 +656,15 @@ TEST_F(GuiTest, SaveAndOpen) {
   const std::wstring sjis = folder_ + L"\\名簿.txt", utf8 = folder_ + L"\\utf8.txt";
   w.SetWideText(box, text);
   ChooseFile(w, IDM_SAVE, sjis);  // no file yet: asks for a name
-  EXPECT_EQ(ReadBinaryFile(sjis), Cp932FromWide(text));
-  EXPECT_EQ(w.WideText(w.main()), L"名簿.txt - roster — キャラクター名簿");
+  // The file is written once the dialog has gone.
+  EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(sjis) == Cp932FromWide(text); }));
+  EXPECT_TRUE(WaitFor([&] { return w.WideText(w.main()) == L"名簿.txt - roster — キャラクター名簿"; }));
   ChooseFile(w, IDM_SAVE_AS, utf8, 2);
-  EXPECT_EQ(ReadBinaryFile(utf8), "\xEF\xBB\xBF" + Utf8FromWide(text));
+  EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(utf8) == "\xEF\xBB\xBF" + Utf8FromWide(text); }));
   for (const std::wstring& file : {sjis, utf8}) {
     w.SetWideText(box, L"");
     ChooseFile(w, IDM_OPEN, file);
-    EXPECT_EQ(w.WideText(box), text) << Utf8FromWide(file);
+    EXPECT_TRUE(WaitFor([&] { return w.WideText(box) == text; })) << Utf8FromWide(file);
   }
   EXPECT_EQ(w.WideText(w.statusBar()), L"「utf8.txt」を読み込みました");
   // 上書き保存 of the file opened last; with an emoji it asks, and no leaves "?".
