@@ -344,13 +344,13 @@ TEST(Settings, RoundTripThroughTheFile) {
 // A save writes CP932 with "\r\n" (what has no CP932 form counted as "?"),
 // or UTF-8 behind a mark, which gives back every character.
 TEST(SavedText, Cp932OrUtf8BehindAMark) {
-  const std::wstring text = L"ア|人間\n😀|x\r\n";
+  const std::wstring text = L"ア|人間\n\U0001F600|x\r\n";
   ReplacedCharacters replaced;
   EXPECT_EQ(SavedText(text, SavedForm::kCp932, &replaced), "ア|人間\r\n?|x\r\n");
-  EXPECT_EQ(replaced, (ReplacedCharacters{1, 2, L"😀"}));
+  EXPECT_EQ(replaced, (ReplacedCharacters{1, 2, L"\U0001F600"}));
   const std::string utf8 = SavedText(text, SavedForm::kUtf8);
   EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
-  EXPECT_EQ(TextOfSavedUtf8(utf8), L"ア|人間\r\n😀|x\r\n");
+  EXPECT_EQ(TextOfSavedUtf8(utf8), L"ア|人間\r\n\U0001F600|x\r\n");
   // The text sizes step within 8 to 36 points.
   EXPECT_EQ(LargerTextPoints(kStandardTextPoints), 10);
   EXPECT_EQ(LargerTextPoints(kLargestTextPoints), kLargestTextPoints);
