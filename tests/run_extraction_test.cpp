@@ -67,18 +67,13 @@ class RunExtractionTest : public testing::Test {
     RunExtraction(dialog_, catalogue_, history_);
     return dialog_.ReadControlText(kReportEdit);
   }
-  // Ctrl+Z and Ctrl+Y as the roster box takes them: through the history,
-  // else the box's own undo.
-  void CtrlZ() {
-    if (!UndoExtraction(dialog_, history_)) dialog_.Undo(kReportEdit);
-  }
   std::string Expected(std::string_view key, bool descending) {
     return ExtractReport(kText, key, descending, catalogue_);
   }
 
   SkillCatalogue catalogue_ = Catalogue();
   MemoryDialog dialog_;
-  ExtractHistory history_;
+  RosterHistory history_;
 };
 
 TEST_F(RunExtractionTest, InitialSettings) {
@@ -133,72 +128,83 @@ TEST_F(RunExtractionTest, LeavesMemoAndComboAloneAndCanBeUndone) {
   EXPECT_EQ(dialog_.ReadComboText(kSortKeyCombo), "魔力");
   EXPECT_EQ(dialog_.combo(kSortKeyCombo).entries, SortKeyList(catalogue_));
   EXPECT_EQ(dialog_.edit(kReportEdit).caret, 0u);  // the header in view
-  dialog_.Undo(kReportEdit);
+  UndoRosterStep(dialog_, history_);
   EXPECT_EQ(dialog_.ReadControlText(kReportEdit), kText);
 }
 
-// Every run keeps the text it replaced: Ctrl+Z goes back run by run to the
-// text as pasted, exactly, and Ctrl+Y forth again; an edit typed between
-// two runs is a step of its own, and the box's own undo takes back typing.
-TEST_F(RunExtractionTest, CtrlZGoesBackThroughEveryRun) {
-  const std::wstring pasted = L"Zoë|人間||10/1|1| 1 p\r\n" + WideFromCp932(kText);
-  dialog_.Paste(kReportEdit, pasted);
-  std::vector<std::wstring> shown = {pasted};
-  for (const char* key : {"名前", "名前", "命中力"}) {  // a double 「抽出」, then another key
-    dialog_.TypeComboText(kSortKeyCombo, key);
-    Run();
-    shown.push_back(dialog_.edit(kReportEdit).text);
-  }
-  EXPECT_NE(shown[2], shown[3]);
-  for (std::size_t i = shown.size() - 1; i > 0; --i) {
-    EXPECT_EQ(UndoExtraction(dialog_, history_), (HistoryStep{true, i - 1}));
-    EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[i - 1]) << i;
-  }
-  EXPECT_FALSE(UndoExtraction(dialog_, history_));
-  EXPECT_FALSE(CanUndoExtraction(dialog_, history_));
-  CtrlZ();  // the box's own undo has nothing left to toggle
-  EXPECT_EQ(dialog_.edit(kReportEdit).text, pasted);
-  for (std::size_t i = 1; i < shown.size(); ++i) {
-    EXPECT_EQ(RedoExtraction(dialog_, history_), (HistoryStep{false, shown.size() - 1 - i}));
-    EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[i]) << i;
-  }
-  EXPECT_FALSE(RedoExtraction(dialog_, history_));
+struct SequenceStep {
+  enum { kType, kExtract, kUndo, kRedo } action;
+  std::wstring typed;  // at the caret
+  int64_t ms;
+  std::wstring expected;  // "R" stands for the report of the first run
+  std::optional<std::size_t> left;  // steps left that way; none: no step taken
+};
 
-  dialog_.Type(kReportEdit, L"X|人間||5/5|5| 5 x\r\n");
-  const std::wstring typed = dialog_.edit(kReportEdit).text;
-  EXPECT_FALSE(CanUndoExtraction(dialog_, history_));
-  CtrlZ();
-  EXPECT_EQ(dialog_.edit(kReportEdit).text, shown.back());
-  CtrlZ();  // the box's own undo toggles
-  EXPECT_EQ(dialog_.edit(kReportEdit).text, typed);
-  Run();
-  EXPECT_FALSE(RedoExtraction(dialog_, history_));  // a run leaves nothing to redo
-  CtrlZ();
-  EXPECT_EQ(dialog_.edit(kReportEdit).text, typed);
-  CtrlZ();
-  EXPECT_EQ(dialog_.edit(kReportEdit).text, shown[2]);
+// One history: typing (joined within a second where it touches), pastes
+// and runs of 「抽出」 go back and forth one step at a time whatever their
+// kind; typing after going back drops the steps ahead.
+TEST_F(RunExtractionTest, OneHistoryOfTypingAndRuns) {
+  const std::wstring pasted = WideFromCp932(kText);
+  const std::wstring report = WideFromCp932(ExtractReport(kText + "abc", "", false, catalogue_));
+  const auto R = [&](const std::wstring& typed) { return typed + report; };
+  const std::vector<SequenceStep> steps = {
+      {SequenceStep::kType, L"ab", 0, pasted + L"ab", {}},
+      {SequenceStep::kType, L"c", 500, pasted + L"abc", {}},
+      {SequenceStep::kExtract, L"", 0, R(L""), {}},
+      {SequenceStep::kType, L"x", 10000, R(L"x"), {}},
+      {SequenceStep::kType, L"y", 10100, R(L"xy"), {}},
+      {SequenceStep::kType, L"z", 12000, R(L"xyz"), {}},  // after a pause: a step of its own
+      {SequenceStep::kUndo, L"", 0, R(L"xy"), 4},
+      {SequenceStep::kUndo, L"", 0, R(L""), 3},
+      {SequenceStep::kUndo, L"", 0, pasted + L"abc", 2},
+      {SequenceStep::kRedo, L"", 0, R(L""), 2},
+      {SequenceStep::kRedo, L"", 0, R(L"xy"), 1},
+      {SequenceStep::kUndo, L"", 0, R(L""), 3},
+      {SequenceStep::kType, L"w", 20000, R(L"w"), {}},
+      {SequenceStep::kRedo, L"", 0, R(L"w"), {}},  // nothing ahead any more
+      {SequenceStep::kUndo, L"", 0, R(L""), 3},
+      {SequenceStep::kUndo, L"", 0, pasted + L"abc", 2},
+      {SequenceStep::kUndo, L"", 0, pasted, 1},
+      {SequenceStep::kUndo, L"", 0, L"", 0},  // before the paste
+      {SequenceStep::kUndo, L"", 0, L"", {}},
+  };
+  NoteRosterChange(dialog_, history_, StepKind::kPaste, 0);  // the fixture's paste, as the box notes it
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const SequenceStep& step = steps[i];
+    std::optional<HistoryStep> taken;
+    switch (step.action) {
+      case SequenceStep::kType:
+        dialog_.Type(kReportEdit, step.typed);
+        NoteRosterChange(dialog_, history_, StepKind::kTyping, step.ms);
+        break;
+      case SequenceStep::kExtract: Run(); break;
+      case SequenceStep::kUndo: taken = UndoRosterStep(dialog_, history_); break;
+      case SequenceStep::kRedo: taken = RedoRosterStep(dialog_, history_); break;
+    }
+    EXPECT_EQ(dialog_.edit(kReportEdit).text, step.expected) << i;
+    EXPECT_EQ(taken ? std::optional<std::size_t>(taken->left) : std::nullopt, step.left) << i;
+  }
 }
 
 struct HistoryBoundCase {
-  std::size_t maxSteps, maxBytes, records;
+  std::size_t maxSteps, maxBytes, runs, typed;
   std::size_t undoable;  // steps back from the last
 };
 
-// The oldest steps go first, by count or by size, but never the newest.
-TEST(ExtractHistory, DropsTheOldestStepsFirst) {
+// The oldest steps go first, by count or by size, but never the newest;
+// typing never pushes a run out (it waits for the runs before it to go).
+TEST(RosterHistory, DropsTheOldestStepsFirst) {
   const std::vector<HistoryBoundCase> cases = {
-      {32, 1 << 20, 40, 32}, {32, 5 * 10 * sizeof(wchar_t), 8, 5}, {32, 1, 3, 1}};
+      {32, 1 << 20, 40, 0, 32}, {32, 5 * 10 * sizeof(wchar_t), 8, 0, 5}, {32, 1, 3, 0, 1},
+      {32, 1 << 20, 0, RosterHistory::kMaxTypingSteps + 10, RosterHistory::kMaxTypingSteps},
+      {32, 1 << 20, 2, RosterHistory::kMaxTypingSteps + 10, RosterHistory::kMaxTypingSteps + 12}};
   for (const HistoryBoundCase& c : cases) {
-    ExtractHistory history(c.maxSteps, c.maxBytes);
-    for (std::size_t i = 0; i < c.records; ++i) history.Record(std::wstring(10, static_cast<wchar_t>(L'a' + i % 26)));
-    std::wstring shown(10, L'!');
+    RosterHistory history(c.maxSteps, c.maxBytes);
+    for (std::size_t i = 0; i < c.runs; ++i) history.Replaced(std::wstring(10, static_cast<wchar_t>(L'a' + i % 26)), StepKind::kExtract);
+    for (std::size_t i = 0; i < c.typed; ++i) history.Changed(history.shown() + L"x", StepKind::kTyping, static_cast<int64_t>(i) * 2000);
     std::size_t steps = 0;
-    while (std::optional<std::wstring> text = history.Undo(shown)) {
-      ++steps;
-      EXPECT_EQ(*text, std::wstring(10, static_cast<wchar_t>(L'a' + (c.records - steps) % 26)));
-      shown = *text;
-    }
-    EXPECT_EQ(steps, c.undoable) << c.records;
+    while (history.Undo()) ++steps;
+    EXPECT_EQ(steps, c.undoable) << c.runs << " " << c.typed;
   }
 }
 
@@ -218,7 +224,7 @@ TEST_F(RunExtractionTest, CharactersWithoutCp932FormAreNamedAndUndoable) {
   EXPECT_EQ(result.replaced.firstLine, 1u);
   const std::wstring firstReplaced = L"ë";  // outside the macro, whose text is CP932
   EXPECT_EQ(result.replaced.first, firstReplaced);
-  dialog_.Undo(kReportEdit);
+  UndoRosterStep(dialog_, history_);
   EXPECT_EQ(dialog_.edit(kReportEdit).text, pasted);
 }
 
@@ -280,6 +286,7 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
       {StatusText(RunResult{Summary(2, 0, 0), {}, "", "〔戦技〕", true}), L"2 人を抽出しました",
        L"「〔戦技〕」は技能のグループの見出しなので並べ替えていません。技能の一覧がないので技能の列はありません", L""},
       {StatusText(HistoryStep{true, 2}), L"「抽出」の前の文章に戻しました", L"あと 2 回戻せます。Ctrl+Y でやり直せます", L""},
+      {StatusText(HistoryStep{true, 1, StepKind::kTyping}), L"入力を取り消しました", L"あと 1 回戻せます。Ctrl+Y でやり直せます", L""},
       {StatusText(HistoryStep{true, 0}), L"「抽出」の前の文章に戻しました", L"これより前には戻せません。Ctrl+Y でやり直せます",
        L""},
       {StatusText(HistoryStep{false, 0}), L"「抽出」をやり直しました", L"Ctrl+Z で戻せます", L""},

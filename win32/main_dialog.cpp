@@ -10,7 +10,7 @@
 namespace roster {
 
 SkillCatalogue Catalogue;
-ExtractHistory History;
+RosterHistory History;
 DialogDesign Design;
 Win32DialogControls MainDialogControls;
 
@@ -64,7 +64,10 @@ void OnInitDialog(HWND dialog) {
 // kept beside roster.ini, so that a crash later loses nothing.
 void OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
-  ShowStatus(StatusText(RunExtraction(MainDialogControls, Catalogue, History)));
+  ChangingRosterBox = true;
+  const RunResult result = RunExtraction(MainDialogControls, Catalogue, History);
+  ChangingRosterBox = false;
+  ShowStatus(StatusText(result));
   SetFocus(GetDlgItem(MainDialog, kReportEdit));
   KeepRosterText();
 }

@@ -198,7 +198,11 @@ LRESULT OnDropFiles(HDROP drop) {
     names.push_back(Utf8FromWide(name));
   }
   DragFinish(drop);
-  ShowStatus(StatusText(DropFiles(MainDialogControls, std::move(names))));
+  ChangingRosterBox = true;
+  const DroppedFiles dropped = DropFiles(MainDialogControls, std::move(names));
+  ChangingRosterBox = false;
+  NoteRosterChange(MainDialogControls, History, StepKind::kDrop, 0);
+  ShowStatus(StatusText(dropped));
   SetFocus(GetDlgItem(MainDialog, kReportEdit));
   return 0;
 }

@@ -9,6 +9,7 @@
 
 #include "window/dropped_files.h"
 #include "window/resource_ids.h"
+#include "window/run_extraction.h"
 #include "window/saved_text.h"
 #include "win32/shell.h"
 #include "encoding/encoding.h"
@@ -90,7 +91,9 @@ void OpenFile() {
   if (path.empty()) return;
   const DroppedFiles read = ReadDroppedFiles({Utf8FromWide(path)});
   if (read.unreadable.empty()) {
-    MainDialogControls.ReplaceText(kReportEdit, WideFromCp932(read.text), true);
+    ChangingRosterBox = true;
+    OpenRosterText(MainDialogControls, History, WideFromCp932(read.text));
+    ChangingRosterBox = false;
     RememberFile(path, SavedForm::kCp932);
   }
   ShowStatus(StatusText(read));
@@ -144,7 +147,7 @@ bool CommandEnabled(int id) {
   HWND edit = TargetEdit();
   switch (id) {
     case IDM_UNDO: return SendMessageW(edit, EM_CANUNDO, 0, 0) != 0;
-    case IDM_REDO: return edit == RosterBox() && CanRedoRosterBox();
+    case IDM_REDO: return edit == RosterBox() && History.redoSteps() > 0;
     case IDM_CUT:
     case IDM_COPY: return HasSelection(edit);
     case IDM_PASTE: return IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;

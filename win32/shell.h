@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "window/extract_history.h"
+#include "window/roster_history.h"
 #include "window/settings_file.h"
 #include "window/status_text.h"
 #include "window/window_layout.h"
@@ -44,7 +44,7 @@ extern FontLooks Looks;        // found once, scaled to WindowDpi
 extern WindowFonts Fonts;      // at WindowDpi
 extern DialogDesign Design;    // recorded when the dialog opens
 extern SkillCatalogue Catalogue;  // loaded once when the dialog opens
-extern ExtractHistory History;    // what the runs of 「抽出」 replaced
+extern RosterHistory History;     // the roster box's one undo history
 extern Win32DialogControls MainDialogControls;  // the dialog's controls, as the logic reads them
 extern int TextPoints;         // the point size of both text boxes
 extern std::wstring FileFolder;  // where the last file was opened or saved
@@ -71,10 +71,13 @@ SIZE MinimumWindowSize();
 void ShowStatus(const StatusMessage& message);
 void LayoutStatusParts();
 
-// The roster box takes Ctrl+Z and Ctrl+Y through the history of 「抽出」.
+// The roster box takes Ctrl+Z and Ctrl+Y through its one history, and
+// notes each change it makes as a step of it; while ChangingRosterBox is
+// set, the program changes it and records the step itself.
 void SubclassRosterBox(HWND dialog);
+void UndoRosterBox();
 void RedoRosterBox();
-bool CanRedoRosterBox();
+extern bool ChangingRosterBox;
 
 // The menu bar's commands (IDM_*), on the box that has the focus, and its
 // items greyed when a menu opens where they cannot act.

@@ -45,12 +45,17 @@ void Win32DialogControls::ReplaceText(int id, std::wstring_view text, bool undoa
   Send(id, EM_SETMODIFY, FALSE, 0);
 }
 
+void Win32DialogControls::ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) {
+  const std::wstring inserted(text);
+  Send(id, EM_SETSEL, start, static_cast<LPARAM>(end));
+  Send(id, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(inserted.c_str()));
+  Send(id, EM_SCROLLCARET, 0, 0);
+}
+
 void Win32DialogControls::ReplaceSelection(int id, std::wstring_view text) {
   const std::wstring inserted(text);
   Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
 }
-
-bool Win32DialogControls::IsModified(int id) { return Send(id, EM_GETMODIFY, 0, 0) != 0; }
 
 bool Win32DialogControls::IsButtonChecked(int id) { return IsDlgButtonChecked(dialog_, id) != 0; }
 

@@ -21,8 +21,8 @@ class Win32DialogControls final : public DialogControls {
   std::string ReadComboText(int id) override;
   int SelectedComboEntry(int id) override;
   void ReplaceText(int id, std::wstring_view text, bool undoable) override;
+  void ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) override;
   void ReplaceSelection(int id, std::wstring_view text) override;
-  bool IsModified(int id) override;
   bool IsButtonChecked(int id) override;
   void AddComboEntry(int id, std::string_view text) override;
   void SelectComboEntry(int id, int index) override;

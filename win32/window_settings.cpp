@@ -117,7 +117,10 @@ bool KeepRosterText(std::wstring* failure) {
 // Not undoable: the history starts with the text as it was left.
 void RestoreRosterText() {
   if (const std::optional<std::string> bytes = ReadSettingsFile(kKeptRosterFileName)) {
-    MainDialogControls.ReplaceText(kReportEdit, TextOfSavedUtf8(*bytes), false);
+    History.Start(TextOfSavedUtf8(*bytes));
+    ChangingRosterBox = true;
+    MainDialogControls.ReplaceText(kReportEdit, History.shown(), false);
+    ChangingRosterBox = false;
   }
 }
 

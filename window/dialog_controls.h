@@ -48,13 +48,13 @@ class DialogControls {
   // the user changes its text.
   virtual void ReplaceText(int id, std::wstring_view text, bool undoable) = 0;
 
+  // Replaces the characters [start, end) with `text`, leaving the control's
+  // own undo nothing, the caret after the text and in view.
+  virtual void ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) = 0;
+
   // Puts `text` in place of the selection (at the caret when nothing is
   // selected) as a paste does: one edit that the control's undo takes back.
   virtual void ReplaceSelection(int id, std::wstring_view text) = 0;
-
-  // Whether the user changed the text since the program last replaced it
-  // whole.
-  virtual bool IsModified(int id) = 0;
 
   // Non-zero check state.
   virtual bool IsButtonChecked(int id) = 0;

@@ -20,15 +20,25 @@ class StringSink final : public ReportSink {
   std::string& report_;
 };
 
-// The box shows the history's text, and counts as unchanged, so that the
-// next Ctrl+Z or Ctrl+Y steps on; the box's own undo has nothing to toggle.
-std::optional<HistoryStep> Step(DialogControls& dialog, ExtractHistory& history, bool back) {
-  if (dialog.IsModified(kReportEdit)) return std::nullopt;
-  std::wstring current = dialog.ReadWideText(kReportEdit);
-  const std::optional<std::wstring> text = back ? history.Undo(std::move(current)) : history.Redo(std::move(current));
-  if (!text) return std::nullopt;
-  dialog.ReplaceText(kReportEdit, *text, false);
-  return HistoryStep{back, back ? history.undoSteps() : history.redoSteps()};
+// A change the box made without a word (text set from outside) becomes a
+// step first, so that the history's text is the box's.
+void Catch(DialogControls& dialog, RosterHistory& history) {
+  history.Changed(dialog.ReadWideText(kReportEdit), StepKind::kPaste, 0);
+}
+
+// A whole-text step shows the text from its start, as after 「抽出」; a
+// typing step replaces only its part, the caret after it.
+std::optional<HistoryStep> Step(DialogControls& dialog, RosterHistory& history, bool back) {
+  Catch(dialog, history);
+  const std::optional<RosterHistory::Step> step = back ? history.Undo() : history.Redo();
+  if (!step) return std::nullopt;
+  if (step->at == 0 && step->length == history.shown().size()) {
+    dialog.ReplaceText(kReportEdit, history.shown(), false);
+  } else {
+    dialog.ReplaceRange(kReportEdit, step->at, step->at + step->text.size(),
+                        std::wstring_view(history.shown()).substr(step->at, step->length));
+  }
+  return HistoryStep{back, back ? history.undoSteps() : history.redoSteps(), step->kind};
 }
 
 }  // namespace
@@ -43,8 +53,9 @@ void InitialiseDialogControls(DialogControls& dialog, const SkillCatalogue& cata
 
 namespace {
 
-void Run(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history, RunResult& result) {
-  std::wstring before = dialog.ReadWideText(kReportEdit);
+void Run(DialogControls& dialog, const SkillCatalogue& catalogue, RosterHistory& history, RunResult& result) {
+  Catch(dialog, history);
+  const std::wstring& before = history.shown();
   std::string text = Cp932OfControlText(before, &result.replaced);
   // The run holds the user-interface thread, so key and direction cannot
   // change during the sort: reading them once gives the same order.
@@ -62,11 +73,10 @@ void Run(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory
   text.clear();
   StringSink sink(text);
   result.summary = Extract(std::move(input), settings, catalogue, sink);
-  std::wstring report = WideFromCp932(text);
   // The step back is kept before the text goes, so that no failure loses it.
-  history.Record(std::move(before));
+  history.Replaced(WideFromCp932(text), StepKind::kExtract);
   try {
-    dialog.ReplaceText(kReportEdit, report, true);
+    dialog.ReplaceText(kReportEdit, history.shown(), false);
   } catch (const std::bad_alloc&) {
     history.Withdraw();
     throw;
@@ -75,7 +85,7 @@ void Run(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory
 
 }  // namespace
 
-RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history) {
+RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, RosterHistory& history) {
   RunResult result;
   try {
     Run(dialog, catalogue, history, result);
@@ -86,16 +96,22 @@ RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue,
   return result;
 }
 
-std::optional<HistoryStep> UndoExtraction(DialogControls& dialog, ExtractHistory& history) {
+void NoteRosterChange(DialogControls& dialog, RosterHistory& history, StepKind kind, int64_t ms) {
+  history.Changed(dialog.ReadWideText(kReportEdit), kind, ms);
+}
+
+void OpenRosterText(DialogControls& dialog, RosterHistory& history, std::wstring text) {
+  Catch(dialog, history);
+  history.Replaced(std::move(text), StepKind::kOpen);
+  dialog.ReplaceText(kReportEdit, history.shown(), false);
+}
+
+std::optional<HistoryStep> UndoRosterStep(DialogControls& dialog, RosterHistory& history) {
   return Step(dialog, history, true);
 }
 
-std::optional<HistoryStep> RedoExtraction(DialogControls& dialog, ExtractHistory& history) {
+std::optional<HistoryStep> RedoRosterStep(DialogControls& dialog, RosterHistory& history) {
   return Step(dialog, history, false);
-}
-
-bool CanUndoExtraction(DialogControls& dialog, const ExtractHistory& history) {
-  return history.undoSteps() > 0 && !dialog.IsModified(kReportEdit);
 }
 
 }  // namespace roster

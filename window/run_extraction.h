@@ -8,7 +8,7 @@
 #include <string>
 
 #include "window/dialog_controls.h"
-#include "window/extract_history.h"
+#include "window/roster_history.h"
 #include "pipeline/extraction.h"
 #include "catalogue/skill_catalogue.h"
 
@@ -30,24 +30,30 @@ struct RunResult {
 };
 
 // Reads the report box and the key and direction the dialog shows (once),
-// runs Extract and replaces the box's text with the report as one undoable
-// edit, the caret at its start; `history` keeps the text replaced. The
-// memo, the combo box and the buttons are left alone. A run that cannot get
-// the memory it needs leaves the box as it was and says so.
-RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, ExtractHistory& history);
+// runs Extract and replaces the box's text with the report, the caret at
+// its start; `history` keeps the text replaced as one step, recorded before
+// the box changes. The memo, the combo box and the buttons are left alone.
+// A run that cannot get the memory it needs leaves the box as it was and
+// says so.
+RunResult RunExtraction(DialogControls& dialog, const SkillCatalogue& catalogue, RosterHistory& history);
 
-// One step back (Ctrl+Z) or forth (Ctrl+Y) through what the runs replaced,
-// with the steps left that way. Only while the user has changed nothing in
-// the box since the last run or step; else, or with no step that way,
-// nothing happens here and the box's own undo is the one to act.
+// The roster box changed by the user (typing at `ms`, or a paste, a cut, a
+// drop): a step of `kind` in the history.
+void NoteRosterChange(DialogControls& dialog, RosterHistory& history, StepKind kind, int64_t ms);
+
+// A file's text in place of the whole roster box, one step.
+void OpenRosterText(DialogControls& dialog, RosterHistory& history, std::wstring text);
+
+// One step back (Ctrl+Z) or forth (Ctrl+Y), whatever its kind, with the
+// steps left that way; nothing when there is none.
 struct HistoryStep {
   bool back = true;
   std::size_t left = 0;
+  StepKind kind = StepKind::kExtract;
 
   friend bool operator==(const HistoryStep&, const HistoryStep&) = default;
 };
-std::optional<HistoryStep> UndoExtraction(DialogControls& dialog, ExtractHistory& history);
-std::optional<HistoryStep> RedoExtraction(DialogControls& dialog, ExtractHistory& history);
-bool CanUndoExtraction(DialogControls& dialog, const ExtractHistory& history);
+std::optional<HistoryStep> UndoRosterStep(DialogControls& dialog, RosterHistory& history);
+std::optional<HistoryStep> RedoRosterStep(DialogControls& dialog, RosterHistory& history);
 
 }  // namespace roster

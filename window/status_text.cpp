@@ -93,13 +93,21 @@ StatusMessage StatusText(const RunResult& result) {
 
 StatusMessage StatusText(const HistoryStep& step) {
   const std::wstring left = std::to_wstring(step.left);
+  std::wstring what;
+  switch (step.kind) {
+    case StepKind::kTyping: what = L"入力"; break;
+    case StepKind::kPaste: what = L"貼り付け"; break;
+    case StepKind::kDrop: what = L"ファイルの挿入"; break;
+    case StepKind::kOpen: what = L"ファイルを開く操作"; break;
+    case StepKind::kExtract: what = L"「抽出」"; break;
+  }
   if (step.back) {
-    return {L"「抽出」の前の文章に戻しました",
+    return {step.kind == StepKind::kExtract ? L"「抽出」の前の文章に戻しました" : what + L"を取り消しました",
             (step.left > 0 ? L"あと " + left + L" 回戻せます" : std::wstring(L"これより前には戻せません")) +
                 L"。Ctrl+Y でやり直せます",
             L""};
   }
-  return {L"「抽出」をやり直しました",
+  return {what + L"をやり直しました",
           (step.left > 0 ? L"あと " + left + L" 回やり直せます。" : std::wstring()) + L"Ctrl+Z で戻せます", L""};
 }
 

@@ -9,7 +9,6 @@ void MemoryDialog::Paste(int id, std::wstring text) {
   e.undo = std::move(e.text);
   e.text = std::move(text);
   e.caret = e.text.size();
-  e.modified = true;
 }
 
 void MemoryDialog::Paste(int id, std::string_view cp932) { Paste(id, WideFromCp932(cp932)); }
@@ -19,7 +18,6 @@ void MemoryDialog::Type(int id, std::wstring_view text) {
   e.undo = e.text;
   e.text.insert(e.caret, text);
   e.caret += text.size();
-  e.modified = true;
 }
 
 void MemoryDialog::ClickRadio(int id) {
@@ -34,7 +32,6 @@ void MemoryDialog::Undo(int id) {
   e.undo = std::move(e.text);  // undoing again redoes, as an edit control does
   e.text = std::move(previous);
   e.caret = e.text.size();
-  e.modified = true;
 }
 
 std::wstring MemoryDialog::ReadWideText(int id) { return edits_.at(id).text; }
@@ -54,12 +51,16 @@ void MemoryDialog::ReplaceText(int id, std::wstring_view text, bool undoable) {
   if (undoable) e.undo = std::move(e.text);
   e.text = std::move(replacement);
   e.caret = 0;
-  e.modified = false;
+}
+
+void MemoryDialog::ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) {
+  Edit& e = edits_.at(id);
+  e.undo.reset();
+  e.text.replace(start, end - start, text);
+  e.caret = start + text.size();
 }
 
 void MemoryDialog::ReplaceSelection(int id, std::wstring_view text) { Type(id, text); }
-
-bool MemoryDialog::IsModified(int id) { return edits_.at(id).modified; }
 
 bool MemoryDialog::IsButtonChecked(int id) { return checks_.at(id); }
 

@@ -19,7 +19,6 @@ class MemoryDialog final : public DialogControls {
     std::wstring text;
     std::size_t caret = 0;
     std::optional<std::wstring> undo;  // the text before the last undoable edit
-    bool modified = false;
     bool unlimited = false;
   };
   struct Combo {
@@ -43,8 +42,8 @@ class MemoryDialog final : public DialogControls {
   std::string ReadComboText(int id) override;
   int SelectedComboEntry(int id) override;
   void ReplaceText(int id, std::wstring_view text, bool undoable) override;
+  void ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) override;
   void ReplaceSelection(int id, std::wstring_view text) override;
-  bool IsModified(int id) override;
   bool IsButtonChecked(int id) override;
   void AddComboEntry(int id, std::string_view text) override;
   void SelectComboEntry(int id, int index) override;

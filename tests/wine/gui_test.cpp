@@ -431,7 +431,7 @@ int FocusedControl(const RosterWindow& w) {
 // What a person with only a keyboard does: paste, visit the controls with
 // Tab (no tab typed), run 「抽出」 by F5, Ctrl+Enter, Space and Enter, undo
 // every run back to the text as pasted and forth again, type between two
-// runs, close. After each run the roster box has the focus, the header in
+// runs and undo both, close. After each run the roster box has the focus, the header in
 // view.
 TEST_F(GuiTest, KeyboardAlone) {
   const RosterWindow& w = *window_;
@@ -489,10 +489,11 @@ TEST_F(GuiTest, KeyboardAlone) {
   const std::wstring typed = L"x" + shown[1];
   EXPECT_TRUE(shows(typed));
   run({VK_F5}, Cp932("種族"));
-  w.Press({VK_CONTROL, 'Z'});
-  EXPECT_TRUE(shows(typed));
-  w.Press({VK_CONTROL, 'Z'});
-  EXPECT_TRUE(shows(pasted));
+  // One history: the run, the typing, the run before it, the paste.
+  for (const std::wstring& back : {typed, shown[1], pasted}) {
+    w.Press({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(shows(back)) << Utf8FromWide(w.WideText(w.statusBar()));
+  }
 
   w.Press({VK_MENU, VK_F4});
   HWND confirmation = nullptr;
@@ -675,6 +676,7 @@ TEST_F(GuiTest, SaveAndOpen) {
   EXPECT_NE(w.WideText(GetDlgItem(question, 0xFFFF)).find(L"Shift_JIS にない文字が 1 個"), std::wstring::npos);
   w.Send(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(utf8) == Cp932("ア ?\r\n"); }));
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
   // A file that cannot be replaced (held open) stays as it was, and the
   // failure is named.
   HANDLE held = CreateFileW(utf8.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -973,7 +975,7 @@ TEST_F(GuiTest, ExitConfirmation) {
 // Holds the extracted sample on screen while scripts/screenshot takes its
 // picture; runs only when that script asks for it. Asked for a grown
 // window, it makes the window larger and points at 「抽出」, whose tooltip
-// names its keys.
+// names its keys; asked for the menu, it opens 編集.
 TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
   const std::wstring handshake = Environment(L"ROSTER_SCREENSHOT_FOLDER");
   if (handshake.empty()) GTEST_SKIP() << "only for scripts/screenshot";
@@ -985,6 +987,11 @@ TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
     const Rect button = PlaceIn(nullptr, window_->Control(kExtractButton));
     SetForegroundWindow(window_->main());
     SetCursorPos(button.left + button.width() / 2, button.top + button.height() / 2);
+    Sleep(1500);
+  }
+  if (!Environment(L"ROSTER_SCREENSHOT_MENU").empty()) {
+    SetForegroundWindow(window_->main());
+    PostMessageW(window_->main(), WM_SYSCOMMAND, SC_KEYMENU, 'e');  // the 編集 menu, open
     Sleep(1500);
   }
   WriteBinaryFile(handshake + L"\\ready", "ready");
