@@ -2,6 +2,7 @@
 // answers FALSE to every message, so the platform sets no initial focus:
 // the main window gives it to the roster box when it is activated.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "reader/catalogue_file.h"
 #include "window/run_extraction.h"
@@ -64,6 +65,8 @@ void OnInitDialog(HWND dialog) {
 // kept beside roster.ini, so that a crash later loses nothing.
 void OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != kExtractButton) return;
+  // The button's tooltip would cover the report's header row.
+  SendMessageW(ToolTips, TTM_POP, 0, 0);
   ChangingRosterBox = true;
   const RunResult result = RunExtraction(MainDialogControls, Catalogue, History);
   ChangingRosterBox = false;

@@ -34,12 +34,17 @@ int Win32DialogControls::SelectedComboEntry(int id) {
 
 // Selecting everything and replacing the selection gives the box exactly
 // the new text, as one edit that Ctrl+Z takes back; a replacement that is
-// not undoable empties the box's undo instead. The caret then goes to the
-// start and the box scrolls there, so the report's header is in view.
+// not undoable sets the text, which empties the box's undo. The caret then
+// goes to the start and the box scrolls there, so the report's header is
+// in view.
 void Win32DialogControls::ReplaceText(int id, std::wstring_view text, bool undoable) {
   const std::wstring whole(text);
-  Send(id, EM_SETSEL, 0, -1);
-  Send(id, EM_REPLACESEL, undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(whole.c_str()));
+  if (undoable) {
+    Send(id, EM_SETSEL, 0, -1);
+    Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(whole.c_str()));
+  } else {
+    SetWindowTextW(Control(id), whole.c_str());
+  }
   Send(id, EM_SETSEL, 0, 0);
   Send(id, EM_SCROLLCARET, 0, 0);
   Send(id, EM_SETMODIFY, FALSE, 0);
