@@ -623,7 +623,7 @@ TEST_F(GuiTest, MenuCommands) {
     std::string height;
     for (const auto& a : w.Probe()) height = a[0] == "font" && a[1] == "memo" ? a[3] : height;
     // A font's cell is whole pixels and may round up.
-    EXPECT_NEAR(std::stoi(height), MulDiv(c.textPoints, dpi, 72), 1) << i;
+    EXPECT_NEAR(height.empty() ? -9 : std::stoi(height), MulDiv(c.textPoints, dpi, 72), 1) << i << ": the probe gave no font";
     std::string redoGreyed;
     for (const auto& a : w.Probe({"menu\t1"})) redoGreyed = a[0] == "item" && a[1] == std::to_string(IDM_REDO) ? a[2] : redoGreyed;
     EXPECT_EQ(redoGreyed, c.redoEnabled ? "0" : "1") << i;
