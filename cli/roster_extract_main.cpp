@@ -204,16 +204,21 @@ std::optional<int> LoadCatalogue(const ExtractOptions& options, SkillCatalogue& 
   }
   CatalogueSearch search = FindSkillCatalogue();
   if (search.catalogue) {
-    for (const std::string& problem : search.problems) Note("cannot read catalogue " + problem + "; not used");
+    for (const std::string& problem : search.problems) {
+      Note("catalogue " + problem + "; using " + search.file + " instead");
+    }
     if (search.nonRows.count > 0) Note("catalogue " + search.file + ": " + DescribeNonRows(search.nonRows));
     catalogue = std::move(*search.catalogue);
     return std::nullopt;
   }
-  std::string note = std::string("no skill catalogue, so ") + without + "; looked for";
+  // The damaged files first, each a note of its own, then where the search
+  // looked: the reason is what a user acts on.
+  for (const std::string& problem : search.problems) Note("cannot read catalogue " + problem);
+  std::string note = std::string(search.problems.empty() ? "no skill catalogue, so " : "no usable skill catalogue, so ") +
+                     without + "; looked for";
   for (const std::string& place : search.looked) {
     note += "\n  " + place + (search.IsBelowWorkingFolder(place) ? " (below " + search.workingFolder + ")" : "");
   }
-  for (const std::string& problem : search.problems) note += "\ncannot read catalogue " + problem;
   Note(note);
   return std::nullopt;
 }

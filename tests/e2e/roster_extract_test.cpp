@@ -497,7 +497,8 @@ TEST_F(RosterExtractTest, CatalogueWhereAnInstalledToolLooks) {
   const Result damaged =
       Run("-k " + U8(u8"名前") + " " + sample, "", dir_, "export XDG_DATA_DIRS='" + (dir_ / "share").string() + "';");
   EXPECT_EQ(damaged.out, installed.out);
-  EXPECT_EQ(damaged.err, U8(u8"roster-extract: note: cannot read catalogue Database/技能.txt: no line is a 名前,見出し:説明 row; not used\n"));
+  EXPECT_EQ(damaged.err, U8(u8"roster-extract: note: catalogue Database/技能.txt: no line is a 名前,見出し:説明 row; using ") +
+                            (dir_ / "share/roster" / U8(u8"技能.txt")).string() + " instead\n");
   const std::string rows = Write("rows.txt", "剣士,剣:x\nno row\n\n槍 兵\n");
   EXPECT_NE(Run("--catalogue '" + rows + "' " + sample).err.find(U8(u8": 2 lines are not 名前,見出し:説明 rows, the first at line 2")),
             std::string::npos);
