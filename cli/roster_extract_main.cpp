@@ -31,6 +31,10 @@ int Fail(int code, const std::string& message) {
 
 void Note(const std::string& message) { WriteMessage("roster-extract: note: " + message + "\n"); }
 
+std::string Counted(std::size_t count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 // Where the report goes and in what form: a terminal gets UTF-8 text (its
 // own encoding), a file or a pipe the bytes of `form` with a byte-order mark
 // where the input had one; -o FILE is replaced only once all is written.
@@ -65,8 +69,7 @@ class Destination {
     if (error_ == std::strerror(EPIPE)) return kExitTrouble;
     if (!error_.empty()) return Fail(kExitTrouble, "cannot write " + name_ + ": " + error_);
     if (unconverted_ > 0) {
-      Note(std::to_string(unconverted_) + " byte" + (unconverted_ == 1 ? " was" : "s were") +
-           " no Shift_JIS (CP932) character (a name cut inside a character, or such bytes in the input or the "
+      Note(Counted(unconverted_, "byte was", "bytes were") + " no Shift_JIS (CP932) character (a name cut inside a character, or such bytes in the input or the "
            "catalogue) and written as U+FFFD");
     }
     return std::nullopt;
@@ -119,10 +122,6 @@ class HeldSink final : public ReportSink {
   void Write(std::string_view piece) override { report.append(piece); }
   std::string report;
 };
-
-std::string Counted(std::size_t count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
 
 // --summary: what the window's status bar says, in one English line.
 std::string SummaryLine(const ExtractionSummary& s, const RosterInput& input) {
