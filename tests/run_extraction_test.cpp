@@ -17,6 +17,7 @@
 #include "window/saved_text.h"
 #include "window/settings_file.h"
 #include "window/status_text.h"
+#include "window/text_search.h"
 #include "window/window_layout.h"
 #include "encoding/encoding.h"
 #include "report/sort_order.h"
@@ -364,6 +365,30 @@ TEST(SavedText, Cp932OrUtf8BehindAMark) {
   EXPECT_EQ(LargerTextPoints(kLargestTextPoints), kLargestTextPoints);
   EXPECT_EQ(SmallerTextPoints(13), 12);
   EXPECT_EQ(SmallerTextPoints(kSmallestTextPoints), kSmallestTextPoints);
+}
+
+struct SearchCase {
+  std::wstring what;
+  std::size_t from;
+  bool forward, matchCase;
+  std::optional<std::size_t> found;
+};
+
+// The search steps past the match a selection stands on, either way; case
+// is folded in Latin, Greek and Cyrillic, full-width too, never across widths.
+TEST(FindInText, ForwardBackwardWithOrWithoutCase) {
+  const std::wstring text = L"Ａｂｃ abc ÀБΣ ABC\r\nabc";
+  const std::vector<SearchCase> cases = {
+      {L"abc", 0, true, false, 4},    {L"abc", 5, true, false, 12},  {L"abc", 5, true, true, 17},
+      {L"abc", 17, false, false, 12}, {L"abc", 12, false, true, 4},  {L"abc", 6, false, false, std::nullopt},
+      {L"ａｂｃ", 0, true, false, 0},  {L"ａｂｃ", 0, true, true, std::nullopt}, {L"àбσ", 0, true, false, 8},
+      {L"àбσ", 0, true, true, std::nullopt}, {L"", 0, true, false, std::nullopt}, {L"abc", 18, true, false, std::nullopt},
+      {L"abc", 99, false, true, 17},
+  };
+  for (const SearchCase& c : cases) {
+    EXPECT_EQ(FindInText(text, c.what, c.from, c.forward, c.matchCase), c.found)
+        << Utf8FromWide(c.what) << " from " << c.from << (c.forward ? " forward" : " backward");
+  }
 }
 
 struct DamagedCase {

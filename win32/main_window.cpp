@@ -231,6 +231,11 @@ int StatusBarHeight() {
 
 }  // namespace
 
+HWND FocusInWindow() {
+  HWND focus = GetFocus();
+  return focus != nullptr && IsChild(MainDialog, focus) ? focus : FocusToRestore;
+}
+
 SIZE MinimumWindowSize() {
   const Rect designed = Scaled(Design.client, Design.units, WindowUnits);
   RECT frame = {0, 0, designed.width(), designed.height() + StatusBarHeight()};
@@ -276,8 +281,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(reinterpret_cast<HDROP>(wParam));
     case WM_NOTIFY: return 0;
-    default: return DefWindowProcW(window, message, wParam, lParam);
+    default: break;
   }
+  if (message == FindDialogMessage) {
+    OnFindDialogMessage(lParam);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 int RunShell(HINSTANCE instance, int showCommand) {
@@ -304,6 +314,7 @@ int RunShell(HINSTANCE instance, int showCommand) {
       OnMenuCommand(GET_WHEEL_DELTA_WPARAM(msg.wParam) > 0 ? IDM_TEXT_LARGER : IDM_TEXT_SMALLER);
       continue;
     }
+    if (FindDialog != nullptr && IsDialogMessageW(FindDialog, &msg)) continue;
     if (TranslateAcceleratorW(MainWindow, accelerators, &msg)) continue;
     if (MainDialog != nullptr && IsDialogMessageW(MainDialog, &msg)) continue;
     TranslateMessage(&msg);

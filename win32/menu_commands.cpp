@@ -154,10 +154,6 @@ bool CommandEnabled(int id) {
     case IDM_TEXT_LARGER: return TextPoints < kLargestTextPoints;
     case IDM_TEXT_SMALLER: return TextPoints > kSmallestTextPoints;
     case IDM_TEXT_STANDARD: return TextPoints != kStandardTextPoints;
-    case IDM_FIND:
-    case IDM_FIND_NEXT:
-    case IDM_FIND_PREVIOUS:
-    case IDM_GO_TO_LINE: return false;  // not there yet
     default: return true;
   }
 }
@@ -188,6 +184,10 @@ void OnMenuCommand(int id) {
     case IDM_COPY: SendMessageW(edit, WM_COPY, 0, 0); break;
     case IDM_PASTE: SendMessageW(edit, WM_PASTE, 0, 0); break;
     case IDM_SELECT_ALL: SendMessageW(edit, EM_SETSEL, 0, -1); break;
+    case IDM_FIND: ShowFindDialog(); break;
+    case IDM_FIND_NEXT: FindAgain(true); break;
+    case IDM_FIND_PREVIOUS: FindAgain(false); break;
+    case IDM_GO_TO_LINE: GoToLine(); break;
     case IDM_TEXT_LARGER: UseTextPoints(LargerTextPoints(TextPoints)); break;
     case IDM_TEXT_SMALLER: UseTextPoints(SmallerTextPoints(TextPoints)); break;
     case IDM_TEXT_STANDARD: UseTextPoints(kStandardTextPoints); break;

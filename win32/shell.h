@@ -83,6 +83,21 @@ extern bool ChangingRosterBox;
 // items greyed when a menu opens where they cannot act.
 void OnMenuCommand(int id);
 void EnableMenuItems(HMENU popup);
+// The control with the focus, or the one that had it when another window
+// (the find dialog) took it.
+HWND FocusInWindow();
+
+// 検索, 次を検索 (forward) and 前を検索, and 行へ移動, on the memo when it
+// has the focus, else on the roster box. The find dialog is modeless: the
+// message loop gives it its keys, and its requests come to the main window
+// as FindDialogMessage.
+extern HWND FindDialog;
+extern const UINT FindDialogMessage;
+void ShowFindDialog();
+void FindAgain(bool forward);
+void OnFindDialogMessage(LPARAM request);
+void GoToLine();
+
 // Both text boxes at `points`, made again at each DPI.
 void UseTextPoints(int points);
 void ShowVersion();

@@ -15,14 +15,19 @@
 #define IDC_MEMO_LABEL 1010       /* 「メモ」, which goes down with the memo box */
 #define IDC_SORT_KEY_LABEL 1011   /* 「ソート:」 */
 
+/* The line number in the dialog "GOTOLINE" of 行へ移動. */
+#define IDC_LINE_NUMBER 1101
+
 /* The status bar, a child of the main window with the Extract button's number. */
 #define ID_STATUS_BAR 1002
 
-/* Resources by name, all in roster.rc: the dialog, the menu bar and the
-   accelerators (F5 and Ctrl+Enter for 「抽出」, the menu's keys). */
+/* Resources by name, all in roster.rc: the dialog, the menu bar, the
+   accelerators (F5 and Ctrl+Enter for 「抽出」, the menu's keys) and the
+   dialog of 行へ移動. */
 #define ROSTER_DIALOG_NAME "MAINDLG"
 #define ROSTER_MENU_NAME "MENU"
 #define ROSTER_ACCELERATORS_NAME "ACCEL"
+#define ROSTER_GO_TO_LINE_NAME "GOTOLINE"
 
 /* The icon: the first in the file, so Explorer shows it too. */
 #define IDI_ROSTER 1

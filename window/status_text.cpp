@@ -53,6 +53,12 @@ StatusMessage SavedStatusText(const std::wstring& name, bool utf8, std::size_t r
   return message;
 }
 
+StatusMessage FindStatusText(std::wstring_view what, std::optional<std::size_t> line) {
+  const std::wstring quoted = L"「" + std::wstring(what) + L"」";
+  if (!line) return {quoted + L"が見つかりません", L"", L""};
+  return {quoted + L"を見つけました（" + std::to_wstring(*line) + L" 行目）", L"", L""};
+}
+
 StatusMessage StatusText(const RunResult& result) {
   if (result.outOfMemory) return {L"メモリが足りないので抽出できませんでした", L"名簿は変わっていません", L""};
   const ExtractionSummary& s = result.summary;

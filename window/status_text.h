@@ -30,6 +30,10 @@ StatusMessage StartStatusText();
 // with `replaced` characters made "?".
 StatusMessage SavedStatusText(const std::wstring& name, bool utf8, std::size_t replaced);
 
+// After a search for `what`: the line of the match, counted from 1, or
+// that there is none.
+StatusMessage FindStatusText(std::wstring_view what, std::optional<std::size_t> line);
+
 // After a run: the characters kept, then only what is not zero of the lines
 // repeated, made one, skipped, and of what was changed as it was read; the note names the characters replaced, and a key
 // that named nothing and so sorted nothing.

@@ -319,7 +319,7 @@ TEST_F(GuiTest, StartState) {
   for (int id : {kReportEdit, kMemoEdit}) {
     const auto editStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_STYLE));
     const auto editExStyle = static_cast<DWORD>(GetWindowLongW(w.Control(id), GWL_EXSTYLE));
-    EXPECT_EQ(editStyle | WS_BORDER, 0x50B11084u) << id;  // ES_WANTRETURN: Enter types a line break
+    EXPECT_EQ(editStyle | WS_BORDER, 0x50B11184u) << id;  // ES_WANTRETURN, ES_NOHIDESEL
     EXPECT_TRUE((editStyle & WS_BORDER) != 0 || (editExStyle & WS_EX_CLIENTEDGE) != 0) << id;
   }
   const DWORD style = static_cast<DWORD>(GetWindowLongW(w.main(), GWL_STYLE));
@@ -454,7 +454,7 @@ TEST_F(GuiTest, KeyboardAlone) {
   EXPECT_EQ(w.WideText(box), pasted);
 
   std::vector<std::wstring> shown = {pasted};
-  const auto run = [&](std::initializer_list<WORD> keys, const std::string& key) {
+  const auto run = [&](const std::vector<WORD>& keys, const std::string& key) {
     const std::wstring report = WideFromCp932(Headless(Cp932FromWide(w.WideText(box)), key, false));
     w.Press(keys);
     EXPECT_TRUE(shows(report)) << key;
@@ -630,6 +630,82 @@ TEST_F(GuiTest, MenuCommands) {
   }
   w.Send(w.main(), WM_COMMAND, MAKEWPARAM(IDM_SELECT_ALL, 0), 0);
   EXPECT_EQ(w.Send(box, EM_GETSEL, 0, 0), MAKELRESULT(0, pasted.size()));
+}
+
+struct FindStep {
+  std::vector<WORD> keys;  // none: 次を検索 in the find dialog, with `matchCase` and `down`
+  bool matchCase, down;
+  int line;  // of the match; 0: none, the selection stays
+};
+
+// 検索 (Ctrl+F, modeless) finds in the roster box, with or without matching
+// case, either way; F3 and Shift+F3 repeat it; 行へ移動 (Ctrl+G) puts the
+// caret at a line's start in view; both act on the memo when it has the focus.
+TEST_F(GuiTest, FindAndGoToLine) {
+  const RosterWindow& w = *window_;
+  HWND box = w.Control(kReportEdit), memo = w.Control(kMemoEdit);
+  std::wstring text;
+  for (int i = 1; i <= 200; ++i) {
+    text += L"行" + std::to_wstring(i) + (i == 2 ? L" alpha" : i == 150 ? L" ALPHA" : i == 180 ? L" Alpha" : L"") + L"\r\n";
+  }
+  w.SetWideText(box, text);
+  w.SetWideText(memo, L"メモ\r\nalpha");
+  const auto selection = [&](HWND edit) { return static_cast<DWORD>(w.Send(edit, EM_GETSEL, 0, 0)); };
+  w.Press({VK_CONTROL, 'F'});
+  HWND find = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (find = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(find, 0x480) != nullptr; }));
+  w.SetWideText(GetDlgItem(find, 0x480), L"alpha");  // edt1
+  const std::vector<FindStep> steps = {
+      {{}, false, true, 2},  {{}, true, true, 0},      {{}, false, true, 150},           {{}, false, false, 2},
+      {{VK_F3}, false, true, 150}, {{VK_F3}, false, true, 180}, {{VK_SHIFT, VK_F3}, false, true, 150},
+      {{0}, false, true, 2},  // 前を検索 by WM_COMMAND
+      {{VK_SHIFT, VK_F3}, false, true, 0},
+  };
+  DWORD expected = 0;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const FindStep& s = steps[i];
+    if (s.keys.empty()) {
+      w.Send(GetDlgItem(find, 0x411), BM_SETCHECK, s.matchCase ? BST_CHECKED : BST_UNCHECKED, 0);  // chx2
+      w.Send(GetDlgItem(find, 0x420), BM_SETCHECK, s.down ? BST_UNCHECKED : BST_CHECKED, 0);     // rad1, up
+      w.Send(GetDlgItem(find, 0x421), BM_SETCHECK, s.down ? BST_CHECKED : BST_UNCHECKED, 0);     // rad2, down
+      w.Send(GetDlgItem(find, IDOK), BM_CLICK, 0, 0);
+    } else if (s.keys[0] == 0) {
+      w.Send(w.main(), WM_COMMAND, MAKEWPARAM(IDM_FIND_PREVIOUS, 0), 0);
+    } else {
+      if (find != nullptr) w.Send(GetDlgItem(find, IDCANCEL), BM_CLICK, 0, 0), find = nullptr;
+      ASSERT_TRUE(WaitFor([&] { return w.FindOwned(L"#32770") == nullptr && FocusedControl(w) == kReportEdit; }));
+      w.Press(s.keys);
+    }
+    if (s.line != 0) {
+      const auto at = static_cast<WORD>(w.Send(box, EM_LINEINDEX, s.line - 1, 0) + std::to_wstring(s.line).size() + 2);
+      expected = MAKELONG(at, at + 5);
+    }
+    const std::wstring status = s.line != 0 ? L"「alpha」を見つけました（" + std::to_wstring(s.line) + L" 行目）"
+                                            : L"「alpha」が見つかりません";
+    EXPECT_TRUE(WaitFor([&] { return w.WideText(w.statusBar()) == status && selection(box) == expected; },
+                        std::chrono::seconds(5)))
+        << i << ": " << Utf8FromWide(w.WideText(w.statusBar())) << " at " << LOWORD(selection(box));
+    w.Send(w.statusBar(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  }
+  const auto goTo = [&](int line) {
+    w.Press({VK_CONTROL, 'G'});
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(dialog, IDC_LINE_NUMBER); }));
+    w.SetWideText(GetDlgItem(dialog, IDC_LINE_NUMBER), std::to_wstring(line));
+    w.Send(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  };
+  goTo(170);
+  const auto start = static_cast<DWORD>(w.Send(box, EM_LINEINDEX, 169, 0));
+  EXPECT_EQ(selection(box), MAKELONG(start, start));
+  const auto first = w.Send(box, EM_GETFIRSTVISIBLELINE, 0, 0);
+  EXPECT_TRUE(first > 100 && first <= 169) << first;
+  w.Press({VK_SHIFT, VK_TAB});
+  ASSERT_TRUE(WaitFor([&] { return FocusedControl(w) == kMemoEdit; }));
+  goTo(2);
+  EXPECT_EQ(selection(memo), MAKELONG(4, 4));
+  w.Press({VK_F3});
+  EXPECT_TRUE(WaitFor([&] { return selection(memo) == MAKELONG(4, 9); })) << selection(memo);
 }
 
 // Chooses `file` in the common file dialog that `command` opens, with the

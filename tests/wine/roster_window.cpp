@@ -211,7 +211,7 @@ void RosterWindow::TypeKey(const std::string& cp932) const {
 
 void RosterWindow::Click(int id) const { Send(Control(id), BM_CLICK, 0, 0); }
 
-void RosterWindow::Press(std::initializer_list<WORD> keys) const {
+void RosterWindow::Press(const std::vector<WORD>& keys) const {
   const auto ours = [&] {
     DWORD id = 0;
     GetWindowThreadProcessId(GetForegroundWindow(), &id);

@@ -75,7 +75,7 @@ class RosterWindow {
 
   // Presses the keys as a user does, in order, and lets them go in reverse
   // order, with the window in the foreground.
-  void Press(std::initializer_list<WORD> keys) const;
+  void Press(const std::vector<WORD>& keys) const;
   HWND Focus() const;  // the control with the keyboard focus
   HWND FindOwned(const wchar_t* className) const;  // a window the main window owns (a message box)
 
