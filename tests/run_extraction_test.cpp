@@ -430,6 +430,31 @@ TEST(WindowLayout, ScalesByDialogUnitsAndPullsAPlaceOnScreen) {
   for (const PlaceCase& c : cases) EXPECT_EQ(PulledOnScreen(c.window, work), c.placed);
 }
 
+struct ShrinkCase {
+  int32_t extraWidth, extraHeight;
+  Shrinkage shrinkage;
+  Rect roster, memo;  // where they then stand
+};
+
+// Below the designed size the roster box gives up height first, down to
+// three lines, then the memo, which moves up with it; both give up width.
+TEST(WindowLayout, BelowTheDesignedSizeTheRosterBoxShrinksFirst) {
+  const Rect roster = {7, 23, 462, 223}, memo = {7, 232, 462, 332};
+  const std::vector<ShrinkCase> cases = {
+      {10, 30, {0, 0, 0}, {7, 23, 472, 253}, {7, 262, 472, 362}},
+      {-5, -50, {50, 0, 5}, {7, 23, 457, 173}, {7, 182, 457, 282}},
+      {0, -200, {176, 24, 0}, {7, 23, 462, 47}, {7, 56, 462, 132}},
+      {-500, -400, {176, 76, 395}, {7, 23, 67, 47}, {7, 56, 67, 80}},
+  };
+  for (const ShrinkCase& c : cases) {
+    const Shrinkage s = ShrinkageOf(roster, memo, c.extraWidth, c.extraHeight, 60, 24);
+    EXPECT_EQ(std::tuple(s.rosterHeight, s.memoHeight, s.width),
+              std::tuple(c.shrinkage.rosterHeight, c.shrinkage.memoHeight, c.shrinkage.width)) << c.extraHeight;
+    EXPECT_EQ(Grown(roster, Growth::kTakesWidthAndHeight, c.extraWidth, c.extraHeight, s), c.roster) << c.extraHeight;
+    EXPECT_EQ(Grown(memo, Growth::kTakesWidthMovesDown, c.extraWidth, c.extraHeight, s), c.memo) << c.extraHeight;
+  }
+}
+
 struct DropCase {
   const char* what;
   std::string bytes;

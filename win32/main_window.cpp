@@ -31,6 +31,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"toolbase";
 constexpr wchar_t kTitle[] = L"roster — キャラクター名簿";
 constexpr DWORD kMainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// The smallest height and width of a box, in dialog units: about three lines.
+constexpr int kSmallestBoxUnits = 24;
 
 // The control that had the focus when the window was last deactivated.
 HWND FocusToRestore = nullptr;
@@ -236,11 +238,22 @@ HWND FocusInWindow() {
   return focus != nullptr && IsChild(MainDialog, focus) ? focus : FocusToRestore;
 }
 
+RECT WorkArea() {
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(MainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor.rcWork;
+}
+
+// The designed dialog above the status bar, within the work area of the
+// window's monitor: a laptop's screen may be lower than the design at 150 %.
 SIZE MinimumWindowSize() {
   const Rect designed = Scaled(Design.client, Design.units, WindowUnits);
   RECT frame = {0, 0, designed.width(), designed.height() + StatusBarHeight()};
   AdjustWindowRectExForDpi(&frame, kMainWindowStyle, MainMenu != nullptr, 0, WindowDpi);
-  return {frame.right - frame.left, frame.bottom - frame.top};
+  const RECT work = WorkArea();
+  return {std::min(frame.right - frame.left, work.right - work.left),
+          std::min(frame.bottom - frame.top, work.bottom - work.top)};
 }
 
 // The bar puts itself at the bottom; the dialog takes the rest, and its
@@ -253,10 +266,19 @@ void LayoutMainWindow() {
   const int width = client.right, height = std::max(0, static_cast<int>(client.bottom) - StatusBarHeight());
   MoveWindow(MainDialog, 0, 0, width, height, TRUE);
   const Rect designed = Scaled(Design.client, Design.units, WindowUnits);
+  const int extraWidth = width - designed.width(), extraHeight = height - designed.height();
+  // Below the designed size each box keeps room for a few lines.
+  Rect roster, memo;
+  for (const DialogDesign::Control& control : Design.controls) {
+    if (control.id == kReportEdit) roster = Scaled(control.rect, Design.units, WindowUnits);
+    if (control.id == kMemoEdit) memo = Scaled(control.rect, Design.units, WindowUnits);
+  }
+  const Shrinkage shrinkage = ShrinkageOf(roster, memo, extraWidth, extraHeight, MulDiv(kSmallestBoxUnits, WindowUnits.x, 4),
+                                          MulDiv(kSmallestBoxUnits, WindowUnits.y, 8));
   HDWP positions = BeginDeferWindowPos(static_cast<int>(Design.controls.size()));
   for (const DialogDesign::Control& control : Design.controls) {
-    const Rect r = Grown(Scaled(control.rect, Design.units, WindowUnits), GrowthOf(control.id),
-                         width - designed.width(), height - designed.height());
+    const Rect r = Grown(Scaled(control.rect, Design.units, WindowUnits), GrowthOf(control.id), extraWidth,
+                         extraHeight, shrinkage);
     if (positions != nullptr) {
       positions = DeferWindowPos(positions, control.window, nullptr, r.left, r.top, r.width(), r.height(),
                                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -63,8 +63,10 @@ void UseDpi(UINT dpi);
 // Lays the status bar, the dialog and its controls out in the main
 // window's client area, at WindowDpi.
 void LayoutMainWindow();
-// The window's smallest size: the designed dialog above the status bar.
+// The window's smallest size: the designed dialog above the status bar,
+// no larger than the work area of the window's monitor.
 SIZE MinimumWindowSize();
+RECT WorkArea();
 
 // The status bar's parts, texts and tooltip; ShowStatus keeps `message` for
 // a new layout.

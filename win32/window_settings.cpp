@@ -127,6 +127,11 @@ void RestoreRosterText() {
 void ShowMainWindow(const Settings& settings, int showCommand) {
   if (showCommand == SW_SHOWDEFAULT) showCommand = SW_SHOWNORMAL;
   if (!settings.place) {
+    // The first start: the whole window on the screen, its status bar too.
+    RECT start = {};
+    GetWindowRect(MainWindow, &start);
+    const RECT on = RectOf(PulledOnScreen(RectOf(start), RectOf(WorkArea())));
+    SetWindowPos(MainWindow, nullptr, on.left, on.top, on.right - on.left, on.bottom - on.top, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(MainWindow, showCommand);
     return;
   }

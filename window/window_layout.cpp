@@ -25,8 +25,21 @@ Growth GrowthOf(int controlId) {
   }
 }
 
-Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight) {
-  const int32_t dx = std::max(extraWidth, 0), dy = std::max(extraHeight, 0);
+Shrinkage ShrinkageOf(Rect roster, Rect memo, int32_t extraWidth, int32_t extraHeight, int32_t smallestWidth,
+                      int32_t smallestHeight) {
+  const auto give = [](int32_t missing, int32_t length, int32_t smallest) {
+    return std::clamp<int32_t>(missing, 0, std::max(length - smallest, 0));
+  };
+  Shrinkage s;
+  s.rosterHeight = give(-extraHeight, roster.height(), smallestHeight);
+  s.memoHeight = give(-extraHeight - s.rosterHeight, memo.height(), smallestHeight);
+  s.width = give(-extraWidth, std::min(roster.width(), memo.width()), smallestWidth);
+  return s;
+}
+
+Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight, Shrinkage shrinkage) {
+  const int32_t dx = std::max(extraWidth, 0) - shrinkage.width;
+  const int32_t dy = std::max(extraHeight, 0) - shrinkage.rosterHeight;
   Rect r = designed;
   switch (growth) {
     case Growth::kStays: break;
@@ -37,7 +50,7 @@ Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight
     case Growth::kTakesWidthMovesDown:
       r.right += dx;
       r.top += dy;
-      r.bottom += dy;
+      r.bottom += dy - shrinkage.memoHeight;
       break;
     case Growth::kMovesDown:
       r.top += dy;

@@ -23,9 +23,20 @@ struct Rect {
 enum class Growth { kStays, kTakesWidthAndHeight, kTakesWidthMovesDown, kMovesDown };
 Growth GrowthOf(int controlId);
 
+// A window lower or narrower than designed (a small screen): what the two
+// boxes give up. The roster box gives up height first, down to
+// `smallestHeight`, then the memo, down to the same; both give up width,
+// down to `smallestWidth`. Nothing where the window is not smaller.
+struct Shrinkage {
+  int32_t rosterHeight = 0, memoHeight = 0, width = 0;
+};
+Shrinkage ShrinkageOf(Rect roster, Rect memo, int32_t extraWidth, int32_t extraHeight, int32_t smallestWidth,
+                      int32_t smallestHeight);
+
 // Where a control designed at `designed` stands when the dialog is
-// `extraWidth` and `extraHeight` larger than designed (never less).
-Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight);
+// `extraWidth` and `extraHeight` larger than designed; a smaller dialog
+// gives up `shrinkage`.
+Rect Grown(Rect designed, Growth growth, int32_t extraWidth, int32_t extraHeight, Shrinkage shrinkage = {});
 
 // The pixels of four horizontal and eight vertical dialog units: the dialog
 // font's average character width and its height. A dialog template places

@@ -2,7 +2,8 @@
 # After roster_wine_start, WINEPREFIX and DISPLAY are set; roster_wine_stop
 # ends every process of the prefix and removes it. The system code page
 # follows LANG (C.UTF-8: 1252, ja_JP.UTF-8: 932); ROSTER_WINE_DPI (default 96)
-# sets the display's DPI in the fresh prefix.
+# sets the display's DPI in the fresh prefix, ROSTER_WINE_SCREEN (default
+# 1280x1024) the size of the private X display.
 
 roster_wait_for() {  # roster_wait_for SECONDS COMMAND...: polls until COMMAND succeeds
   local deadline=$((SECONDS + $1))
@@ -32,7 +33,7 @@ roster_wine_start() {
   if [ -n "${ROSTER_DISPLAY:-}" ]; then
     export DISPLAY=$ROSTER_DISPLAY
   else
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$ROSTER_WINE_WORK/display" < /dev/null > /dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${ROSTER_WINE_SCREEN:-1280x1024}x24" -nolisten tcp 3> "$ROSTER_WINE_WORK/display" < /dev/null > /dev/null 2>&1 &
     ROSTER_XVFB_PID=$!
     roster_wait_for 30 test -s "$ROSTER_WINE_WORK/display" || { echo "wine-run: Xvfb did not start" >&2; return 1; }
     export DISPLAY=:$(cat "$ROSTER_WINE_WORK/display")

@@ -803,7 +803,8 @@ struct GrowCase {
   int dx, dy;  // beyond the designed size; a negative one asks for less
 };
 
-// The designed size is the smallest: the roster box takes the extra width
+// The designed size is the smallest where the screen holds it (FitsTheScreen
+// checks a screen that does not): the roster box takes the extra width
 // and height, the memo box the extra width below it, its label goes down
 // with it, the rest stays, the status bar follows.
 TEST_F(GuiTest, GrowsFromItsDesignedSize) {
@@ -833,6 +834,34 @@ TEST_F(GuiTest, GrowsFromItsDesignedSize) {
     EXPECT_EQ(status.bottom, client.bottom);
     EXPECT_EQ(status.right, client.right);
   }
+}
+
+// The window starts within the work area of its monitor and is never made
+// larger than it, the status bar on screen below the memo: on a screen
+// lower than the design (gui_test_1252_144dpi_1366x768) the boxes give up
+// height, and the smallest window is as high as the work area.
+TEST_F(GuiTest, FitsTheScreen) {
+  const RosterWindow& w = *window_;
+  const std::wstring lowScreen = Environment(L"ROSTER_EXPECT_SCREEN_HEIGHT");
+  RECT area = {};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  const Rect work = {area.left, area.top, area.right, area.bottom};
+  const Rect start = PlaceIn(nullptr, w.main());
+  EXPECT_EQ(PulledOnScreen(start, work), start);
+  w.Place({start.left, start.top, start.left + 100, start.top + 100});
+  const Rect smallest = PlaceIn(nullptr, w.main());
+  EXPECT_EQ(PulledOnScreen(smallest, work), smallest);
+  if (!lowScreen.empty()) {
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), std::stoi(lowScreen));
+    EXPECT_EQ(smallest.height(), work.height());
+  }
+  const Rect roster = PlaceIn(nullptr, w.Control(kReportEdit)), label = PlaceIn(nullptr, w.Control(kMemoLabel));
+  const Rect memo = PlaceIn(nullptr, w.Control(kMemoEdit)), status = PlaceIn(nullptr, w.statusBar());
+  EXPECT_GT(roster.height(), 30);
+  EXPECT_LE(roster.bottom, label.top);
+  EXPECT_GT(memo.height(), 30);
+  EXPECT_LE(memo.bottom, status.top);
+  EXPECT_LE(status.bottom, work.bottom);
 }
 
 // Wine never moves a window to a monitor of another DPI, so the probe sends
