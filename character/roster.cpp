@@ -31,16 +31,18 @@ Roster::~Roster() {
   if (records_ != nullptr) listMemory_->deallocate(records_, capacity_ * sizeof(CharacterRecord), alignof(CharacterRecord));
 }
 
+void Roster::Reserve(std::size_t capacity) {
+  if (capacity <= capacity_) return;
+  auto* records = static_cast<CharacterRecord*>(listMemory_->allocate(capacity * sizeof(CharacterRecord),
+                                                                      alignof(CharacterRecord)));
+  for (std::size_t i = 0; i < size_; ++i) new (&records[i]) CharacterRecord(std::move(records_[i]));
+  listMemory_->deallocate(records_, capacity_ * sizeof(CharacterRecord), alignof(CharacterRecord));
+  records_ = records;
+  capacity_ = capacity;
+}
+
 CharacterRecord* Roster::Slot() {
-  if (size_ == capacity_) {
-    const std::size_t capacity = capacity_ * 2;
-    auto* records = static_cast<CharacterRecord*>(listMemory_->allocate(capacity * sizeof(CharacterRecord),
-                                                                        alignof(CharacterRecord)));
-    for (std::size_t i = 0; i < size_; ++i) new (&records[i]) CharacterRecord(std::move(records_[i]));
-    listMemory_->deallocate(records_, capacity_ * sizeof(CharacterRecord), alignof(CharacterRecord));
-    records_ = records;
-    capacity_ = capacity;
-  }
+  if (size_ == capacity_) Reserve(capacity_ * 2);
   return &records_[size_++];
 }
 

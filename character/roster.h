@@ -36,6 +36,9 @@ class Roster {
   template <typename Keep>
   void Join(Roster&& other, Keep keep);
 
+  // Room for `capacity` records without moving them (never less room).
+  void Reserve(std::size_t capacity);
+
   std::size_t size() const { return size_; }
   const CharacterRecord& operator[](std::size_t i) const { return records_[i]; }
   std::span<const CharacterRecord> Records() const { return {records_, size_}; }

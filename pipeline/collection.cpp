@@ -36,16 +36,38 @@ std::size_t ContentEnd(std::string_view text, std::size_t lf) {
   return lf > 0 && text[lf - 1] == '\r' ? lf - 1 : lf;
 }
 
-// The positions of the "\n" that end the lines of `text`, in order.
-std::pmr::vector<std::size_t> LineEnds(std::string_view text, bool bareLf, std::pmr::memory_resource& memory) {
-  std::pmr::vector<std::size_t> ends(&memory);
-  // Room for lines of 16 bytes on average: the list never grows by copying,
-  // and pages of the room it does not use are never touched.
-  ends.reserve(text.size() / 16 + 1);
-  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
-    if (EndsLine(text, lf, bareLf)) ends.push_back(lf);
+// Calls `visit(line, k)` for the lines of `text` from the last (k = 1) to
+// the first. The line ends are found a window at a time, so that no list
+// of them grows with the text.
+template <typename Visit>
+std::size_t WalkUp(std::string_view text, bool bareLf, Visit visit) {
+  constexpr std::size_t kWindow = 4096;
+  std::array<uint16_t, kWindow> ends;  // of the window's lines, from its start
+  std::size_t end = text.size();       // where the lowest line not yet walked ends
+  std::size_t k = 0;
+  for (std::size_t stop = text.size(); stop > 0;) {
+    const std::size_t from = stop > kWindow ? stop - kWindow : 0;
+    const std::string_view window = text.substr(from, stop - from);
+    std::size_t n = 0;
+    for (std::size_t lf = window.find('\n'); lf != std::string_view::npos; lf = window.find('\n', lf + 1)) {
+      if (!EndsLine(text, from + lf, bareLf)) continue;
+      ends[n++] = static_cast<uint16_t>(lf);
+      // The blank lines that follow, without a search each.
+      const std::size_t step = bareLf ? 1 : 2;
+      while (lf + step < window.size() && window[lf + step] == '\n' && (bareLf || window[lf + 1] == '\r')) {
+        lf += step;
+        ends[n++] = static_cast<uint16_t>(lf);
+      }
+    }
+    while (n > 0) {
+      const std::size_t lf = from + ends[--n];
+      visit(std::string_view(text.data() + lf + 1, end - lf - 1), ++k);
+      end = ContentEnd(text, lf);
+    }
+    stop = from;
   }
-  return ends;
+  visit(text.substr(0, end), ++k);
+  return k;
 }
 
 // The events that the notes of a character's line stand for.
@@ -75,12 +97,16 @@ struct TypedLine {
 // One stretch of lines collected: its characters, the table of their names
 // and what became of the other lines.
 struct Part {
-  // `room`: how many records the roster takes without moving them.
-  Part(std::string_view text, std::pmr::vector<std::size_t> lineEnds, std::size_t room, bool numbered,
-       std::pmr::memory_resource& memory)
-      : roster(room, std::make_unique<BlockArena>(&memory, text.size() / 8), &memory),
-        names(lineEnds.size() + 1, &memory), lines(lineEnds.size() + 1), text(text), ends(std::move(lineEnds)),
-        recordLines(&memory), numbered(numbered) {}
+  // `roomShare`: how many records the roster makes room for per name the
+  // part's lines are expected to hold.
+  Part(std::string_view text, bool bareLf, double roomShare, bool numbered, std::pmr::memory_resource& memory)
+      : roster(kFirstNames, std::make_unique<BlockArena>(&memory, text.size() / 8), &memory),
+        names(kFirstNames, &memory), text(text), recordLines(&memory), roomShare(roomShare), bareLf(bareLf),
+        numbered(numbered) {}
+
+  // The room a part starts with: the lists and the table grow as the
+  // names walked tell, so that lines without a character cost nothing.
+  static constexpr std::size_t kFirstNames = 1024;
 
   Roster roster;
   NameTable names;
@@ -89,13 +115,16 @@ struct Part {
   // The names kept that were cut from longer typed names: what tells a
   // repeat of a name from two names made one. Few, so beside the records.
   std::unordered_map<std::string, TypedLine> cut;
-  std::size_t lines;
+  std::size_t lines = 0;
   // The upper part of two, which joins the lower, keeps for each record its
-  // line and notes (kRecordNotesShift), and the ends of its lines still
-  // held, for what the join tells of them.
+  // line and notes (kRecordNotesShift) and where its line starts, for what
+  // the join tells of them.
   std::string_view text;
-  std::pmr::vector<std::size_t> ends;
-  std::pmr::vector<uint64_t> recordLines;
+  struct RecordLine {
+    uint64_t lineAndNotes;
+    std::size_t start;
+  };
+  std::pmr::vector<RecordLine> recordLines;
   // Its lines of cut names that repeat a name of its own: the lower part's
   // line of that name, if any, is the one they repeat.
   struct CutRepeat {
@@ -105,6 +134,8 @@ struct Part {
   };
   std::vector<CutRepeat> cutRepeats;
   const char* heldEnd = nullptr;  // the lines above this are still in memory
+  double roomShare;
+  bool bareLf;
   bool numbered;
 };
 constexpr int kRecordNotesShift = 56;
@@ -112,11 +143,15 @@ constexpr int kRecordNotesShift = 56;
 // The lines of `part` of the whole `text`, walked from the last to the
 // first a batch at a time: the names of a batch are looked up together, and
 // only the lines whose name is new are parsed further. The lines walked are
-// given back to `text` in large steps.
+// given back to `text` in large steps. Lines are numbered from the bottom
+// here (1 the last), as the walk meets them.
 class PartCollector {
  public:
   PartCollector(const InputText& text, std::string_view part, Part& out)
-      : text_(text), out_(out), unreturned_(part.data() + part.size()), top_(unreturned_) {}
+      : text_(text), out_(out), unreturned_(part.data() + part.size()), top_(unreturned_), bottom_(unreturned_) {}
+
+  // An empty line: counted, and nothing else.
+  void Blank() { out_.account.Count(LineEvent::kBlank); }
 
   void Add(std::string_view line, std::size_t number) {
     top_ = line.data();
@@ -130,6 +165,7 @@ class PartCollector {
     std::array<std::string_view, kBatchLines> names;
     std::array<bool, kBatchLines> inserted;
     for (std::size_t i = 0; i < count_; ++i) names[i] = parsers_[i]->Name();
+    if (out_.names.size() + count_ > out_.names.Room()) MakeRoom();
     out_.names.InsertEach(std::span(names).first(count_), std::span(inserted).first(count_));
     ExtractionSummary& summary = out_.summary;
     for (std::size_t i = 0; i < count_; ++i) {
@@ -169,7 +205,10 @@ class PartCollector {
   // What the line of batch entry `i`, whose character was taken, noted.
   void Taken(const LineParser& parser, std::size_t i, std::string_view name) {
     const uint8_t notes = parser.Notes();
-    if (out_.numbered) out_.recordLines.push_back(numbers_[i] | uint64_t{notes} << kRecordNotesShift);
+    if (out_.numbered) {
+      out_.recordLines.push_back({numbers_[i] | uint64_t{notes} << kRecordNotesShift,
+                                  static_cast<std::size_t>(lines_[i].data() - out_.text.data())});
+    }
     if (notes == 0) return;
     for (const auto& [note, event] : kNoteEvents) {
       if ((notes & note) == 0) continue;
@@ -204,6 +243,21 @@ class PartCollector {
     out_.account.Add(numbers_[i], LineEvent::kReplaced, lines_[i]);
   }
 
+  // The table, the roster and the record lines grow to the names the whole
+  // part is expected to hold, judged from the lines walked so far: twice
+  // what they hold at least, and eight times at the most, since names that
+  // repeat further up would leave the room unused.
+  void MakeRoom() {
+    const std::size_t have = out_.names.size();
+    const double walked = static_cast<double>(std::max<std::ptrdiff_t>(bottom_ - top_, 1));
+    const double expected = static_cast<double>(have) * static_cast<double>(out_.text.size()) / walked;
+    const std::size_t room =
+        std::clamp(static_cast<std::size_t>(std::min(expected, 1e15)), 2 * have, 8 * have) + kBatchLines;
+    out_.names.Reserve(room);
+    out_.roster.Reserve(static_cast<std::size_t>(static_cast<double>(room) * out_.roomShare));
+    if (out_.numbered) out_.recordLines.reserve(room);
+  }
+
   // The lines from `top_` down have been read for good.
   void GiveBack() {
     if (unreturned_ - top_ < static_cast<std::ptrdiff_t>(kGiveBackBytes)) return;
@@ -217,6 +271,7 @@ class PartCollector {
   Part& out_;
   const char* unreturned_;  // the lines from here down have not been given back
   const char* top_;         // where the last line added starts
+  const char* const bottom_;
   std::array<std::optional<LineParser>, kBatchLines> parsers_;
   std::array<std::string_view, kBatchLines> lines_;
   std::array<std::size_t, kBatchLines> numbers_{};
@@ -224,43 +279,43 @@ class PartCollector {
   CharacterData::Builder fields_;
 };
 
-// `numbered`: the part is the upper one, which joins another.
+// `numbered`: the part is the upper one, which joins another; `roomShare`
+// as for Part.
 Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std::pmr::memory_resource& memory,
-                 std::size_t extraRoom = 0, bool numbered = false) {
-  std::pmr::vector<std::size_t> lineEnds = LineEnds(part, bareLf, memory);
-  const std::size_t room = lineEnds.size() + 1 + extraRoom;
-  Part out(part, std::move(lineEnds), room, numbered, memory);
-  if (numbered) out.recordLines.reserve(out.lines);
-  const std::pmr::vector<std::size_t>& ends = out.ends;
+                 double roomShare = 1, bool numbered = false) {
+  Part out(part, bareLf, roomShare, numbered, memory);
   PartCollector collector(text, part, out);
-  std::size_t end = part.size();
-  std::size_t number = ends.size() + 1;
-  for (auto lf = ends.rbegin(); lf != ends.rend(); ++lf) {
-    collector.Add(part.substr(*lf + 1, end - *lf - 1), number--);
-    end = ContentEnd(part, *lf);
-  }
-  collector.Add(part.substr(0, end), number);
+  out.lines = WalkUp(part, bareLf, [&](std::string_view line, std::size_t k) {
+    if (line.empty()) {
+      collector.Blank();
+    } else {
+      collector.Add(line, k);
+    }
+  });
   collector.Settle();
   out.heldEnd = collector.HeldEnd();
   out.summary.kept = out.roster.size();
-  // Of the line ends, the join needs those of the lines still held, and
-  // only in the upper part: the rest of the list goes now.
-  const auto held = std::upper_bound(out.ends.begin(), out.ends.end(),
-                                     static_cast<std::size_t>(out.heldEnd - part.data()));
-  std::pmr::vector<std::size_t> kept(numbered ? out.ends.begin() : held, held, &memory);
-  out.ends.swap(kept);
+  // The walk numbered the lines from the bottom: from here on they count
+  // from the top.
+  const std::size_t last = out.lines + 1;
+  if (out.summary.skipped > 0) out.summary.firstSkippedLine = last - out.summary.firstSkippedLine;
+  out.account.NumberFromTop(out.lines);
+  for (auto& [name, typed] : out.cut) typed.line = last - typed.line;
+  for (Part::CutRepeat& repeat : out.cutRepeats) repeat.line = last - repeat.line;
+  for (Part::RecordLine& record : out.recordLines) {
+    const uint64_t notes = record.lineAndNotes & ~((uint64_t{1} << kRecordNotesShift) - 1);
+    record.lineAndNotes = notes | (last - (record.lineAndNotes ^ notes));
+  }
   return out;
 }
 
-// The text of line `number` of the upper part while it is still held; a
-// text without data when the walk gave it back.
-std::string_view HeldLine(const Part& part, std::size_t number) {
-  // The ends kept are those of the lines held; the last line has none.
-  const bool last = number == part.lines;
-  if (number > part.ends.size() + (last ? 1 : 0)) return {};
-  const std::size_t start = number == 1 ? 0 : part.ends[number - 2] + 1;
-  const std::size_t end = last ? part.text.size() : ContentEnd(part.text, part.ends[number - 1]);
-  if (part.text.data() + end > part.heldEnd) return {};
+// The text of the upper part's line that starts at `start` while it is
+// still held; a text without data when the walk gave it back.
+std::string_view HeldLine(const Part& part, std::size_t start) {
+  if (part.text.data() + start >= part.heldEnd) return {};
+  std::size_t lf = part.text.find('\n', start);
+  while (lf != std::string_view::npos && !EndsLine(part.text, lf, part.bareLf)) lf = part.text.find('\n', lf + 1);
+  const std::size_t end = lf == std::string_view::npos ? part.text.size() : ContentEnd(part.text, lf);
   return part.text.substr(start, end - start);
 }
 
@@ -339,13 +394,14 @@ void Merge(Part& lower, Part&& upper) {
     if (!inLower[i]) continue;
     ++summary.merged;
     const bool mayBeKept = droppedSoFar++ >= firstKept;
-    const std::size_t line = upper.recordLines[i] & ((uint64_t{1} << kRecordNotesShift) - 1);
-    const auto notes = static_cast<uint8_t>(upper.recordLines[i] >> kRecordNotesShift);
+    const Part::RecordLine& record = upper.recordLines[i];
+    const std::size_t line = record.lineAndNotes & ((uint64_t{1} << kRecordNotesShift) - 1);
+    const auto notes = static_cast<uint8_t>(record.lineAndNotes >> kRecordNotesShift);
     for (const auto& [note, event] : kNoteEvents) {
       if ((notes & note) != 0) upper.account.Uncount(event);
     }
     if (notes != 0) unnoted.push_back(line);
-    const std::string_view text = HeldLine(upper, line);
+    const std::string_view text = HeldLine(upper, record.start);
     auto upperCut = upper.cut.end(), lowerCut = lower.cut.end();
     if ((notes & kNoteNameShortened) != 0 && !lower.cut.empty()) {
       const std::string name(upperRoster[i].GetName());
@@ -364,6 +420,7 @@ void Merge(Part& lower, Part&& upper) {
       entry.otherTypedName = lowerCut->second.typedName;
     }
   }
+  lower.roster.Reserve(lower.roster.size() + upperRoster.size() - droppedCount);
   lower.roster.Join(std::move(upper.roster), [&](std::size_t i) { return !inLower[i]; });
   summary.kept = lower.roster.size();
 
@@ -408,12 +465,13 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
   }
   std::optional<Part> lower;
   {
-    // The lower roster has room for the upper survivors from the start (as
-    // many as lines of 16 bytes): only the pages they fill are touched, and
-    // nothing is moved to grow.
-    const std::size_t upperRoom = *split / 16 + 1;
-    Worker worker([&] { lower.emplace(CollectPart(input, text.substr(*split), bareLf, memory, upperRoom)); });
-    Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory, 0, true);
+    // The lower roster makes room for the upper survivors as it grows (a
+    // quarter more than the names of the whole text, judged from its own):
+    // only the pages they fill are touched, and it seldom moves at the join.
+    const std::string_view lowerText = text.substr(*split);
+    const double share = 1.25 * static_cast<double>(text.size()) / static_cast<double>(lowerText.size());
+    Worker worker([&] { lower.emplace(CollectPart(input, lowerText, bareLf, memory, share)); });
+    Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory, 1, true);
     worker.Join();
     Merge(*lower, std::move(upper));
   }

@@ -20,6 +20,13 @@ void LineAccount::Grow() {
   pending_.emplace_back();
 }
 
+void LineAccount::NumberFromTop(std::size_t lines) {
+  for (LineEntry& entry : ring_) {
+    entry.line = lines + 1 - entry.line;
+    if (entry.otherLine != 0) entry.otherLine = lines + 1 - entry.otherLine;
+  }
+}
+
 void LineAccount::Keep(std::string_view part) {
   const char* const begin = part.data();
   const char* const end = begin + part.size();

@@ -38,6 +38,10 @@ class LineAccount {
   // Takes back one count of `event`: what it told of a line no longer holds.
   void Uncount(LineEvent event) { --counts_[static_cast<std::size_t>(event)]; }
 
+  // The lines were numbered from the bottom, 1 the last of `lines`: the
+  // entries number them from the top.
+  void NumberFromTop(std::size_t lines);
+
   // `part` of the text is about to be given back: the entries of its lines
   // copy their texts now.
   void Keep(std::string_view part);

@@ -18,8 +18,21 @@ uint64_t NameTable::Hash(std::string_view name) {
 }
 
 // At most half full, so that probes stay short.
+std::size_t NameTable::SlotsFor(std::size_t capacity) { return std::bit_ceil(std::max<std::size_t>(16, capacity * 2)); }
+
 NameTable::NameTable(std::size_t capacity, std::pmr::memory_resource* memory)
-    : slots_(std::bit_ceil(std::max<std::size_t>(16, capacity * 2)), Slot{}, memory), mask_(slots_.size() - 1) {}
+    : slots_(SlotsFor(capacity), Slot{}, memory), mask_(slots_.size() - 1) {}
+
+void NameTable::Reserve(std::size_t capacity) {
+  if (SlotsFor(capacity) <= slots_.size()) return;
+  std::pmr::vector<Slot> old(SlotsFor(capacity), Slot{}, slots_.get_allocator());
+  old.swap(slots_);
+  mask_ = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    const auto length = static_cast<std::size_t>(slot.bytes[kInlineBytes]);
+    if (length != 0) slots_[Find(slot, Hash(std::string_view(slot.bytes, length)))] = slot;
+  }
+}
 
 NameTable::Slot NameTable::SlotOf(std::string_view name) {
   assert(name.size() <= kInlineBytes);
@@ -42,6 +55,7 @@ bool NameTable::Insert(std::string_view name, uint64_t hash) {
   Slot& slot = slots_[Find(key, hash)];
   if (slot.bytes[kInlineBytes] != 0) return false;
   slot = key;
+  ++size_;
   return true;
 }
 

@@ -13,11 +13,18 @@ namespace roster {
 
 class NameTable {
  public:
-  // Room for `capacity` names without growing, the slots from `memory`.
+  // Room for `capacity` names, the slots from `memory`.
   explicit NameTable(std::size_t capacity, std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
+  std::size_t size() const { return size_; }
+  // How many names the table holds before it must grow.
+  std::size_t Room() const { return slots_.size() / 2; }
+  // Grows the table to room for `capacity` names (never shrinks it).
+  void Reserve(std::size_t capacity);
+
   // Inserts each of `names` (each a parsed name: 10 bytes at most)
-  // in order; `inserted[i]` tells whether names[i] was new. The slots are fetched from memory a few names ahead, so that a
+  // in order, which must fit the room left; `inserted[i]` tells whether
+  // names[i] was new. The slots are fetched from memory a few names ahead, so that a
   // lookup does not wait for the memory of the one before it.
   void InsertEach(std::span<const std::string_view> names, std::span<bool> inserted);
   // Whether each of `names` is in the table, looked up the same way.
@@ -46,8 +53,10 @@ class NameTable {
   static Slot SlotOf(std::string_view name);
   // The slot that holds `key`, or the empty one where it would go.
   std::size_t Find(const Slot& key, uint64_t hash) const;
+  static std::size_t SlotsFor(std::size_t capacity);
   std::pmr::vector<Slot> slots_;
   std::size_t mask_;
+  std::size_t size_ = 0;
 };
 
 }  // namespace roster

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "encoding/utf8.h"
 
@@ -56,17 +58,30 @@ std::size_t Utf8LineIn(std::string_view bytes) {
   return 0;
 }
 
+// Whether any byte is 0x80 or more, eight bytes at a time: a text of ASCII
+// alone (a file of blank lines, say) is no UTF-8 nor any doubt, and is
+// known as such without a walk of its characters.
+bool MoreThanAscii(std::string_view bytes) {
+  std::size_t pos = 0;
+  for (uint64_t word = 0; pos + sizeof word <= bytes.size(); pos += sizeof word) {
+    std::memcpy(&word, bytes.data() + pos, sizeof word);
+    if ((word & 0x8080808080808080ull) != 0) return true;
+  }
+  return std::any_of(bytes.begin() + static_cast<std::ptrdiff_t>(pos), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
 }  // namespace
 
 TextReading ReadText(std::string_view bytes, std::optional<TextEncoding> forced) {
   TextReading reading;
+  reading.moreThanAscii = MoreThanAscii(bytes);
   if (!forced) {
-    reading.form = DetectTextForm(bytes);
+    reading.form = reading.moreThanAscii ? DetectTextForm(bytes) : TextForm{TextEncoding::kCp932, 0};
   } else {
     const bool mark = *forced == TextEncoding::kUtf8 && bytes.starts_with("\xEF\xBB\xBF");
     reading.form = {*forced, mark ? 3u : 0u};
   }
-  reading.moreThanAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
   if (reading.form.encoding != TextEncoding::kCp932) {
     reading.converted = Cp932FromText(bytes, reading.form, &reading.loss);
     if (reading.loss.count > 0) reading.firstLost = LostCharacterAt(bytes, reading.form, reading.loss.firstAt);
@@ -86,7 +101,7 @@ TextReading ReadText(std::string_view bytes, std::optional<TextEncoding> forced)
     }
     return problem(TextProblem::kNul, LineOf(text, nul));
   }
-  if (reading.form.encoding != TextEncoding::kCp932 || forced) return reading;
+  if (reading.form.encoding != TextEncoding::kCp932 || forced || !reading.moreThanAscii) return reading;
   if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(bytes)) {
     return problem(TextProblem::kDoubt, LineOf(bytes, doubt->at), doubt->what);
   }

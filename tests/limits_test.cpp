@@ -27,6 +27,11 @@ struct LimitCase {
 // the sanitizers; a quadratic one would take minutes. (Processor time:
 // <chrono> holds a character that has no CP932 form.)
 constexpr double kBoundSeconds = 30;
+// What collecting a text may hold of the run's memory beyond the size of
+// the text: room for each character kept (its record, its name's slots),
+// and a little more for any text.
+constexpr std::size_t kRunBytesPerCharacter = 250;
+constexpr std::size_t kRunBytesAtLeast = std::size_t{1} << 20;
 
 TEST(Limits, LargeInputsFinishInLinearTime) {
   const std::string line = "ポール|人間男|１２|15/ 無|３/４/０/１|全力 3 ポチ 初参加";
@@ -42,6 +47,11 @@ TEST(Limits, LargeInputsFinishInLinearTime) {
          return "A|人間|１|1/1|1|" + tail + "1 P";
        }()},
       {"a name cell of 1 MB", std::string(1 << 20, '\x83') + "|人間|１|1/1|1| 1 P"},
+      {"10 MB of blank lines", [] {
+         std::string text;
+         for (int i = 0; i < 5 << 20; ++i) text += "\r\n";
+         return text;
+       }()},
       {"200,000 short lines", [] {
          std::string text;
          for (int i = 0; i < 200000; ++i) text += "A" + std::to_string(i % 5000) + "|x||1/1|1| 1 p\r\n";
@@ -50,9 +60,12 @@ TEST(Limits, LargeInputsFinishInLinearTime) {
   };
   for (const LimitCase& c : cases) {
     const std::clock_t start = std::clock();
-    const std::string report = ExtractReport(c.text, "名前", false, SkillCatalogue());
+    ExtractionSummary summary;
+    const std::string report = ExtractReport(c.text, "名前", false, SkillCatalogue(), &summary);
     EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, kBoundSeconds) << c.what;
     EXPECT_EQ(report.substr(report.size() - 2), "\r\n") << c.what;
+    // The run's own memory follows the characters kept, not the lines.
+    EXPECT_LE(PeakCollectionBytes(c.text), c.text.size() + kRunBytesPerCharacter * summary.kept + kRunBytesAtLeast) << c.what;
   }
 }
 

@@ -18,6 +18,26 @@ std::vector<CharacterData> CollectCharacters(std::string_view text) {
   return characters;
 }
 
+void* CountingMemory::do_allocate(std::size_t bytes, std::size_t alignment) {
+  void* data = upstream_.allocate(bytes, alignment);
+  const std::size_t held = held_ += bytes;
+  for (std::size_t peak = peak_; held > peak && !peak_.compare_exchange_weak(peak, held);) {
+  }
+  return data;
+}
+
+void CountingMemory::do_deallocate(void* data, std::size_t bytes, std::size_t alignment) {
+  upstream_.deallocate(data, bytes, alignment);
+  held_ -= bytes;
+}
+
+std::size_t PeakCollectionBytes(std::string_view text) {
+  LargePageMemory large;
+  CountingMemory memory(large);
+  Collect(InputText::Of(text), false, SplitPoint(text, false), memory);
+  return memory.Peak();
+}
+
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
                           const SkillCatalogue& catalogue, ExtractionSummary* summary) {
   StringSink sink;

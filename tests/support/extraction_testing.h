@@ -3,6 +3,8 @@
 // report gathered into one string.
 #pragma once
 
+#include <atomic>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,27 @@ namespace roster {
 // One character per non-empty name, from the lowest line bearing it, in the
 // bottom-to-top order of those lines; the text's lines end at "\r\n".
 std::vector<CharacterData> CollectCharacters(std::string_view text);
+
+// The most bytes that collecting `text` (its lines ending at "\r\n", in
+// two halves as Extract would cut it) holds at once from the run's memory.
+std::size_t PeakCollectionBytes(std::string_view text);
+
+// A memory resource that counts what is held from `upstream`, from any
+// thread: now, and at the most.
+class CountingMemory final : public std::pmr::memory_resource {
+ public:
+  explicit CountingMemory(std::pmr::memory_resource& upstream) : upstream_(upstream) {}
+  std::size_t Peak() const { return peak_; }
+
+ private:
+  void* do_allocate(std::size_t bytes, std::size_t alignment) override;
+  void do_deallocate(void* data, std::size_t bytes, std::size_t alignment) override;
+  bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
+
+  std::pmr::memory_resource& upstream_;
+  std::atomic<std::size_t> held_{0};
+  std::atomic<std::size_t> peak_{0};
+};
 
 // Extract with the report gathered into one string.
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,
