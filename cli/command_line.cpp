@@ -24,6 +24,10 @@ constexpr std::u8string_view kUsage =
     u8"                         UTF-16 (with a byte-order mark) or CP932, as it\n"
     u8"                         is written, and the report is written as the\n"
     u8"                         input is; cp932 or utf-8: force both ways\n"
+    u8"      --to=ENC           the report's encoding, apart from the input's:\n"
+    u8"                         auto (default) as -e says; cp932, utf-8, or\n"
+    u8"                         utf-16 (little-endian, with a byte-order mark),\n"
+    u8"                         also on a terminal and for -o's FILE\n"
     u8"      --catalogue=FILE   the skill catalogue; default: Database/技能.txt\n"
     u8"                         below the working directory, else beside the\n"
     u8"                         program, else roster/技能.txt in $XDG_DATA_DIRS\n"
@@ -42,14 +46,17 @@ constexpr std::u8string_view kUsage =
     u8"holding 名前, a number beyond 32 bits, a skill cell of an odd width); the\n"
     u8"first ten, then how many more. Lines without \"|\", such as notes, are only\n"
     u8"counted by --summary.\n"
-    u8"A report shown on a terminal is written in the terminal's encoding.\n"
+    u8"A report shown on a terminal is written in the terminal's encoding,\n"
+    u8"unless --to names one. --list-keys, --help and --version write in the\n"
+    u8"locale's encoding (Shift_JIS where it is, else UTF-8) unless --to or -e\n"
+    u8"names one.\n"
     u8"Exit codes: 0 success, 1 input text that does not convert to CP932 or,\n"
     u8"with --strict, a warning,\n"
     u8"2 usage errors and files that cannot be read or written.\n";
 
 // The options, by their long names; `shortName` 0 for none.
 enum class Name {
-  kKey, kDescending, kReverse, kOutput, kEncoding, kCatalogue, kListKeys, kSummary, kQuiet, kStrict, kHelp, kVersion
+  kKey, kDescending, kReverse, kOutput, kEncoding, kTo, kCatalogue, kListKeys, kSummary, kQuiet, kStrict, kHelp, kVersion
 };
 struct Option {
   Name name;
@@ -57,12 +64,13 @@ struct Option {
   char shortName;
   const char* value;  // what the value is, for a message; null: the option takes none
 };
-constexpr std::array<Option, 12> kOptions = {{
+constexpr std::array<Option, 13> kOptions = {{
     {Name::kKey, "key", 'k', "a LABEL"},
     {Name::kDescending, "descending", 'r', nullptr},
     {Name::kReverse, "reverse", 0, nullptr},
     {Name::kOutput, "output", 'o', "a FILE"},
     {Name::kEncoding, "encoding", 'e', "an encoding (auto, cp932 or utf-8)"},
+    {Name::kTo, "to", 0, "an encoding (auto, cp932, utf-8 or utf-16)"},
     {Name::kCatalogue, "catalogue", 0, "a FILE"},
     {Name::kListKeys, "list-keys", 0, nullptr},
     {Name::kSummary, "summary", 0, nullptr},
@@ -128,6 +136,19 @@ std::optional<std::string> Apply(const Option& option, const std::string& value,
         return "--encoding takes auto, cp932 or utf-8";
       }
       break;
+    case Name::kTo:
+      if (value == "auto") {
+        o.to = OutputChoice::kAuto;
+      } else if (value == "cp932") {
+        o.to = OutputChoice::kCp932;
+      } else if (value == "utf-8" || value == "utf8") {
+        o.to = OutputChoice::kUtf8;
+      } else if (value == "utf-16" || value == "utf16") {
+        o.to = OutputChoice::kUtf16;
+      } else {
+        return "--to takes auto, cp932, utf-8 or utf-16";
+      }
+      break;
   }
   return std::nullopt;
 }
@@ -135,6 +156,21 @@ std::optional<std::string> Apply(const Option& option, const std::string& value,
 }  // namespace
 
 std::string_view UsageText() { return Utf8Bytes(kUsage); }
+
+TextForm OutputForm(const ExtractOptions& options, TextForm report) {
+  switch (options.to) {
+    case OutputChoice::kAuto: return report;
+    case OutputChoice::kCp932: return {TextEncoding::kCp932, 0};
+    case OutputChoice::kUtf8: return {TextEncoding::kUtf8, 0};
+    case OutputChoice::kUtf16: return {TextEncoding::kUtf16LittleEndian, 2};
+  }
+  return report;
+}
+
+TextForm OutputFormWithoutInput(const ExtractOptions& options, bool localeIsShiftJis) {
+  const bool utf8 = options.encoding == EncodingChoice::kAuto ? !localeIsShiftJis : options.encoding == EncodingChoice::kUtf8;
+  return OutputForm(options, utf8 ? TextForm{TextEncoding::kUtf8, 0} : TextForm{TextEncoding::kCp932, 0});
+}
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;

@@ -36,8 +36,8 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
 }
 
 // Where the report goes and in what form: a terminal gets UTF-8 text (its
-// own encoding), a file or a pipe the bytes of `form` with a byte-order mark
-// where the input had one; -o FILE is replaced only once all is written.
+// own encoding), a file or a pipe the bytes of `form` with its byte-order
+// mark; -o FILE is replaced only once all is written.
 class Destination {
  public:
   Destination(std::optional<FileReplacement> file, std::string name, TextForm form, bool terminal)
@@ -92,10 +92,16 @@ class Destination {
   std::size_t unconverted_ = 0;
 };
 
+// Whether the report is shown on a terminal in the terminal's encoding: --to
+// names what the user wants there too.
+bool ShownOnTerminal(const ExtractOptions& options) {
+  return !options.output && options.to == OutputChoice::kAuto && StandardOutputIsTerminal();
+}
+
 // Opens where the report goes: standard output, or a replacement of -o FILE.
 std::optional<Destination> OpenDestination(const ExtractOptions& options, TextForm form, int& exitCode) {
   if (!options.output) {
-    return Destination(std::nullopt, "standard output", form, StandardOutputIsTerminal());
+    return Destination(std::nullopt, "standard output", form, ShownOnTerminal(options));
   }
   std::string reason;
   std::optional<FileReplacement> file = FileReplacement::Begin(*options.output, &reason);
@@ -246,31 +252,35 @@ std::string ResolveKey(const std::string& typed, const SkillCatalogue& catalogue
   return utf8 ? fromUtf8 : typed;
 }
 
+// Writes CP932 text that no input follows (the key list, the usage, the
+// version), in the locale's encoding unless the options name one.
+int WriteWithoutInput(const ExtractOptions& options, std::string_view cp932) {
+  int exitCode = kExitOk;
+  std::optional<Destination> destination =
+      OpenDestination(options, OutputFormWithoutInput(options, LocaleIsShiftJis()), exitCode);
+  if (!destination) return exitCode;
+  destination->Write(cp932);
+  return destination->Finish().value_or(kExitOk);
+}
+
 int ListKeys(const ExtractOptions& options, const SkillCatalogue& catalogue) {
   std::string keys;
   for (const std::string& entry : SortKeyList(catalogue)) keys += entry + "\n";
-  const TextForm form = options.encoding == EncodingChoice::kUtf8 ? TextForm{TextEncoding::kUtf8, 0} : TextForm{};
-  int exitCode = kExitOk;
-  std::optional<Destination> destination = OpenDestination(options, form, exitCode);
-  if (!destination) return exitCode;
-  destination->Write(keys);
-  if (const std::optional<int> failed = destination->Finish()) return *failed;
-  return kExitOk;
+  return WriteWithoutInput(options, keys);
 }
 
-int WriteText(std::string_view utf8) {
-  std::string reason;
-  const bool written = StandardOutputIsTerminal() ? WriteTerminal(utf8, &reason) : WriteStandardOutput(utf8, &reason);
-  if (written) return kExitOk;
-  return reason == std::strerror(EPIPE) ? kExitTrouble : Fail(kExitTrouble, "cannot write standard output: " + reason);
+// The usage and the version go to standard output, whatever -o names.
+int WriteText(ExtractOptions options, std::string_view utf8) {
+  options.output.reset();
+  return WriteWithoutInput(options, Cp932FromUtf8(utf8));
 }
 
 int Run(const std::vector<std::string>& arguments) {
   IgnoreInputOutputSignals();
   const CommandLine line = ParseCommandLine(arguments);
   switch (line.action) {
-    case CommandLine::Action::kHelp: return WriteText(UsageText());
-    case CommandLine::Action::kVersion: return WriteText("roster-extract " ROSTER_VERSION "\n");
+    case CommandLine::Action::kHelp: return WriteText(line.options, UsageText());
+    case CommandLine::Action::kVersion: return WriteText(line.options, "roster-extract " ROSTER_VERSION "\n");
     case CommandLine::Action::kUsageError: return Fail(kExitTrouble, line.error);
     case CommandLine::Action::kRun: break;
   }
@@ -295,7 +305,7 @@ int Run(const std::vector<std::string>& arguments) {
   int exitCode = kExitOk;
   std::optional<Destination> destination;
   auto open = [&] {
-    std::optional<Destination> opened = OpenDestination(options, input.form, exitCode);
+    std::optional<Destination> opened = OpenDestination(options, OutputForm(options, input.form), exitCode);
     if (opened) destination.emplace(std::move(*opened));
     return opened.has_value();
   };
@@ -305,8 +315,7 @@ int Run(const std::vector<std::string>& arguments) {
   settings.descending = options.descending;
   // "\r\n" as in the window, unless the text's lines end in a bare "\n" (a
   // file saved on Unix), UTF-8 is asked for or a terminal shows the report.
-  const bool terminal = !options.output && StandardOutputIsTerminal();
-  settings.lineEnd = input.bareLf || options.encoding == EncodingChoice::kUtf8 || terminal ? "\n" : kLineEnd;
+  settings.lineEnd = input.bareLf || options.encoding == EncodingChoice::kUtf8 || ShownOnTerminal(options) ? "\n" : kLineEnd;
   settings.bareLfEndsLine = true;  // a file saved on Unix reads as one saved on Windows
   // The run takes the text: a large roster is never held twice.
   HeldSink held;

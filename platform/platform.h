@@ -166,6 +166,10 @@ bool CommandLineIsUtf8();
 // reason, when they could not all be written.
 bool WriteStandardOutput(std::string_view bytes, std::string* error = nullptr);
 
+// Whether the user's locale writes text in Shift_JIS (code page 932 on
+// Windows, a locale whose character set is one of its names elsewhere).
+bool LocaleIsShiftJis();
+
 // Whether standard output is a terminal (a console on Windows), and UTF-8
 // text written to it so that it reads right (through the wide console API
 // on Windows, whatever the console's code page).

@@ -1,11 +1,14 @@
 // The seam on POSIX systems: files by their byte names; the terminal takes
 // UTF-8 as it is.
 #include <fcntl.h>
+#include <langinfo.h>
+#include <locale.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -259,6 +262,22 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
 }
 
 bool CommandLineIsUtf8() { return false; }
+
+// The locale the environment names (LC_ALL, LC_CTYPE, LANG), read without
+// making it the program's own: nothing else here follows it.
+bool LocaleIsShiftJis() {
+  const locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return false;
+  std::string name;  // "Shift_JIS", "SJIS", "WINDOWS-31J" as SHIFTJIS, SJIS, WINDOWS31J
+  for (const char* c = nl_langinfo_l(CODESET, locale); *c != '\0'; ++c) {
+    if (std::isalnum(static_cast<unsigned char>(*c))) name.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(*c))));
+  }
+  freelocale(locale);
+  for (const char* shiftJis : {"SJIS", "CP932", "MS932", "WINDOWS31J", "MSKANJI", "CSSHIFTJIS", "IBM943"}) {
+    if (name == shiftJis) return true;
+  }
+  return name.starts_with("SHIFTJIS");  // and its JIS X 0213 kin
+}
 
 bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 

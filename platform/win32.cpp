@@ -135,6 +135,8 @@ bool WriteConsoleText(HANDLE console, std::string_view utf8) {
 
 }  // namespace
 
+bool LocaleIsShiftJis() { return GetACP() == 932; }
+
 bool StandardOutputIsTerminal() { return Console(STD_OUTPUT_HANDLE) != nullptr; }
 
 bool WriteTerminal(std::string_view utf8, std::string* error) {

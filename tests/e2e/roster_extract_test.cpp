@@ -201,12 +201,32 @@ TEST_F(RosterExtractTest, KeysAsTyped) {
             Run("--catalogue '" + catalogue + "' -k '命中力' '" + roster + "'").out);
 }
 
-TEST_F(RosterExtractTest, ListKeys) {
-  const Result keys = Run("--list-keys --encoding utf-8");
-  EXPECT_EQ(keys.exitCode, 0);
-  EXPECT_EQ(keys.out, Data("keys.utf8.txt"));
-  EXPECT_EQ(keys.out.substr(0, 8), U8(u8"\n名前\n"));
-  EXPECT_EQ(Run("--list-keys").out, Cp932FromUtf8(Data("keys.utf8.txt")));
+struct NoInputCase {
+  std::string locale, args;
+  bool cp932;  // else UTF-8
+};
+
+// Text that no input follows is written in the locale's encoding, so that
+// `--list-keys | grep 名前` finds it, unless --to or -e names another.
+TEST_F(RosterExtractTest, ListKeysInTheLocalesEncoding) {
+  // A Shift_JIS locale of our own: the system has none made.
+  const std::string make = "localedef -c -i ja_JP -f SHIFT_JIS '" + (dir_ / "ja_JP.SJIS").string() + "' 2>/dev/null";
+  std::system(make.c_str());
+  ASSERT_TRUE(fs::exists(dir_ / "ja_JP.SJIS")) << make;
+  const std::string shiftJis = "export LOCPATH='" + dir_.string() + "' LC_ALL=ja_JP.SJIS;";
+  const std::vector<NoInputCase> cases = {
+      {"export LC_ALL=C.UTF-8;", "--list-keys", false},    {"export LC_ALL=C;", "--list-keys", false},
+      {shiftJis, "--list-keys", true},                     {shiftJis, "--list-keys -e utf-8", false},
+      {"export LC_ALL=C.UTF-8;", "--list-keys -e cp932", true}, {shiftJis, "--list-keys --to=utf-8", false},
+      {shiftJis, "--help", true},
+  };
+  for (const NoInputCase& c : cases) {
+    const Result r = Run(c.args, "", ROSTER_SOURCE_DIR, c.locale);
+    EXPECT_EQ(r.exitCode, 0) << c.locale << c.args << ": " << r.err;
+    const std::string utf8 = c.args == "--help" ? Run("--help").out : Data("keys.utf8.txt");
+    EXPECT_EQ(r.out, c.cp932 ? Cp932FromUtf8(utf8) : utf8) << c.locale << c.args;
+  }
+  EXPECT_EQ(Data("keys.utf8.txt").substr(0, 8), U8(u8"\n名前\n"));
 }
 
 // UTF-16 little-endian bytes of CP932 text.
@@ -241,6 +261,10 @@ TEST_F(RosterExtractTest, EncodingsDetected) {
       {"UTF-16 with a mark", "\xFF\xFE" + Utf16Of(ascii), "", "\xFF\xFE" + Utf16Of(asciiReport)},
       {"forced CP932 keeps the bytes", ascii + Data("roster.utf8.txt"), "-e cp932",
        Run("-e cp932", ascii + Data("roster.utf8.txt")).out},
+      {"CP932 to UTF-8", Sample(), "--to=utf-8 -k " + U8(u8"名前"), Utf8FromCp932(byNameCp932)},
+      {"CP932 to UTF-16", Sample(), "--to utf-16 -k " + U8(u8"名前"), "\xFF\xFE" + Utf16Of(byNameCp932)},
+      {"UTF-8 with a mark to CP932", "\xEF\xBB\xBF" + Data("roster.utf8.txt"), "--to=cp932 -k " + U8(u8"名前"),
+       Cp932FromUtf8(byName)},
   };
   for (const EncodingCase& c : cases) {
     const std::string file = Write("roster.txt", c.input);
@@ -257,14 +281,20 @@ TEST_F(RosterExtractTest, EncodingsDetected) {
   EXPECT_EQ(mixed.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(mixed.substr(mixed.find('\n') - 1, 2), "\r\n");
   EXPECT_NE(mixed.find(U8(u8"アルス")), std::string::npos);
-  // On a terminal the report reads right: UTF-8, whatever the file holds.
-  const std::string command = "script -qec \"cd '" + std::string(ROSTER_SOURCE_DIR) +
-                              "' && XDG_DATA_DIRS=/nonexistent '" + ROSTER_EXTRACT + "' -k " + U8(u8"名前") +
-                              " examples/roster.txt\" /dev/null > '" + (dir_ / "tty").string() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  std::string shown = ReadFile(dir_ / "tty");
-  shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
-  EXPECT_EQ(shown, byName);
+  // --to names the form of -o's file too.
+  EXPECT_EQ(Run("--to=utf-8 -o '" + (dir_ / "to.txt").string() + "' -k " + U8(u8"名前") + " examples/roster.txt").exitCode, 0);
+  EXPECT_EQ(ReadFile(dir_ / "to.txt"), Utf8FromCp932(byNameCp932));
+  // On a terminal the report reads right: UTF-8, whatever the file holds,
+  // unless --to names another form.
+  for (const std::string to : {"", "--to=cp932 "}) {
+    const std::string command = "script -qec \"cd '" + std::string(ROSTER_SOURCE_DIR) +
+                                "' && XDG_DATA_DIRS=/nonexistent '" + ROSTER_EXTRACT + "' " + to + "-k " + U8(u8"名前") +
+                                " examples/roster.txt\" /dev/null > '" + (dir_ / "tty").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string shown = ReadFile(dir_ / "tty");
+    shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
+    EXPECT_EQ(shown, to.empty() ? byName : ToLf(byNameCp932)) << to;
+  }
 }
 
 struct FailureCase {
@@ -304,6 +334,7 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"directory as input", "examples", "", 2, "cannot read examples: Is a directory"},
       {"unknown option", "--sideways", "", 2, "unknown option '--sideways'"},
       {"bad encoding", "--encoding latin-1", "", 2, "--encoding takes auto, cp932 or utf-8"},
+      {"bad output encoding", "--to utf-32", "", 2, "--to takes auto, cp932, utf-8 or utf-16"},
       {"key without label", "--key", "", 2, "--key needs a LABEL"},
       {"missing catalogue", "--catalogue nothing.txt", "", 2, "cannot read catalogue nothing.txt: No such file"},
       {"catalogue without a row", "--catalogue '" + Write("spaces.txt", "剣士 剣\n") + "'", "", 2,
