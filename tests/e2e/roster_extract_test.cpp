@@ -209,11 +209,13 @@ struct NoInputCase {
 // Text that no input follows is written in the locale's encoding, so that
 // `--list-keys | grep 名前` finds it, unless --to or -e names another.
 TEST_F(RosterExtractTest, ListKeysInTheLocalesEncoding) {
-  // A Shift_JIS locale of our own: the system has none made.
+  // A Shift_JIS locale of our own: the system has none made. glibc's
+  // newlocale keeps LOCPATH's folder list for good, which LeakSanitizer
+  // would take for the program's leak.
   const std::string make = "localedef -c -i ja_JP -f SHIFT_JIS '" + (dir_ / "ja_JP.SJIS").string() + "' 2>/dev/null";
   std::system(make.c_str());
   ASSERT_TRUE(fs::exists(dir_ / "ja_JP.SJIS")) << make;
-  const std::string shiftJis = "export LOCPATH='" + dir_.string() + "' LC_ALL=ja_JP.SJIS;";
+  const std::string shiftJis = "export LOCPATH='" + dir_.string() + "' LC_ALL=ja_JP.SJIS ASAN_OPTIONS=detect_leaks=0;";
   const std::vector<NoInputCase> cases = {
       {"export LC_ALL=C.UTF-8;", "--list-keys", false},    {"export LC_ALL=C;", "--list-keys", false},
       {shiftJis, "--list-keys", true},                     {shiftJis, "--list-keys -e utf-8", false},
