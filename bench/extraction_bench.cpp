@@ -1,6 +1,7 @@
 // Each stage of the extraction timed on its own, and the whole, on generated
 // rosters of 10,000 and 1,000,000 lines; and the whole on every roster shape
-// (BM_Shape/SHAPE/LINES), for the time per line at both sizes.
+// (BM_Shape/SHAPE/LINES), for the time per line at both sizes and what its
+// collection holds at once.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -124,6 +125,9 @@ void BM_Shape(benchmark::State& state, std::string_view shape) {
   for (auto _ : state) benchmark::DoNotOptimize(ExtractReport(text, "名前", false, Catalogue()));
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+  // The most that collecting holds at once, the text with it, per byte of text.
+  state.counters["held_per_byte"] =
+      static_cast<double>(PeakCollectionBytes(text) + text.size()) / static_cast<double>(text.size());
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {

@@ -30,6 +30,8 @@ constexpr Parameters kShapes[] = {
     {"remarks", "remarks of about 200 bytes", 2, 5, false, 80, 3, 3, 1, 4, false, false, 4, 200, false},
     {"short-names", "names of one or two kanji", 1, 2, true, 80, 3, 3, 1, 4, false, false, 4, 12, false},
     {"full-width", "full-width digits everywhere", 2, 5, false, 80, 3, 3, 1, 4, true, false, 4, 12, false},
+    {"hidden", "about 40 % distinct katakana, three skill cells, a short tail", 2, 5, false, 57, 3, 3, 2, 4, false, false,
+     4, 12, false},
     {"padded", "40 % distinct katakana, full-width levels, HP/MP padded, short players", 2, 5, false, 40, 3, 3, 2,
      6, true, true, 4, 0, true},
 };
