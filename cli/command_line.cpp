@@ -1,6 +1,8 @@
 #include "cli/command_line.h"
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 #include "encoding/utf8.h"
 
@@ -109,6 +111,15 @@ const Option* FindShort(char name) {
   return nullptr;
 }
 
+// The choice an option's value names; none for a value it does not take.
+template <typename Choice>
+std::optional<Choice> Named(std::string_view value, std::initializer_list<std::pair<std::string_view, Choice>> names) {
+  for (const auto& [name, choice] : names) {
+    if (name == value) return choice;
+  }
+  return std::nullopt;
+}
+
 // Applies one option and its value (when it takes one); a message when the
 // value is not one the option takes.
 std::optional<std::string> Apply(const Option& option, const std::string& value, CommandLine& line) {
@@ -126,29 +137,25 @@ std::optional<std::string> Apply(const Option& option, const std::string& value,
     case Name::kHelp: line.action = CommandLine::Action::kHelp; break;
     case Name::kVersion: line.action = CommandLine::Action::kVersion; break;
     case Name::kEncoding:
-      if (value == "auto") {
-        o.encoding = EncodingChoice::kAuto;
-      } else if (value == "cp932") {
-        o.encoding = EncodingChoice::kCp932;
-      } else if (value == "utf-8" || value == "utf8") {
-        o.encoding = EncodingChoice::kUtf8;
-      } else {
-        return "--encoding takes auto, cp932 or utf-8";
+      if (const auto choice = Named<EncodingChoice>(value, {{"auto", EncodingChoice::kAuto},
+                                                            {"cp932", EncodingChoice::kCp932},
+                                                            {"utf-8", EncodingChoice::kUtf8},
+                                                            {"utf8", EncodingChoice::kUtf8}})) {
+        o.encoding = *choice;
+        break;
       }
-      break;
+      return "--encoding takes auto, cp932 or utf-8";
     case Name::kTo:
-      if (value == "auto") {
-        o.to = OutputChoice::kAuto;
-      } else if (value == "cp932") {
-        o.to = OutputChoice::kCp932;
-      } else if (value == "utf-8" || value == "utf8") {
-        o.to = OutputChoice::kUtf8;
-      } else if (value == "utf-16" || value == "utf16") {
-        o.to = OutputChoice::kUtf16;
-      } else {
-        return "--to takes auto, cp932, utf-8 or utf-16";
+      if (const auto choice = Named<OutputChoice>(value, {{"auto", OutputChoice::kAuto},
+                                                          {"cp932", OutputChoice::kCp932},
+                                                          {"utf-8", OutputChoice::kUtf8},
+                                                          {"utf8", OutputChoice::kUtf8},
+                                                          {"utf-16", OutputChoice::kUtf16},
+                                                          {"utf16", OutputChoice::kUtf16}})) {
+        o.to = *choice;
+        break;
       }
-      break;
+      return "--to takes auto, cp932, utf-8 or utf-16";
   }
   return std::nullopt;
 }
