@@ -265,8 +265,6 @@ TEST_F(RosterExtractTest, EncodingsDetected) {
        Run("-e cp932", ascii + Data("roster.utf8.txt")).out},
       {"CP932 to UTF-8", Sample(), "--to=utf-8 -k " + U8(u8"名前"), Utf8FromCp932(byNameCp932)},
       {"CP932 to UTF-16", Sample(), "--to utf-16 -k " + U8(u8"名前"), "\xFF\xFE" + Utf16Of(byNameCp932)},
-      {"UTF-8 with a mark to CP932", "\xEF\xBB\xBF" + Data("roster.utf8.txt"), "--to=cp932 -k " + U8(u8"名前"),
-       Cp932FromUtf8(byName)},
   };
   for (const EncodingCase& c : cases) {
     const std::string file = Write("roster.txt", c.input);
