@@ -480,8 +480,10 @@ TEST(DroppedFiles, RefuseWhatIsNoTextAndNameTheFirstLoss) {
   for (const DropCase& c : cases) {
     std::ofstream(dir / "b.txt", std::ios::binary) << c.bytes;
     MemoryDialog dialog;
-    const StatusMessage status = StatusText(DropFiles(dialog, {(dir / "a.txt").string(), (dir / "b.txt").string()}));
+    const DroppedFiles dropped = DropFiles(dialog, {(dir / "a.txt").string(), (dir / "b.txt").string()});
+    const StatusMessage status = StatusText(dropped);
     EXPECT_EQ(dialog.edit(kReportEdit).text, c.inserted) << c.what;
+    EXPECT_EQ(dropped.form.encoding, c.inserted.empty() ? TextEncoding::kCp932 : TextEncoding::kUtf8) << c.what;
     EXPECT_EQ(status.note, c.note) << c.what;
     const std::wstring named = L"変換できない文字 1 個を「?」にしました（最初は b.txt の 2 行目の「😀」）";  // outside the macro, whose text is CP932
     EXPECT_EQ(status.details.starts_with(named), !c.inserted.empty()) << c.what;

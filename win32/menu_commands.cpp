@@ -85,7 +85,8 @@ std::wstring AskFileName(bool save, SavedForm* form) {
   return name;
 }
 
-// Read as a dropped file is, the whole box replaced as one step.
+// Read as a dropped file is, the whole box replaced as one step; 上書き保存
+// writes it back in UTF-8 when it was UTF-8, else in CP932.
 void OpenFile() {
   const std::wstring path = AskFileName(false, nullptr);
   if (path.empty()) return;
@@ -94,7 +95,7 @@ void OpenFile() {
     ChangingRosterBox = true;
     OpenRosterText(MainDialogControls, History, WideFromCp932(read.text));
     ChangingRosterBox = false;
-    RememberFile(path, SavedForm::kCp932);
+    RememberFile(path, read.form.encoding == TextEncoding::kUtf8 ? SavedForm::kUtf8 : SavedForm::kCp932);
   }
   ShowStatus(StatusText(read));
   SetFocus(RosterBox());

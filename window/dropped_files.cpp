@@ -28,6 +28,7 @@ DroppedFiles ReadDroppedFiles(std::vector<std::string> names) {
     dropped.reason = std::move(reason);
     return dropped;
   };
+  bool beyondAscii = false;
   for (const std::string& name : dropped.names) {
     std::string reason;
     const std::optional<std::string> bytes = ReadFileBytes(name, &reason);
@@ -42,6 +43,8 @@ DroppedFiles ReadDroppedFiles(std::vector<std::string> names) {
         dropped.refusedLine = reading.problem == TextProblem::kUtf8Line ? reading.problemLine : 0;
         return refuse(name, DroppedFiles::Refusal::kUnknownEncoding, reading.DescribeProblem());
     }
+    if (reading.moreThanAscii && !beyondAscii) dropped.form = reading.form;
+    beyondAscii = beyondAscii || reading.moreThanAscii;
     const ConversionLoss& loss = reading.loss;
     if (loss.count > 0 && dropped.replaced.count == 0) {
       const LostCharacter& lost = reading.firstLost;

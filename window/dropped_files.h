@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "encoding/encoding.h"
 #include "window/control_text.h"
 #include "window/dialog_controls.h"
 
@@ -13,6 +14,7 @@ namespace roster {
 struct DroppedFiles {
   std::vector<std::string> names;  // as the platform names files, in the order dropped
   std::string text;                // CP932, every line ending in "\r\n" but perhaps the last
+  TextForm form;                   // of the first file beyond ASCII, which a save writes back
   ReplacedCharacters replaced;     // characters without a CP932 form, now "?"; the line within its file
   std::string replacedIn;          // the file holding the first of them
   std::string unreadable;          // the first file that could not be read; empty when all were

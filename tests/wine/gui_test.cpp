@@ -746,7 +746,12 @@ TEST_F(GuiTest, SaveAndOpen) {
     EXPECT_TRUE(WaitFor([&] { return w.WideText(box) == text; })) << Utf8FromWide(file);
   }
   EXPECT_EQ(w.WideText(w.statusBar()), L"「utf8.txt」を読み込みました");
-  // 上書き保存 of the file opened last; with an emoji it asks, and no leaves "?".
+  // 上書き保存 of the file opened last, in its form: UTF-8 keeps an emoji;
+  // in Shift_JIS it asks, and no leaves "?".
+  w.SetWideText(box, L"ア 😀\r\n");
+  PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(IDM_SAVE, 0), 0);
+  EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(utf8) == "\xEF\xBB\xBF" + Utf8FromWide(L"ア 😀\r\n"); }));
+  ChooseFile(w, IDM_OPEN, sjis);
   w.SetWideText(box, L"ア 😀\r\n");
   PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(IDM_SAVE, 0), 0);
   HWND question = nullptr;
@@ -757,18 +762,18 @@ TEST_F(GuiTest, SaveAndOpen) {
   };
   ASSERT_TRUE(says(question, L"Shift_JIS にない文字が 1 個"));
   w.Send(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(utf8) == Cp932("ア ?\r\n"); }));
+  EXPECT_TRUE(WaitFor([&] { return ReadBinaryFile(sjis) == Cp932("ア ?\r\n"); }));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
   // A file that cannot be replaced (held open) stays as it was, and the
   // failure is named.
-  HANDLE held = CreateFileW(utf8.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held = CreateFileW(sjis.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   w.SetWideText(box, text);
   PostMessageW(w.main(), WM_COMMAND, MAKEWPARAM(IDM_SAVE, 0), 0);
   HWND failure = nullptr;
   ASSERT_TRUE(says(failure, L"保存できませんでした。元のファイルは変わっていません"));
   w.Send(GetDlgItem(failure, IDOK), BM_CLICK, 0, 0);
   CloseHandle(held);
-  EXPECT_EQ(ReadBinaryFile(utf8), Cp932("ア ?\r\n"));
+  EXPECT_EQ(ReadBinaryFile(sjis), Cp932("ア ?\r\n"));
 }
 
 // A paste of more than the edit control's default 32,767 characters is kept
