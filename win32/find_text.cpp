@@ -3,6 +3,7 @@
 // The search itself is window/text_search.h's.
 #include <windows.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include "window/resource_ids.h"
 #include "window/status_text.h"
@@ -119,6 +120,9 @@ void OnFindDialogMessage(LPARAM lParam) {
   if ((request.Flags & FR_DIALOGTERM) != 0) {
     FindDialog = nullptr;
   } else if ((request.Flags & FR_FINDNEXT) != 0) {
+    // From the dialog's field itself: Wine passes the text through the
+    // system code page, which under 1252 makes Japanese "?".
+    GetDlgItemTextW(FindDialog, edt1, FindWhat, static_cast<int>(std::size(FindWhat)));
     Search((request.Flags & FR_DOWN) != 0, (request.Flags & FR_MATCHCASE) != 0);
   }
 }

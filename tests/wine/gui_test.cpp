@@ -695,15 +695,15 @@ TEST_F(GuiTest, FindAndGoToLine) {
   HWND box = w.Control(kReportEdit), memo = w.Control(kMemoEdit);
   std::wstring text;
   for (int i = 1; i <= 200; ++i) {
-    text += L"行" + std::to_wstring(i) + (i == 2 ? L" alpha" : i == 150 ? L" ALPHA" : i == 180 ? L" Alpha" : L"") + L"\r\n";
+    text += L"行" + std::to_wstring(i) + (i == 2 ? L" 名alpha" : i == 150 ? L" 名ALPHA" : i == 180 ? L" 名Alpha" : L"") + L"\r\n";
   }
   w.SetWideText(box, text);
-  w.SetWideText(memo, L"メモ\r\nalpha");
+  w.SetWideText(memo, L"メモ\r\n名alpha");
   const auto selection = [&](HWND edit) { return static_cast<DWORD>(w.Send(edit, EM_GETSEL, 0, 0)); };
   w.Press({VK_CONTROL, 'F'});
   HWND find = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (find = w.FindOwned(L"#32770")) != nullptr && GetDlgItem(find, 0x480) != nullptr; }));
-  w.SetWideText(GetDlgItem(find, 0x480), L"alpha");  // edt1
+  w.SetWideText(GetDlgItem(find, 0x480), L"名alpha");  // edt1
   const std::vector<FindStep> steps = {
       {{}, false, true, 2},  {{}, true, true, 0},      {{}, false, true, 150},           {{}, false, false, 2},
       {{VK_F3}, false, true, 150}, {{VK_F3}, false, true, 180}, {{VK_SHIFT, VK_F3}, false, true, 150},
@@ -727,10 +727,10 @@ TEST_F(GuiTest, FindAndGoToLine) {
     }
     if (s.line != 0) {
       const auto at = static_cast<WORD>(w.Send(box, EM_LINEINDEX, s.line - 1, 0) + std::to_wstring(s.line).size() + 2);
-      expected = MAKELONG(at, at + 5);
+      expected = MAKELONG(at, at + 6);
     }
-    const std::wstring status = s.line != 0 ? L"「alpha」を見つけました（" + std::to_wstring(s.line) + L" 行目）"
-                                            : L"「alpha」が見つかりません";
+    const std::wstring status = s.line != 0 ? L"「名alpha」を見つけました（" + std::to_wstring(s.line) + L" 行目）"
+                                            : L"「名alpha」が見つかりません";
     EXPECT_TRUE(WaitFor([&] { return w.WideText(w.statusBar()) == status && selection(box) == expected; },
                         std::chrono::seconds(5)))
         << i << ": " << Utf8FromWide(w.WideText(w.statusBar())) << " at " << LOWORD(selection(box));
@@ -754,7 +754,7 @@ TEST_F(GuiTest, FindAndGoToLine) {
   goTo(2);
   EXPECT_EQ(selection(memo), MAKELONG(4, 4));
   w.Press({VK_F3});
-  EXPECT_TRUE(WaitFor([&] { return selection(memo) == MAKELONG(4, 9); })) << selection(memo);
+  EXPECT_TRUE(WaitFor([&] { return selection(memo) == MAKELONG(4, 10); })) << selection(memo);
 }
 
 // Chooses `file` in the common file dialog that `command` opens, with the
@@ -1138,7 +1138,8 @@ TEST_F(GuiTest, ExitConfirmation) {
 // Holds the extracted sample on screen while scripts/screenshot takes its
 // picture; runs only when that script asks for it. Asked for a grown
 // window, it makes the window larger and points at 「抽出」, whose tooltip
-// names its keys; asked for the menu, it opens 編集.
+// names its keys; asked for the menu, it opens 編集; asked to find, it
+// finds 「ミナ」 and leaves the find dialog open.
 TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
   const std::wstring handshake = Environment(L"ROSTER_SCREENSHOT_FOLDER");
   if (handshake.empty()) GTEST_SKIP() << "only for scripts/screenshot";
@@ -1155,6 +1156,14 @@ TEST_F(GuiTest, ScreenshotOfTheSampleReport) {
   if (!Environment(L"ROSTER_SCREENSHOT_MENU").empty()) {
     SetForegroundWindow(window_->main());
     PostMessageW(window_->main(), WM_SYSCOMMAND, SC_KEYMENU, 'e');  // the 編集 menu, open
+    Sleep(1500);
+  }
+  if (!Environment(L"ROSTER_SCREENSHOT_FIND").empty()) {
+    PostMessageW(window_->main(), WM_COMMAND, MAKEWPARAM(IDM_FIND, 0), 0);
+    HWND find = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (find = window_->FindOwned(L"#32770")) != nullptr && IsWindowVisible(find); }));
+    window_->SetWideText(GetDlgItem(find, 0x480), L"ミナ");
+    window_->Send(GetDlgItem(find, IDOK), BM_CLICK, 0, 0);
     Sleep(1500);
   }
   WriteBinaryFile(handshake + L"\\ready", "ready");
