@@ -1,6 +1,7 @@
 #include "roster_window.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <fstream>
@@ -16,6 +17,22 @@ namespace {
 constexpr UINT kSendTimeoutMs = 30000;
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+// Whether the probe is still loaded in process `id`: one that has answered
+// unloads itself a moment later, and a load before that would only count
+// up, with no probe run.
+bool ProbeLoaded(DWORD id, const std::wstring& dll) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  MODULEENTRY32W module = {};
+  module.dwSize = sizeof module;
+  bool loaded = false;
+  for (BOOL more = Module32FirstW(snapshot, &module); more && !loaded; more = Module32NextW(snapshot, &module)) {
+    loaded = lstrcmpiW(module.szModule, dll.substr(dll.find_last_of(L'\\') + 1).c_str()) == 0;
+  }
+  CloseHandle(snapshot);
+  return loaded;
+}
 
 }  // namespace
 
@@ -238,6 +255,7 @@ HWND RosterWindow::Focus() const {
 // finds its commands beside itself, under the program's process number.
 std::vector<std::vector<std::string>> RosterWindow::Probe(const std::vector<std::string>& commands) const {
   const std::wstring dll = WindowsPath(WINDOW_PROBE_DLL);
+  WaitFor([&] { return !ProbeLoaded(process_.dwProcessId, dll); }, std::chrono::seconds(5));
   const std::wstring answers = dll + L"." + std::to_wstring(process_.dwProcessId) + L".txt";
   DeleteFileW(answers.c_str());
   std::string script;
