@@ -119,7 +119,11 @@ TEST_F(ConsoleTest, MessagesReachTheScreen) {
 // as it was. (Wine sends no Ctrl+Break: its console has only Ctrl+C.)
 TEST_F(ConsoleTest, CtrlCDuringOutputLeavesNothingBehind) {
   std::string big;
-  for (int i = 0; i < 600000; ++i) big += "A" + std::to_string(i) + "|xx|1|10/5|1/2/3/4| 1 p\r\n";
+  for (int i = 0; i < 600000; ++i) {
+    big += 'A';
+    big += std::to_string(i);
+    big += "|xx|1|10/5|1/2/3/4| 1 p\r\n";
+  }
   WriteBinaryFile(folder_ + L"\\big.txt", big);
   const std::string before = "C|x||1/1|1| 1 c\r\n";
   int ended = 0;
