@@ -96,8 +96,9 @@ TextReading ReadText(std::string_view bytes, std::optional<TextEncoding> forced)
   };
   if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
     if (reading.form.encoding == TextEncoding::kCp932) {
-      if (HoldsPairAligned(bytes, "\r\0\n\0"sv)) return problem(TextProblem::kUtf16WithoutMark, LineOf(text, nul), "LE");
-      if (HoldsPairAligned(bytes, "\0\r\0\n"sv)) return problem(TextProblem::kUtf16WithoutMark, LineOf(text, nul), "BE");
+      // A line end, "\r\n" or the bare "\n" of a Linux tool, as a unit.
+      if (HoldsPairAligned(bytes, "\n\0"sv)) return problem(TextProblem::kUtf16WithoutMark, LineOf(text, nul), "LE");
+      if (HoldsPairAligned(bytes, "\0\n"sv)) return problem(TextProblem::kUtf16WithoutMark, LineOf(text, nul), "BE");
     }
     return problem(TextProblem::kNul, LineOf(text, nul));
   }

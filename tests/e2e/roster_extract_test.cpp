@@ -345,6 +345,8 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
        "standard input:3: this looks like UTF-8 with a damaged byte"},
       {"UTF-16 without a byte-order mark", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0\r\0\n\0", 28),
        1, "standard input:1: this looks like UTF-16LE without a byte-order mark"},
+      {"UTF-16 without a byte-order mark, \"\\n\" line ends", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0\n\0", 26),
+       1, "standard input:1: this looks like UTF-16LE without a byte-order mark"},
       {"a NUL", "--encoding cp932", std::string("A|x||1/1|1| 1 p\r\nB\0", 20), 1, "standard input:2: a NUL byte"},
       {"a UTF-8 line in a Shift_JIS file", "", std::string("アルス|人間男||1/1|1| 1 p\n") + U8(u8"ルナ|人間女||2/2|2| 2 q\n"), 1,
        "standard input:2: line 2 is UTF-8 in a Shift_JIS file; not read (--encoding cp932 reads it as Shift_JIS all the same)"},
