@@ -30,32 +30,61 @@ bool HoldsPairAligned(std::string_view bytes, std::string_view pattern) {
   return false;
 }
 
-// The first line (from 1) that is valid UTF-8 holding two Japanese
-// characters or more (three bytes each), which CP932 text almost never is:
-// what `echo … >> roster.txt` adds from a UTF-8 terminal; 0 for none.
-std::size_t Utf8LineIn(std::string_view bytes) {
+// What a line is to the UTF-8 checks: valid UTF-8 holding two Japanese
+// characters or more (three bytes each), which CP932 text almost never is;
+// no UTF-8 at all; or neither (ASCII, say).
+enum class LineKind { kOther, kUtf8Japanese, kNoUtf8 };
+
+LineKind KindOf(std::string_view line) {
+  std::size_t longSequences = 0;
+  for (std::size_t i = 0; i < line.size();) {
+    if (static_cast<unsigned char>(line[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(line, i);
+    if (length == 0) return LineKind::kNoUtf8;
+    longSequences += length >= 3;
+    i += length;
+  }
+  return longSequences >= 2 ? LineKind::kUtf8Japanese : LineKind::kOther;
+}
+
+// Calls `each(line, kind)` for the lines (from 1) until it returns false.
+template <typename Each>
+void ForEachLine(std::string_view bytes, Each each) {
   std::size_t line = 1;
   for (std::size_t pos = 0; pos < bytes.size(); ++line) {
     std::size_t end = bytes.find('\n', pos);
     if (end == std::string_view::npos) end = bytes.size();
-    std::size_t longSequences = 0;
-    for (std::size_t i = pos; i < end;) {
-      if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-        ++i;
-        continue;
-      }
-      const std::size_t length = Utf8SequenceLength(bytes, i);
-      if (length == 0) {
-        longSequences = 0;
-        break;
-      }
-      longSequences += length >= 3;
-      i += length;
-    }
-    if (longSequences >= 2) return line;
+    if (!each(line, KindOf(bytes.substr(pos, end - pos)))) return;
     pos = end + 1;
   }
-  return 0;
+}
+
+// The first line (from 1) of UTF-8 Japanese: what `echo … >> roster.txt`
+// adds from a UTF-8 terminal; 0 for none.
+std::size_t Utf8LineIn(std::string_view bytes) {
+  std::size_t found = 0;
+  ForEachLine(bytes, [&](std::size_t line, LineKind kind) {
+    if (kind == LineKind::kUtf8Japanese) found = line;
+    return found == 0;
+  });
+  return found;
+}
+
+// The first line of UTF-8 Japanese in a text that holds more lines that are
+// no UTF-8 than such lines: Shift_JIS with a UTF-8 line above the first
+// Shift_JIS one, rather than UTF-8 with a damaged byte; 0 for none.
+std::size_t Utf8LineAmongMoreShiftJis(std::string_view bytes) {
+  std::size_t first = 0, utf8 = 0, noUtf8 = 0;
+  ForEachLine(bytes, [&](std::size_t line, LineKind kind) {
+    if (kind == LineKind::kUtf8Japanese && first == 0) first = line;
+    utf8 += kind == LineKind::kUtf8Japanese;
+    noUtf8 += kind == LineKind::kNoUtf8;
+    return true;
+  });
+  return noUtf8 > utf8 ? first : 0;
 }
 
 // Whether any byte is 0x80 or more, eight bytes at a time: a text of ASCII
@@ -104,6 +133,7 @@ TextReading ReadText(std::string_view bytes, std::optional<TextEncoding> forced)
   }
   if (reading.form.encoding != TextEncoding::kCp932 || forced || !reading.moreThanAscii) return reading;
   if (const std::optional<TextDoubt> doubt = DoubtAboutCp932(bytes)) {
+    if (const std::size_t line = Utf8LineAmongMoreShiftJis(bytes); line > 0) return problem(TextProblem::kUtf8Line, line);
     return problem(TextProblem::kDoubt, LineOf(bytes, doubt->at), doubt->what);
   }
   if (const std::size_t line = Utf8LineIn(bytes); line > 0) return problem(TextProblem::kUtf8Line, line);

@@ -350,6 +350,8 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"a NUL", "--encoding cp932", std::string("A|x||1/1|1| 1 p\r\nB\0", 20), 1, "standard input:2: a NUL byte"},
       {"a UTF-8 line in a Shift_JIS file", "", std::string("アルス|人間男||1/1|1| 1 p\n") + U8(u8"ルナ|人間女||2/2|2| 2 q\n"), 1,
        "standard input:2: line 2 is UTF-8 in a Shift_JIS file; not read (--encoding cp932 reads it as Shift_JIS all the same)"},
+      {"a UTF-8 line above Shift_JIS ones", "", U8(u8"ルナ|人間女||2/2|2| 2 q\n") + "アルス|人間男||1/1|1| 1 p\nエマ|森人女||3/3|3| 3 r\n", 1,
+       "standard input:1: line 1 is UTF-8 in a Shift_JIS file; not read"},
       {"output into a missing folder", "-o no-such-folder/out.txt", "", 2,
        "cannot write no-such-folder/out.txt: cannot create a temporary file in no-such-folder/: No such file"},
       {"a full disk", "examples/roster.txt", "", 2, "cannot write standard output: No space left on device"},
