@@ -52,9 +52,10 @@ constexpr std::u8string_view kUsage =
     u8"unless --to names one. --list-keys, --help and --version write in the\n"
     u8"locale's encoding (Shift_JIS where it is, else UTF-8) unless --to or -e\n"
     u8"names one.\n"
-    u8"Exit codes: 0 success, 1 input text that does not convert to CP932 or,\n"
-    u8"with --strict, a warning,\n"
-    u8"2 usage errors and files that cannot be read or written.\n";
+    u8"Exit codes: 0 success; 1 input text that does not convert to CP932 or\n"
+    u8"would be garbled (a line of UTF-8 in a Shift_JIS file, UTF-16 without a\n"
+    u8"byte-order mark, a NUL byte) or, with --strict, a warning; 2 usage errors,\n"
+    u8"files that cannot be read or written, and a lack of memory.\n";
 
 // The options, by their long names; `shortName` 0 for none.
 enum class Name {
