@@ -98,7 +98,7 @@ std::optional<InputFailure> ReadRosterInput(const std::vector<std::string>& inpu
   } catch (const std::bad_alloc&) {
     const bool standardInput = inputs[failed] == "-";
     const std::optional<std::uint64_t> size = standardInput ? std::nullopt : FileSize(inputs[failed]);
-    return InputFailure{2, "out of memory while failed " +
+    return InputFailure{2, "out of memory while reading " +
                                (standardInput ? std::string(kStandardInputName) : inputs[failed]) +
                                (size ? " (" + SizeText(*size) + ")" : std::string())};
   }

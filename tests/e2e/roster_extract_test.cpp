@@ -319,6 +319,7 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
   const std::string snowman = Write("snow.txt", U8(u8"剣士,剣\n雪,☃\n"));
   const std::string madeOne = "ジョン・ハート|x||1/1|1| 1 p\nレオン・ハート|x||1/1|1| 1 p\n";
   const std::string kept = Write("kept.txt", madeOne);
+  const std::string huge = (dir_ / "huge.txt").string();
   std::string twelve;
   for (int i = 1; i <= 12; ++i) twelve += "A" + std::to_string(i) + "|x|1|1/1|1| 1 p\n";
   const std::vector<FailureCase> cases = {
@@ -359,6 +360,8 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"version to a full disk", "-V", "", 2, "cannot write standard output: No space left on device"},
       {"out of memory", "", RosterGenerator(2).NextRoster(40000), 2, "roster-extract: out of memory while ",
        "ulimit -v 16000;"},
+      {"out of memory while reading", "'" + huge + "'", "", 2, "roster-extract: out of memory while reading " + huge + " (31 MB)",
+       "truncate -s 30M '" + huge + "'; ulimit -v 16000;"},
       {"an ambiguous prefix", "--s", "", 2, "--s is short for more than one option: --summary, --strict"},
       {"--strict: a warning, nothing written", "--strict", U8(u8"A|x||1/1|1| 1 p\nタロウ|人間男|３\n"), 1,
        U8(u8"standard input:2: warning: not a character (too few cells): タロウ|人間男|３\n")},
