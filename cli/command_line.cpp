@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -112,11 +113,13 @@ const Option* FindShort(char name) {
   return nullptr;
 }
 
-// The choice an option's value names; none for a value it does not take.
+// The choice an option's value names, in either case ("UTF-8", as iconv and
+// the manual write it); none for a value it does not take.
 template <typename Choice>
 std::optional<Choice> Named(std::string_view value, std::initializer_list<std::pair<std::string_view, Choice>> names) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   for (const auto& [name, choice] : names) {
-    if (name == value) return choice;
+    if (std::ranges::equal(value, name, {}, lower)) return choice;
   }
   return std::nullopt;
 }

@@ -46,6 +46,7 @@ TEST(ParseCommandLine, ReadsEveryOption) {
       {{"--catalogue=skills.txt"}, Action::kRun, "||skills.txt|auto|||(none)|-"},
       {{"--encoding", "utf-8"}, Action::kRun, "||(none)|utf8|||(none)|-"},
       {{"-e", "cp932"}, Action::kRun, "||(none)|cp932|||(none)|-"},
+      {{"-e", "UTF-8"}, Action::kRun, "||(none)|utf8|||(none)|-"},
       {{"--encoding=utf8", "--encoding", "auto"}, Action::kRun, "||(none)|auto|||(none)|-"},
       {{"--key", "a", "--key", "b"}, Action::kRun, "b||(none)|auto|||(none)|-"},
       {{"-o", "out.txt", "a.txt"}, Action::kRun, "||(none)|auto|||out.txt|a.txt"},
