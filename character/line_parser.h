@@ -36,6 +36,9 @@ enum class LineKind : uint8_t {
 
 class LineParser {
  public:
+  // A name is at most the name cell's last 10 bytes, as the row lays it out.
+  static constexpr std::size_t kNameBytes = 10;
+
   explicit LineParser(std::string_view line);
 
   // The name the line gives: empty for a line of fewer than six cells, a
@@ -58,31 +61,32 @@ class LineParser {
   // user typed.
   std::string TypedName() const;
   // Whether the cut to 10 bytes dropped more than spaces.
-  bool NameCut() const;
-  // What Fill noticed (LineNote bits); the 「｜」 cut is known from the start.
+  bool NameCut() const { return first_[0].size() > kNameBytes && DropsMoreThanSpaces(); }
+  // What Fill noticed (LineNote bits); the 「｜」 cut and a name that reads
+  // as a header are known from the start.
   uint8_t Notes() const { return notes_; }
 
  private:
   static constexpr std::size_t kFirstCells = 6;
 
-  // Reads the first cells and the name, cut at "|" (and at 「｜」 with
-  // `bothBars`); whether the line gives a name.
-  bool ReadFirstCells(bool bothBars);
+  // Reads the first cells and the name; whether the line gives a name.
+  bool ReadFirstCells();
+  // Starts the cells again, of `line`.
+  void CutAgain(std::string_view line);
   std::optional<std::string_view> NextCell();
-  std::size_t NextSeparator(std::size_t from) const;
+  bool DropsMoreThanSpaces() const;
 
   std::string_view line_;
   std::size_t pos_ = 0;   // where the cell after the last one read starts
   bool done_ = false;     // the last cell has been read
   bool accepted_ = false;
-  bool bothBars_ = false;  // 「｜」 separates cells too
   std::size_t cells_ = 0;  // of the first cells, how many the line has
   uint8_t notes_ = 0;
   std::array<std::string_view, kFirstCells> first_;
   std::size_t nextIndex_ = 2;  // the cell that Fill reads next
   std::string name_;
   TailItems tail_;  // what the remarks may be a view of
-  std::string remarks_;  // the remarks with the cells after the last cell
+  std::string barred_;  // a line read with 「｜」 as a separator, its 「｜」 made "|"
 };
 
 }  // namespace roster

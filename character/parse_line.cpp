@@ -1,7 +1,6 @@
 // The line format: NAME|RACEGENDER|SKILLS|...|HP/MP|HIT/EVA/PRO/MAG|TAIL,
 // the same row layout that the report writes, so a report extracts again.
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 #include "character/character_data.h"
@@ -21,23 +20,27 @@ constexpr std::string_view kFullWidthBar = "｜";
 constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
 constexpr std::string_view kLineBreak = "\r\n";
-constexpr std::size_t kNameBytes = 10;
 constexpr std::size_t kRaceBytes = 4;
 constexpr std::size_t kLevelBytes = 2;
 constexpr std::size_t kFeatBytes = 4;
+constexpr std::size_t kShortestNumberBeyondRange = 10;  // "2147483648"
 
 // The part of a name cell that the name comes from: its last 10 bytes, cut
 // on a character boundary.
-std::string_view NamePart(std::string_view cell) { return cell.substr(SuffixStartOnBoundary(cell, kNameBytes)); }
+std::string_view NamePart(std::string_view cell) { return cell.substr(SuffixStartOnBoundary(cell, LineParser::kNameBytes)); }
 
 bool IsHeaderCell(std::string_view cell) { return ContainsChars(NamePart(cell), kHeaderMarker); }
 
 // The name that a name cell gives: its name part without spaces; nothing for
-// a header line.
-std::optional<std::string> NameOfCell(std::string_view cell) {
-  if (IsHeaderCell(cell)) return std::nullopt;
+// a header line. A name that holds 「名前」 once its spaces are gone is
+// noted: its row reads back as a header. Both need the marker's first byte,
+// which names seldom hold, so most lines look for nothing more.
+std::optional<std::string> NameOfCell(std::string_view cell, uint8_t& notes) {
   cell = NamePart(cell);
+  const bool mayHoldMarker = cell.find(kHeaderMarker[0]) != std::string_view::npos;
+  if (mayHoldMarker && ContainsChars(cell, kHeaderMarker)) return std::nullopt;
   std::string name = RemoveSpaces(cell);
+  if (mayHoldMarker && ContainsChars(name, kHeaderMarker)) notes |= kNoteNameReadsAsHeader;
   // A name is one line: where dropping spaces joins "\r" and "\n", the
   // "\n" goes too, or the report's row would break in two.
   if (ContainsChars(name, kLineBreak)) name = ReplaceAll(name, kLineBreak, "\r");
@@ -74,54 +77,56 @@ bool HasPartSeparator(std::string_view cell) { return cell.find(kPartSeparator) 
 }  // namespace
 
 LineParser::LineParser(std::string_view line) : line_(line) {
-  if (ReadFirstCells(false) || FindChars(line_, kFullWidthBar) == std::string_view::npos || IsBlankOrHeader()) return;
-  if (ReadFirstCells(true)) {
+  if (ReadFirstCells() || FindChars(line_, kFullWidthBar) == std::string_view::npos || IsBlankOrHeader()) return;
+  // Read again with every 「｜」 made "|", which leaves the other characters'
+  // boundaries where they were (a lead byte before 「｜」 would have paired
+  // with its first byte); lines without 「｜」, nearly all, pay nothing.
+  barred_ = ReplaceAll(line_, kFullWidthBar, std::string_view(&kCellSeparator, 1));
+  CutAgain(barred_);
+  if (ReadFirstCells()) {
     notes_ |= kNoteFullWidthBars;
     return;
   }
-  ReadFirstCells(false);  // not a character either way: it is told as cut at "|"
+  CutAgain(line);  // not a character either way: it is told as cut at "|"
+  ReadFirstCells();
 }
 
-bool LineParser::ReadFirstCells(bool bothBars) {
-  bothBars_ = bothBars;
+void LineParser::CutAgain(std::string_view line) {
+  line_ = line;
   pos_ = 0;
   done_ = false;
   accepted_ = false;
-  cells_ = 0;
-  for (std::string_view& cell : first_) {
+  notes_ = 0;
+}
+
+bool LineParser::ReadFirstCells() {
+  for (std::size_t i = 0; i < kFirstCells; ++i) {
     const std::optional<std::string_view> next = NextCell();
-    if (!next) return false;
-    cell = *next;
-    ++cells_;
+    if (!next) {
+      cells_ = i;
+      return false;
+    }
+    first_[i] = *next;
   }
-  std::optional<std::string> name = NameOfCell(first_[0]);
+  cells_ = kFirstCells;
+  std::optional<std::string> name = NameOfCell(first_[0], notes_);
   if (!name) return false;
   accepted_ = true;
   name_ = std::move(*name);
   return !name_.empty();
 }
 
-// Where the separator at or after `from` starts, "|" or 「｜」, in a line
-// cut at both.
-std::size_t LineParser::NextSeparator(std::size_t from) const {
-  for (std::size_t pos = from; pos < line_.size(); pos += CharLength(line_, pos)) {
-    if (line_[pos] == kCellSeparator || line_.substr(pos, kFullWidthBar.size()) == kFullWidthBar) return pos;
-  }
-  return std::string_view::npos;
-}
-
 // Cells are cut at "|" on character boundaries, one after another; no cell
 // list is built.
 std::optional<std::string_view> LineParser::NextCell() {
   if (done_) return std::nullopt;
-  const std::size_t bar = bothBars_ ? NextSeparator(pos_) : FindChar(line_, kCellSeparator, pos_);
+  const std::size_t bar = FindChar(line_, kCellSeparator, pos_);
   if (bar == std::string_view::npos) {
     done_ = true;
     return line_.substr(pos_);
   }
   const std::string_view cell = line_.substr(pos_, bar - pos_);
   pos_ = bar + 1;
-  if (bothBars_ && line_[bar] != kCellSeparator) pos_ = bar + kFullWidthBar.size();
   return cell;
 }
 
@@ -145,9 +150,8 @@ LineKind LineParser::Kind() const {
 
 std::string LineParser::TypedName() const { return RemoveSpaces(first_[0]); }
 
-bool LineParser::NameCut() const {
+bool LineParser::DropsMoreThanSpaces() const {
   const std::string_view cell = first_[0];
-  if (cell.size() <= kNameBytes) return false;
   const std::string_view dropped = cell.substr(0, SuffixStartOnBoundary(cell, kNameBytes));
   for (std::size_t pos = 0; pos < dropped.size(); pos += CharLength(dropped, pos)) {
     const std::string_view c = dropped.substr(pos, CharLength(dropped, pos));
@@ -166,17 +170,11 @@ bool LineParser::Fill(CharacterData::Builder& record) {
   if (!accepted_) return false;
   record.Name(name_);
   if (NameCut()) notes_ |= kNoteNameShortened;
-  if (name_.find(kHeaderMarker) != std::string::npos && ContainsChars(name_, kHeaderMarker)) {
-    notes_ |= kNoteNameReadsAsHeader;
-  }
-  // A number at a limit of the range is looked at again: was more typed?
+  // A number beyond the 32-bit range takes ten digits at least: only a text
+  // that long is read again, to tell whether it was cut to the range.
   auto number = [&](std::string_view text) {
-    const int32_t value = FullWidthToInt(text);
-    if ((value == std::numeric_limits<int32_t>::max() || value == std::numeric_limits<int32_t>::min()) &&
-        FullWidthToIntSaturates(text)) {
-      notes_ |= kNoteNumberOutOfRange;
-    }
-    return value;
+    if (text.size() >= kShortestNumberBeyondRange && FullWidthToIntSaturates(text)) notes_ |= kNoteNumberOutOfRange;
+    return FullWidthToInt(text);
   };
   const std::string_view raceAndGender = first_[1];
   const std::size_t raceLength = PrefixOnBoundary(raceAndGender, kRaceBytes);
@@ -211,16 +209,17 @@ bool LineParser::Fill(CharacterData::Builder& record) {
   record.ParticipationCount(number(tail_.first[1])).PlayerName(tail_.first[2]).Remarks(tail_.rest);
   // Cells after the tail are kept at the end of the remarks, their
   // separators included, so that the row reads back to the same character;
-  // a lone empty last cell (a row that ends in "|") is no text.
-  const std::size_t tailEnd = tail ? static_cast<std::size_t>(tail->data() + tail->size() - line_.data()) : line_.size();
-  // Read with 「｜」 as a separator, the line's separators are all "|" in
-  // the row, which then reads back without it.
-  const std::string_view after = line_.substr(tailEnd);
-  if (!after.empty() && after != "|" && after != kFullWidthBar) {
-    notes_ |= kNoteExtraCells;
-    remarks_.assign(tail_.rest);
-    remarks_.append(bothBars_ ? ReplaceAll(after, kFullWidthBar, "|") : std::string(after));
-    record.Remarks(remarks_);
+  // a lone empty last cell (a row that ends in "|") is no text. The tail was
+  // the last cell unless a first cell or a "|" follows it.
+  if (tail && (nextIndex_ < kFirstCells || !done_)) {
+    const std::string_view after = line_.substr(static_cast<std::size_t>(tail->data() + tail->size() - line_.data()));
+    if (after != "|") {
+      notes_ |= kNoteExtraCells;
+      std::string remarks(tail_.rest);  // the rest may be a view of `joined`
+      remarks.append(after);
+      tail_.joined = std::move(remarks);
+      record.Remarks(tail_.joined);
+    }
   }
   return true;
 }

@@ -7,9 +7,12 @@
 namespace roster {
 namespace {
 
+// Copies what `pending` still views of its line: the bytes that cutting it
+// to kLineEntryTextBytes on a character boundary looks at, which Entries
+// cuts once, for the entries that are still kept.
 void CopyText(LineEntry& entry, std::string_view& pending) {
   if (pending.data() == nullptr) return;
-  entry.text.assign(pending.substr(0, PrefixOnBoundary(pending, kLineEntryTextBytes)));
+  entry.text.assign(pending.substr(0, kLineEntryTextBytes + 1));
   pending = {};
 }
 
@@ -49,8 +52,13 @@ std::vector<LineEntry> LineAccount::Entries() {
     std::size_t begin = end - 1;
     while (begin > 0 && ring_[at(begin - 1)].line == ring_[at(end - 1)].line) --begin;
     for (std::size_t k = begin; k < end; ++k) {
-      CopyText(ring_[at(k)], pending_[at(k)]);
-      entries.push_back(std::move(ring_[at(k)]));
+      LineEntry& entry = ring_[at(k)];
+      CopyText(entry, pending_[at(k)]);
+      if (entry.text.size() > kLineEntryTextBytes) {
+        entry.text.resize(StartsCharacter(entry.text, 0, kLineEntryTextBytes) ? kLineEntryTextBytes
+                                                                              : kLineEntryTextBytes - 1);
+      }
+      entries.push_back(std::move(entry));
     }
     end = begin;
   }

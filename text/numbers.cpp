@@ -17,8 +17,13 @@ bool IsCSpace(char c) {
 
 namespace {
 
+constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+
 // Reads the strtol grammar from a stream of half-width characters: white
-// space, one sign, digits. Saturates at the 32-bit limits.
+// space, one sign, digits. The digits saturate at `Cap`: the 32-bit limit's
+// magnitude for reading, one more for telling a number beyond the limits,
+// which costs the common reading nothing.
+template <int64_t Cap>
 class DecimalReader {
  public:
   // Takes the next character; false once the number has ended.
@@ -30,17 +35,16 @@ class DecimalReader {
       return true;
     }
     if (c >= '0' && c <= '9') {
-      const int64_t next = magnitude_ * 10 + (c - '0');
-      beyond_ = beyond_ || next > kLimit;
-      magnitude_ = std::min(next, kLimit);
+      magnitude_ = std::min(magnitude_ * 10 + (c - '0'), Cap);
       state_ = kDigits;
       return true;
     }
     return false;
   }
 
-  // Whether Value() is a limit that the digits went beyond.
-  bool Saturated() const { return beyond_ || (!negative_ && magnitude_ == kLimit); }
+  // Whether the digits went beyond the 32-bit range; told by a reader whose
+  // Cap lies beyond it.
+  bool Beyond() const { return magnitude_ > (negative_ ? kLimit : kLimit - 1); }
 
   int32_t Value() const {
     const int64_t value = negative_ ? -magnitude_ : magnitude_;
@@ -49,18 +53,16 @@ class DecimalReader {
   }
 
  private:
-  static constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
   enum State { kSpace, kSign, kDigits };
   State state_ = kSpace;
   bool negative_ = false;
   int64_t magnitude_ = 0;
-  bool beyond_ = false;
 };
 
 }  // namespace
 
 int32_t ToInt(std::string_view text) {
-  DecimalReader reader;
+  DecimalReader<kLimit> reader;
   for (char c : text) {
     if (!reader.Take(c)) break;
   }
@@ -72,8 +74,9 @@ int32_t ToInt(std::string_view text) {
 // character ends the number just as its folded form would.
 namespace {
 
-DecimalReader ReadFolded(std::string_view text) {
-  DecimalReader reader;
+template <int64_t Cap>
+DecimalReader<Cap> ReadFolded(std::string_view text) {
+  DecimalReader<Cap> reader;
   for (std::size_t pos = 0; pos < text.size();) {
     char c = text[pos];
     const std::size_t length = CharLength(text, pos);
@@ -89,9 +92,9 @@ DecimalReader ReadFolded(std::string_view text) {
 
 }  // namespace
 
-int32_t FullWidthToIntFolded(std::string_view text) { return ReadFolded(text).Value(); }
+int32_t FullWidthToIntFolded(std::string_view text) { return ReadFolded<kLimit>(text).Value(); }
 
-bool FullWidthToIntSaturates(std::string_view text) { return ReadFolded(text).Saturated(); }
+bool FullWidthToIntSaturates(std::string_view text) { return ReadFolded<kLimit + 1>(text).Beyond(); }
 
 namespace {
 
