@@ -58,7 +58,9 @@ std::optional<InputFailure> ReadEach(const std::vector<std::string>& inputs, Enc
     const std::string_view bytes = input.text.View().substr(start);
     const TextReading reading = ReadText(bytes, Forced(encoding));
     if (reading.problem != TextProblem::kNone) {
-      return InputFailure{1, name + ":" + std::to_string(reading.problemLine) + ": " + reading.DescribeProblem()};
+      const bool forcible = reading.problem == TextProblem::kDoubt || reading.problem == TextProblem::kUtf8Line;
+      return InputFailure{1, name + ":" + std::to_string(reading.problemLine) + ": " + reading.DescribeProblem() +
+                                 (forcible ? " (--encoding cp932 reads it as Shift_JIS all the same)" : "")};
     }
     if (reading.loss.count > 0) {
       std::size_t at = 0;

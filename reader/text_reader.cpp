@@ -142,15 +142,14 @@ TextReading ReadText(std::string_view bytes, std::optional<TextEncoding> forced)
 
 std::string TextReading::DescribeProblem() const {
   constexpr std::string_view kGarbles = ", which read as Shift_JIS would garble every character; not read";
-  constexpr std::string_view kForce = " (--encoding cp932 reads it as Shift_JIS all the same)";
   switch (problem) {
     case TextProblem::kNone: return {};
-    case TextProblem::kDoubt: return "this looks like " + doubt + std::string(kGarbles) + std::string(kForce);
+    case TextProblem::kDoubt: return "this looks like " + doubt + std::string(kGarbles);
     case TextProblem::kUtf16WithoutMark:
-      return "this looks like UTF-16" + doubt + " without a byte-order mark" + std::string(kGarbles);
+      return "this looks like UTF-16" + doubt + " without a byte-order mark" + std::string(kGarbles) +
+             " (save it with a byte-order mark, or as UTF-8 or Shift_JIS)";
     case TextProblem::kNul: return "a NUL byte, which no text holds; not read";
-    case TextProblem::kUtf8Line:
-      return "line " + std::to_string(problemLine) + " is UTF-8 in a Shift_JIS file; not read" + std::string(kForce);
+    case TextProblem::kUtf8Line: return "line " + std::to_string(problemLine) + " is UTF-8 in a Shift_JIS file; not read";
   }
   return {};
 }

@@ -38,7 +38,8 @@ struct TextReading {
     return form.encoding == TextEncoding::kCp932 ? bytes : std::string_view(converted);
   }
   // The problem for a person: "line 21 is UTF-8 in a Shift_JIS file; not
-  // read (...)"; empty when there is none.
+  // read"; empty when there is none. A forced CP932 reads past a doubt and
+  // a UTF-8 line, which a caller that can force it says.
   std::string DescribeProblem() const;
 };
 
