@@ -473,7 +473,7 @@ TEST(DroppedFiles, RefuseWhatIsNoTextAndNameTheFirstLoss) {
       {"UTF-8 without a last line end", "\xE5\x90\x8D\n\xF0\x9F\x98\x80", L"A\r\n名\r\n?",
        L"「?」1 文字：Ctrl+Z で取り消せます"},
       {"no text", "MZ\0\0"s, L"", L"テキストファイルではありません。名簿は変わっていません"},
-      {"UTF-16 without its mark", "A\0|\0x\0|\0\r\0\n\0"s, L"", L"文字コードがわかりません。名簿は変わっていません"},
+      {"UTF-16 without its mark", "A\0|\0x\0|\0\r\0\n\0"s, L"", L"BOM のない UTF-16 です。名簿は変わっていません"},
       {"a UTF-8 line in a Shift_JIS file", "\x96\xBC|x\r\n\xE5\x90\x8D\xE5\x89\x8D|y\r\n", L"",
        L"2 行目が Shift_JIS のファイルの中の UTF-8 です。名簿は変わっていません"},
   };

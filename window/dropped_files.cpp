@@ -37,8 +37,9 @@ DroppedFiles ReadDroppedFiles(std::vector<std::string> names) {
     switch (reading.problem) {
       case TextProblem::kNone: break;
       case TextProblem::kNul: return refuse(name, DroppedFiles::Refusal::kNoText, reading.DescribeProblem());
-      case TextProblem::kDoubt:
       case TextProblem::kUtf16WithoutMark:
+        return refuse(name, DroppedFiles::Refusal::kUtf16WithoutMark, reading.DescribeProblem());
+      case TextProblem::kDoubt:
       case TextProblem::kUtf8Line:
         dropped.refusedLine = reading.problem == TextProblem::kUtf8Line ? reading.problemLine : 0;
         return refuse(name, DroppedFiles::Refusal::kUnknownEncoding, reading.DescribeProblem());

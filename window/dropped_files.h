@@ -18,7 +18,7 @@ struct DroppedFiles {
   ReplacedCharacters replaced;     // characters without a CP932 form, now "?"; the line within its file
   std::string replacedIn;          // the file holding the first of them
   std::string unreadable;          // the first file that could not be read; empty when all were
-  enum class Refusal { kCannotRead, kNoText, kUnknownEncoding } refusal = Refusal::kCannotRead;
+  enum class Refusal { kCannotRead, kNoText, kUnknownEncoding, kUtf16WithoutMark } refusal = Refusal::kCannotRead;
   std::string reason;              // why, in the system's or the reader's words
   std::size_t refusedLine = 0;     // a line of UTF-8 in a Shift_JIS file: which
 };

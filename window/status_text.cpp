@@ -159,9 +159,13 @@ StatusMessage StatusText(const DroppedFiles& dropped) {
                            ? L"文字コードがわかりません。"
                            : std::to_wstring(dropped.refusedLine) + L" 行目が Shift_JIS のファイルの中の UTF-8 です。";
         break;
+      case DroppedFiles::Refusal::kUtf16WithoutMark:
+        message.note = L"BOM のない UTF-16 です。";
+        message.details = L"BOM を付けるか、UTF-8 か Shift_JIS で保存し直すと読めます\r\n";
+        break;
     }
     message.note += L"名簿は変わっていません";
-    message.details = PlaceName(dropped.unreadable) + L": " + WideFromUtf8(dropped.reason);
+    message.details += PlaceName(dropped.unreadable) + L": " + WideFromUtf8(dropped.reason);
     return message;
   }
   message.text = dropped.names.size() == 1 ? L"「" + FileName(dropped.names.front()) + L"」を読み込みました"
