@@ -37,11 +37,14 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
 
 // Where the report goes and in what form: a terminal gets UTF-8 text (its
 // own encoding), a file or a pipe the bytes of `form` with its byte-order
-// mark; -o FILE is replaced only once all is written.
+// mark; -o FILE is replaced only once all is written. With --strict,
+// standard output gets the report only once it is all written without a
+// U+FFFD.
 class Destination {
  public:
-  Destination(std::optional<FileReplacement> file, std::string name, TextForm form, bool terminal)
-      : file_(std::move(file)), name_(std::move(name)), form_(form), terminal_(terminal) {
+  Destination(std::optional<FileReplacement> file, std::string name, TextForm form, bool terminal, bool strict)
+      : file_(std::move(file)), name_(std::move(name)), form_(form), terminal_(terminal), strict_(strict),
+        holding_(strict && !file_) {
     if (terminal_) form_ = {TextEncoding::kUtf8, 0};
     if (form_.byteOrderMark > 0) {
       const bool utf8 = form_.encoding == TextEncoding::kUtf8;
@@ -54,30 +57,56 @@ class Destination {
     if (!error_.empty()) return;
     ConversionLoss loss;
     const std::string bytes = TextFromCp932(cp932, form_, &loss);
+    // Lines are counted only where bytes may fail to convert, off the
+    // path of a CP932 report.
+    if (form_.encoding != TextEncoding::kCp932) {
+      if (loss.count > 0 && unconverted_ == 0) firstUnconvertedLine_ = lines_ + LinesBefore(cp932, loss.firstAt) + 1;
+      lines_ += LinesBefore(cp932, cp932.size());
+    }
     unconverted_ += loss.count;
     Put(bytes);
+  }
+
+  // Leaves -o's file as it was: the replacement is dropped unfinished.
+  void Abandon() {
+    file_.reset();
+    pending_.clear();
   }
 
   // Ends the output; an exit code when it failed. A reader that went away
   // (a closed pipe, as after head(1)) wanted no more: that ends the program
   // without a word, as it would sort(1).
-  // Leaves -o's file as it was: the replacement is dropped unfinished.
-  void Abandon() { file_.reset(); }
-
   std::optional<int> Finish() {
+    const std::string unconverted =
+        Counted(unconverted_, "byte was", "bytes were") +
+        " no Shift_JIS (CP932) character (a name cut inside a character, or such bytes in the input or the catalogue)";
+    const std::string first = ", the first at " + name_ + ":" + std::to_string(firstUnconvertedLine_);
+    if (error_.empty() && unconverted_ > 0 && strict_) {
+      Abandon();
+      return Fail(kExitBadText, "--strict: " + unconverted + first + ", so nothing was written");
+    }
+    if (holding_) {
+      holding_ = false;
+      Put(pending_);
+    }
     if (error_.empty() && file_ && !file_->Commit(&error_)) error_ = error_.empty() ? "cannot replace it" : error_;
     if (error_ == std::strerror(EPIPE)) return kExitTrouble;
     if (!error_.empty()) return Fail(kExitTrouble, "cannot write " + name_ + ": " + error_);
-    if (unconverted_ > 0) {
-      Note(Counted(unconverted_, "byte was", "bytes were") + " no Shift_JIS (CP932) character (a name cut inside a character, or such bytes in the input or the "
-           "catalogue) and written as U+FFFD");
-    }
+    if (unconverted_ > 0) Note(unconverted + " and written as U+FFFD" + first);
     return std::nullopt;
   }
 
  private:
+  static std::size_t LinesBefore(std::string_view text, std::size_t at) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+  }
+
   void Put(std::string_view bytes) {
     if (!error_.empty() || bytes.empty()) return;
+    if (holding_) {
+      pending_.append(bytes);
+      return;
+    }
     const bool written = file_ ? file_->Write(bytes, &error_)
                          : terminal_ ? WriteTerminal(bytes, &error_)
                                      : WriteStandardOutput(bytes, &error_);
@@ -88,8 +117,12 @@ class Destination {
   std::string name_;
   TextForm form_;
   bool terminal_;
+  bool strict_;
+  bool holding_;          // standard output under --strict: the report waits in `pending_`
+  std::string pending_;
   std::string error_;
   std::size_t unconverted_ = 0;
+  std::size_t lines_ = 0, firstUnconvertedLine_ = 0;  // counted where the report is converted
 };
 
 // Whether the report is shown on a terminal in the terminal's encoding: --to
@@ -101,7 +134,7 @@ bool ShownOnTerminal(const ExtractOptions& options) {
 // Opens where the report goes: standard output, or a replacement of -o FILE.
 std::optional<Destination> OpenDestination(const ExtractOptions& options, TextForm form, int& exitCode) {
   if (!options.output) {
-    return Destination(std::nullopt, "standard output", form, ShownOnTerminal(options));
+    return Destination(std::nullopt, "standard output", form, ShownOnTerminal(options), options.strict);
   }
   std::string reason;
   std::optional<FileReplacement> file = FileReplacement::Begin(*options.output, &reason);
@@ -109,7 +142,7 @@ std::optional<Destination> OpenDestination(const ExtractOptions& options, TextFo
     exitCode = Fail(kExitTrouble, "cannot write " + *options.output + ": " + reason);
     return std::nullopt;
   }
-  return Destination(std::move(file), *options.output, form, false);
+  return Destination(std::move(file), *options.output, form, false, options.strict);
 }
 
 // Writes the report where it goes.
@@ -122,12 +155,6 @@ class OutputSink final : public ReportSink {
   Destination& destination_;
 };
 
-// Holds the report until it may be written.
-class HeldSink final : public ReportSink {
- public:
-  void Write(std::string_view piece) override { report.append(piece); }
-  std::string report;
-};
 
 // --summary: what the window's status bar says, in one English line.
 std::string SummaryLine(const ExtractionSummary& s, const RosterInput& input) {
@@ -301,15 +328,9 @@ int Run(const std::vector<std::string>& arguments) {
   }
   // With --strict the report reaches standard output only once the run
   // warned of nothing; -o's file is replaced only then.
-  const bool holdReport = options.strict && !options.output;
   int exitCode = kExitOk;
-  std::optional<Destination> destination;
-  auto open = [&] {
-    std::optional<Destination> opened = OpenDestination(options, OutputForm(options, input.form), exitCode);
-    if (opened) destination.emplace(std::move(*opened));
-    return opened.has_value();
-  };
-  if (!holdReport && !open()) return exitCode;
+  std::optional<Destination> destination = OpenDestination(options, OutputForm(options, input.form), exitCode);
+  if (!destination) return exitCode;
   ExtractionSettings settings;
   settings.key = key;
   settings.descending = options.descending;
@@ -318,20 +339,13 @@ int Run(const std::vector<std::string>& arguments) {
   settings.lineEnd = input.bareLf || options.encoding == EncodingChoice::kUtf8 || ShownOnTerminal(options) ? "\n" : kLineEnd;
   settings.bareLfEndsLine = true;  // a file saved on Unix reads as one saved on Windows
   // The run takes the text: a large roster is never held twice.
-  HeldSink held;
-  std::optional<OutputSink> direct;
-  if (destination) direct.emplace(*destination);
-  ReportSink& sink = direct ? static_cast<ReportSink&>(*direct) : held;
+  OutputSink sink(*destination);
   const ExtractionSummary summary = Extract(std::move(input.text), settings, catalogue, sink);
   if (!options.quiet) WriteWarnings(summary, input);
   if (options.strict && WarningCount(summary) > 0) {
-    if (destination) destination->Abandon();
+    destination->Abandon();
     if (options.summary) WriteMessage(SummaryLine(summary, input));
     return Fail(kExitBadText, "--strict: a line was lost or changed, so nothing was written");
-  }
-  if (holdReport) {
-    if (!open()) return exitCode;
-    destination->Write(held.report);
   }
   if (const std::optional<int> failed = destination->Finish()) return *failed;
   if (options.summary) WriteMessage(SummaryLine(summary, input));

@@ -345,7 +345,8 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"UTF-8 with a damaged byte", "", U8(u8"アルス|人間男||1/1|1| 1 p\nルナ|人間女||2/2|2| 2 q\nRen\xE9|x||3/3|3| 3 r\n"), 1,
        "standard input:3: this looks like UTF-8 with a damaged byte"},
       {"UTF-16 without a byte-order mark", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0\r\0\n\0", 28),
-       1, "standard input:1: this looks like UTF-16LE without a byte-order mark"},
+       1, "standard input:1: this looks like UTF-16LE without a byte-order mark, which read as Shift_JIS would garble "
+       "every character; not read (save it with a byte-order mark, or as UTF-8 or Shift_JIS)"},
       {"UTF-16 without a byte-order mark, \"\\n\" line ends", "", std::string("A\0|\0x\0|\0|\0" "1\0/\0" "1\0|\0" "1\0 \0" "1\0\n\0", 26),
        1, "standard input:1: this looks like UTF-16LE without a byte-order mark"},
       {"a NUL", "--encoding cp932", std::string("A|x||1/1|1| 1 p\r\nB\0", 20), 1, "standard input:2: a NUL byte"},
@@ -370,6 +371,8 @@ TEST_F(RosterExtractTest, ExitCodesAndMessages) {
       {"ten warnings, then how many more", "--strict", twelve, 1, ":10: warning: a skill cell of an odd number of bytes, "
        "read two bytes to a level: A10|x|1|1/1|1| 1 p\nroster-extract: 2 more warnings\n"},
       {"-q: no warnings", "-q --strict", twelve, 1, "roster-extract: --strict: a line was lost or changed"},
+      {"--strict: a byte the UTF-8 report cannot hold", "--strict '" + Write("u8.txt", U8(u8"ア|x||1/1|1| 1 p\n")) + "' '" +
+       Write("stray.txt", "B\x80|x||1/1|1| 1 p\n") + "'", "", 1, "or the catalogue), the first at standard output:2, so nothing"},
   };
   for (const FailureCase& c : cases) {
     if (kSanitized && !c.before.empty()) continue;
