@@ -46,11 +46,15 @@ std::string DescribeNonRows(const SkillCatalogue::NonRows& nonRows) {
 
 CatalogueSearch FindSkillCatalogue() {
   const std::string below(Utf8Bytes(kCatalogueFileName));
-  std::vector<std::string> places = {below};
-  if (const std::string folder = ExecutableFolder(); !folder.empty()) places.push_back(folder + below);
-  for (const std::string& folder : DataFolders()) places.push_back(folder + std::string(Utf8Bytes(kInstalledCatalogueName)));
   CatalogueSearch search;
   search.workingFolder = WorkingFolder();
+  std::vector<std::string> places = {below};
+  // Started in its own folder (a double-click), the program would name one
+  // file twice.
+  if (const std::string folder = ExecutableFolder(); !folder.empty() && folder != search.workingFolder) {
+    places.push_back(folder + below);
+  }
+  for (const std::string& folder : DataFolders()) places.push_back(folder + std::string(Utf8Bytes(kInstalledCatalogueName)));
   for (const std::string& place : places) {
     search.looked.push_back(place);
     // Under the name as written, or as a Windows archive unpacks it.

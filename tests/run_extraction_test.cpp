@@ -475,7 +475,7 @@ TEST(DroppedFiles, RefuseWhatIsNoTextAndNameTheFirstLoss) {
       {"no text", "MZ\0\0"s, L"", L"テキストファイルではありません。名簿は変わっていません"},
       {"UTF-16 without its mark", "A\0|\0x\0|\0\r\0\n\0"s, L"", L"BOM のない UTF-16 です。名簿は変わっていません"},
       {"a UTF-8 line in a Shift_JIS file", "\x96\xBC|x\r\n\xE5\x90\x8D\xE5\x89\x8D|y\r\n", L"",
-       L"2 行目が Shift_JIS のファイルの中の UTF-8 です。名簿は変わっていません"},
+       L"2 行目が UTF-8 です。名簿は変わっていません"},
   };
   for (const DropCase& c : cases) {
     std::ofstream(dir / "b.txt", std::ios::binary) << c.bytes;

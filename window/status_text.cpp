@@ -157,7 +157,7 @@ StatusMessage StatusText(const DroppedFiles& dropped) {
       case DroppedFiles::Refusal::kUnknownEncoding:
         message.note = dropped.refusedLine == 0
                            ? L"文字コードがわかりません。"
-                           : std::to_wstring(dropped.refusedLine) + L" 行目が Shift_JIS のファイルの中の UTF-8 です。";
+                           : std::to_wstring(dropped.refusedLine) + L" 行目が UTF-8 です。";
         break;
       case DroppedFiles::Refusal::kUtf16WithoutMark:
         message.note = L"BOM のない UTF-16 です。";

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "window/control_text.h"
 #include "window/window_layout.h"
@@ -946,6 +947,7 @@ struct CataloguePlaceCase {
   bool besideProgram;  // else below the working folder
   std::size_t keys;
   std::vector<std::string> parts;
+  bool startedBeside = false;  // the working folder is roster.exe's
 };
 
 // The catalogue is looked for below the working folder, then beside
@@ -959,6 +961,8 @@ TEST(Catalogue, FoundBesideTheProgramOrNamed) {
       {"with a character Shift_JIS lacks", "\xEF\xBB\xBF剣,ｹﾝ\xF0\x9F\x98\x80\r\n", false, 11,
        {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}},
       {"with no row", "剣 ｹﾝ\r\n", false, 11, {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}},
+      {"with no row, started beside it", "剣 ｹﾝ\r\n", true, 11,
+       {"技能の一覧 Database\\技能.txt を読めません", "技能の列なしで抽出します"}, true},
   };
   for (const CataloguePlaceCase& c : cases) {
     const std::wstring folder = MakeWorkFolder(false), program = folder + L"\\program";
@@ -969,22 +973,26 @@ TEST(Catalogue, FoundBesideTheProgramOrNamed) {
       CreateDirectoryW(database.c_str(), nullptr);
       WriteBinaryFile(database + L"\\技能.txt", c.bytes);
     }
-    const std::unique_ptr<RosterWindow> window = RosterWindow::Start(folder, program + L"\\roster.exe");
+    const std::wstring working = c.startedBeside ? program : folder;
+    const std::unique_ptr<RosterWindow> window = RosterWindow::Start(working, program + L"\\roster.exe");
     ASSERT_NE(window, nullptr) << c.what;
     EXPECT_EQ(window->ComboEntries().size(), c.keys) << c.what;
     const StatusBarView bar = ReadStatusBar(*window);
     EXPECT_EQ(bar.parts, c.parts) << c.what;
     EXPECT_TRUE(bar.fits) << c.what << ": " << bar.answers;
+    const std::size_t unread = bar.tip.find("読めなかったもの");  // a damaged file is named once
+    EXPECT_TRUE(unread == std::string::npos || bar.tip.find("読めなかったもの", unread + 1) == std::string::npos)
+        << c.what << ": " << bar.tip;
     window->SetText(window->Control(kReportEdit), SampleRoster());
     window->SelectKey(1);
     window->Click(kExtractButton);
-    WriteBinaryFile(folder + L"\\input.txt", SampleRoster());
+    WriteBinaryFile(working + L"\\input.txt", SampleRoster());
     std::vector<std::string> arguments = {"--key", Cp932("名前"), "input.txt"};
-    if (c.besideProgram) {
+    if (c.besideProgram && !c.startedBeside) {
       arguments.push_back("--catalogue");
       arguments.push_back(Cp932FromWide(database) + Cp932("\\技能.txt"));
     }
-    EXPECT_EQ(window->Text(window->Control(kReportEdit)), RunRosterExtract(folder, arguments).out) << c.what;
+    EXPECT_EQ(window->Text(window->Control(kReportEdit)), RunRosterExtract(working, arguments).out) << c.what;
   }
 }
 
@@ -1012,9 +1020,21 @@ TEST_F(GuiTest, DroppedFilesGoInAtTheCaret) {
             (std::vector<std::string>{"3 個のファイルを読み込みました", "「?」1 文字：Ctrl+Z で取り消せます"}));
   w.Send(box, EM_UNDO, 0, 0);
   EXPECT_EQ(w.WideText(box), L"X\r\n");
-  w.Probe({"drop\t" + Utf8FromWide(folder_ + L"\\gone.txt")});
-  EXPECT_EQ(w.WideText(box), L"X\r\n");
-  EXPECT_EQ(ReadStatusBar(w).parts, (std::vector<std::string>{"「gone.txt」を読み込めませんでした", "名簿は変わっていません"}));
+  // A file that is not there, or would be garbled, is named, and the box keeps its text.
+  const std::vector<std::tuple<std::wstring, std::string, std::string>> refused = {
+      {L"gone.txt", "", "名簿は変わっていません"},
+      {L"utf16.txt", std::string("A\0|\0\r\0\n\0", 8), "BOM のない UTF-16 です。名簿は変わっていません"},
+      {L"utf8-line.txt", Cp932("ア|x\r\n") + Utf8FromWide(L"名前|y\r\n"), "2 行目が UTF-8 です。名簿は変わっていません"},
+      {L"zero.txt", std::string("A|x\r\n\0", 6), "テキストファイルではありません。名簿は変わっていません"},
+  };
+  for (const auto& [name, bytes, note] : refused) {
+    if (!bytes.empty()) WriteBinaryFile(folder_ + L"\\" + name, bytes);
+    w.Probe({"drop\t" + Utf8FromWide(folder_ + L"\\" + name)});
+    EXPECT_EQ(w.WideText(box), L"X\r\n");
+    const StatusBarView bar = ReadStatusBar(w);
+    EXPECT_EQ(bar.parts, (std::vector<std::string>{"「" + Utf8FromWide(name) + "」を読み込めませんでした", note}));
+    EXPECT_TRUE(bar.fits) << bar.answers;
+  }
 }
 
 // roster.ini keeps the key (the list entry, or the typed text), the
