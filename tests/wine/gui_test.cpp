@@ -1025,7 +1025,7 @@ TEST_F(GuiTest, DroppedFilesGoInAtTheCaret) {
       {L"gone.txt", "", "名簿は変わっていません"},
       {L"utf16.txt", std::string("A\0|\0\r\0\n\0", 8), "BOM のない UTF-16 です。名簿は変わっていません"},
       {L"utf8-line.txt", Cp932("ア|x\r\n") + Utf8FromWide(L"名前|y\r\n"), "2 行目が UTF-8 です。名簿は変わっていません"},
-      {L"zero.txt", std::string("A|x\r\n\0", 6), "テキストファイルではありません。名簿は変わっていません"},
+      {L"zero.txt", std::string("A|x\0y\r\n", 7), "テキストファイルではありません。名簿は変わっていません"},
   };
   for (const auto& [name, bytes, note] : refused) {
     if (!bytes.empty()) WriteBinaryFile(folder_ + L"\\" + name, bytes);
