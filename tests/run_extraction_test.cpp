@@ -10,6 +10,7 @@
 #include <new>
 #include <fstream>
 
+#include "window/account_list.h"
 #include "window/dropped_files.h"
 #include "pipeline/extraction.h"
 #include "support/memory_dialog.h"
@@ -134,16 +135,20 @@ TEST_F(RunExtractionTest, LeavesMemoAndComboAloneAndCanBeUndone) {
 }
 
 struct SequenceStep {
-  enum { kType, kExtract, kUndo, kRedo } action;
+  enum { kType, kExtract, kUndo, kRedo, kShowLine } action;
   std::wstring typed;  // at the caret
   int64_t ms;
   std::wstring expected;  // "R" stands for the report of the first run
   std::optional<std::size_t> left;  // steps left that way; none: no step taken
+  std::size_t line = 0;  // kShowLine: the line of the first run's text chosen
+  std::pair<std::size_t, std::size_t> selected = {};  // ... and what is then selected
 };
 
 // One history: typing (joined within a second where it touches), pastes
 // and runs of 「抽出」 go back and forth one step at a time whatever their
-// kind; typing after going back drops the steps ahead.
+// kind; typing after going back drops the steps ahead. A line chosen in
+// the run's list goes back (or forth) to the text the run read, the line
+// selected, while the history holds it.
 TEST_F(RunExtractionTest, OneHistoryOfTypingAndRuns) {
   const std::wstring pasted = WideFromCp932(kText);
   const std::wstring report = WideFromCp932(ExtractReport(kText + "abc", "", false, catalogue_));
@@ -155,6 +160,10 @@ TEST_F(RunExtractionTest, OneHistoryOfTypingAndRuns) {
       {SequenceStep::kType, L"x", 10000, R(L"x"), {}},
       {SequenceStep::kType, L"y", 10100, R(L"xy"), {}},
       {SequenceStep::kType, L"z", 12000, R(L"xyz"), {}},  // after a pause: a step of its own
+      {SequenceStep::kShowLine, L"", 0, pasted + L"abc", 2, 2, {20, 37}},
+      {SequenceStep::kRedo, L"", 0, R(L""), 2},
+      {SequenceStep::kRedo, L"", 0, R(L"xy"), 1},
+      {SequenceStep::kRedo, L"", 0, R(L"xyz"), 0},
       {SequenceStep::kUndo, L"", 0, R(L"xy"), 4},
       {SequenceStep::kUndo, L"", 0, R(L""), 3},
       {SequenceStep::kUndo, L"", 0, pasted + L"abc", 2},
@@ -166,8 +175,12 @@ TEST_F(RunExtractionTest, OneHistoryOfTypingAndRuns) {
       {SequenceStep::kUndo, L"", 0, R(L""), 3},
       {SequenceStep::kUndo, L"", 0, pasted + L"abc", 2},
       {SequenceStep::kUndo, L"", 0, pasted, 1},
+      {SequenceStep::kShowLine, L"", 0, pasted + L"abc", 2, 4, {58, 61}},  // forth, to the last line
+      {SequenceStep::kUndo, L"", 0, pasted, 1},
       {SequenceStep::kUndo, L"", 0, L"", 0},  // before the paste
       {SequenceStep::kUndo, L"", 0, L"", {}},
+      {SequenceStep::kType, L"q", 30000, L"q", {}},
+      {SequenceStep::kShowLine, L"", 0, L"q", {}, 1},  // the run is no longer held
   };
   NoteRosterChange(dialog_, history_, StepKind::kPaste, 0);  // the fixture's paste, as the box notes it
   for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -181,8 +194,12 @@ TEST_F(RunExtractionTest, OneHistoryOfTypingAndRuns) {
       case SequenceStep::kExtract: Run(); break;
       case SequenceStep::kUndo: taken = UndoRosterStep(dialog_, history_); break;
       case SequenceStep::kRedo: taken = RedoRosterStep(dialog_, history_); break;
+      case SequenceStep::kShowLine: taken = ShowLineBeforeRun(dialog_, history_, 1, step.line); break;
     }
     EXPECT_EQ(dialog_.edit(kReportEdit).text, step.expected) << i;
+    if (step.action == SequenceStep::kShowLine && taken) {
+      EXPECT_EQ(std::pair(dialog_.edit(kReportEdit).anchor, dialog_.edit(kReportEdit).caret), step.selected) << i;
+    }
     EXPECT_EQ(taken ? std::optional<std::size_t>(taken->left) : std::nullopt, step.left) << i;
   }
 }
@@ -311,6 +328,17 @@ TEST(StatusText, SaysOnlyWhatIsNotZero) {
                                        L"読めなかったもの: Database\\技能.txt: line 1: a NUL"}));
   EXPECT_EQ(nonRows, (StatusMessage{L"技能の一覧の 3 行は「名前,見出し:説明」の行ではありません",
                                     L"最初は 4 行目。見出しのない列になります", L"C:\\r\\x.txt"}));
+  // The list 「抽出の記録」 names each event in the bar's words, and counts
+  // the events beyond the entries kept, blank lines apart.
+  ExtractionSummary account = Summary(1, 0, 0, {{LineEvent::kNamesMerged, 1}, {LineEvent::kNameShortened, 1},
+                                                {LineEvent::kBlank, 4}, {LineEvent::kReplaced, 3}});
+  account.entries = {{1, LineEvent::kNamesMerged, "ジョン・ハート|x", "ン・ハート", "ジョン・ハート", 2, "レオン・ハート"},
+                     {2, LineEvent::kNameShortened, "レオン・ハート|x", "ン・ハート", "レオン・ハート", 0, ""}};
+  EXPECT_EQ(AccountRows(account),
+            (std::vector<AccountRow>{
+                {1, L"1", L"別の名前が同じ名前に：ジョン・ハート と 2 行目の レオン・ハート → ン・ハート", L"ジョン・ハート|x"},
+                {2, L"2", L"名前を短くした行：レオン・ハート → ン・ハート", L"レオン・ハート|x"},
+                {0, L"", L"ほかに 3 件あります（一覧は上から 1000 件まで）", L""}}));
   for (const StatusCase& c : cases) {
     EXPECT_EQ(c.got, (StatusMessage{c.text, c.note, c.details}));
     std::wstring tip = c.text;

@@ -77,10 +77,12 @@ WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi, int textPoints) 
   WindowFonts fonts;
   fonts.edit = CreateFontW(MulDiv(textPoints, static_cast<int>(dpi), 72), 0, 0, 0, 0, FALSE, FALSE, FALSE,
                            SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, L"");
-  fonts.controls = CreateScaled(looks.controls, looks.dpi, dpi);
+  fonts.controls = CreateControlsFont(looks, dpi);
   fonts.status = CreateScaled(looks.status, looks.dpi, dpi);
   return fonts;
 }
+
+HFONT CreateControlsFont(const FontLooks& looks, UINT dpi) { return CreateScaled(looks.controls, looks.dpi, dpi); }
 
 void DeleteWindowFonts(const WindowFonts& fonts) {
   for (HFONT font : {fonts.edit, fonts.controls, fonts.status}) {

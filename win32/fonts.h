@@ -34,6 +34,8 @@ FontLooks FindFontLooks(HFONT dialogFont, UINT dpi);
 DialogUnits DialogUnitsAt(const FontLooks& looks, UINT dpi);
 
 WindowFonts CreateWindowFonts(const FontLooks& looks, UINT dpi, int textPoints);
+// The controls' font alone, for a window of the controls at a DPI of its own.
+HFONT CreateControlsFont(const FontLooks& looks, UINT dpi);
 void DeleteWindowFonts(const WindowFonts& fonts);
 
 }  // namespace roster

@@ -71,6 +71,7 @@ void OnCommand(WPARAM wParam) {
   const RunResult result = RunExtraction(MainDialogControls, Catalogue, History);
   ChangingRosterBox = false;
   ShowStatus(StatusText(result));
+  KeepAccount(result);
   SetFocus(GetDlgItem(MainDialog, kReportEdit));
   KeepRosterText();
 }

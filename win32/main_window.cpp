@@ -93,7 +93,7 @@ LRESULT OnCreate(HWND window) {
   MainWindow = window;
   MainMenu = GetMenu(window);
   WindowDpi = GetDpiForWindow(window);
-  const INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  const INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   // The bar comes first, so that the dialog can say at once that the
   // catalogue is missing.
@@ -188,6 +188,15 @@ LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
   SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   LayoutMainWindow();
+  return 0;
+}
+
+// A click on the status bar's first part, which counts what the last run
+// did, opens the list of it.
+LRESULT OnNotify(const NMHDR& notice) {
+  if (notice.hwndFrom == StatusBar && notice.code == NM_CLICK && reinterpret_cast<const NMMOUSE&>(notice).dwItemSpec == 0) {
+    OpenAccountList();
+  }
   return 0;
 }
 
@@ -302,7 +311,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITMENUPOPUP: EnableMenuItems(reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(reinterpret_cast<HDROP>(wParam));
-    case WM_NOTIFY: return 0;
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     default: break;
   }
   if (message == FindDialogMessage) {

@@ -155,6 +155,7 @@ bool CommandEnabled(int id) {
     case IDM_TEXT_LARGER: return TextPoints < kLargestTextPoints;
     case IDM_TEXT_SMALLER: return TextPoints > kSmallestTextPoints;
     case IDM_TEXT_STANDARD: return TextPoints != kStandardTextPoints;
+    case IDM_ACCOUNT_LIST: return HasAccount();
     default: return true;
   }
 }
@@ -192,6 +193,7 @@ void OnMenuCommand(int id) {
     case IDM_TEXT_LARGER: UseTextPoints(LargerTextPoints(TextPoints)); break;
     case IDM_TEXT_SMALLER: UseTextPoints(SmallerTextPoints(TextPoints)); break;
     case IDM_TEXT_STANDARD: UseTextPoints(kStandardTextPoints); break;
+    case IDM_ACCOUNT_LIST: OpenAccountList(); break;
     case IDM_HELP: ShowHelp(); break;
     case IDM_VERSION: ShowVersion(); break;
     default: break;

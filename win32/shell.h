@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "window/roster_history.h"
+#include "window/run_extraction.h"
 #include "window/settings_file.h"
 #include "window/status_text.h"
 #include "window/window_layout.h"
@@ -103,6 +104,14 @@ void GoToLine();
 // Both text boxes at `points`, made again at each DPI.
 void UseTextPoints(int points);
 void ShowVersion();
+
+// The list 「抽出の記録」 (win32/account_list_window.cpp): the account of
+// each run is kept (and shown at once when the list is open); the list
+// opens by Ctrl+L, the status bar's first part and the 表示 menu, once a
+// run has given an account.
+void KeepAccount(const RunResult& result);
+bool HasAccount();
+void OpenAccountList();
 
 // roster.ini: read before the window shows, written when it closes; false,
 // with what failed in `failure`, when no place took it.

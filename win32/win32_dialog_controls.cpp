@@ -57,6 +57,11 @@ void Win32DialogControls::ReplaceRange(int id, std::size_t start, std::size_t en
   Send(id, EM_SCROLLCARET, 0, 0);
 }
 
+void Win32DialogControls::Select(int id, std::size_t start, std::size_t end) {
+  Send(id, EM_SETSEL, start, static_cast<LPARAM>(end));
+  Send(id, EM_SCROLLCARET, 0, 0);
+}
+
 void Win32DialogControls::ReplaceSelection(int id, std::wstring_view text) {
   const std::wstring inserted(text);
   Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));

@@ -22,6 +22,7 @@ class Win32DialogControls final : public DialogControls {
   int SelectedComboEntry(int id) override;
   void ReplaceText(int id, std::wstring_view text, bool undoable) override;
   void ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) override;
+  void Select(int id, std::size_t start, std::size_t end) override;
   void ReplaceSelection(int id, std::wstring_view text) override;
   bool IsButtonChecked(int id) override;
   void AddComboEntry(int id, std::string_view text) override;

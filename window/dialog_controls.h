@@ -52,6 +52,10 @@ class DialogControls {
   // own undo nothing, the caret after the text and in view.
   virtual void ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) = 0;
 
+  // Selects the characters [start, end) of an edit control and scrolls
+  // them into view.
+  virtual void Select(int id, std::size_t start, std::size_t end) = 0;
+
   // Puts `text` in place of the selection (at the caret when nothing is
   // selected) as a paste does: one edit that the control's undo takes back.
   virtual void ReplaceSelection(int id, std::wstring_view text) = 0;

@@ -100,6 +100,13 @@ std::optional<std::size_t> RosterHistory::StepsBackToBeforeRun(std::size_t run) 
   return std::nullopt;
 }
 
+std::optional<std::size_t> RosterHistory::StepsForthToBeforeRun(std::size_t run) const {
+  for (std::size_t i = done_; i < steps_.size(); ++i) {
+    if (steps_[i].run == run) return i - done_;
+  }
+  return std::nullopt;
+}
+
 // Only undo steps go, the oldest first, and never the newest step: whole
 // steps over their bounds take the older typing with them, typing over its
 // own bounds goes only up to the first whole step.

@@ -66,6 +66,8 @@ class RosterHistory {
   // before run `run` is, when it is still held.
   std::size_t runs() const { return runs_; }
   std::optional<std::size_t> StepsBackToBeforeRun(std::size_t run) const;
+  // The same forth, when that text is behind a step undone.
+  std::optional<std::size_t> StepsForthToBeforeRun(std::size_t run) const;
 
  private:
   void Record(Step step, int64_t ms);

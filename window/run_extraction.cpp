@@ -75,6 +75,7 @@ void Run(DialogControls& dialog, const SkillCatalogue& catalogue, RosterHistory&
   result.summary = Extract(std::move(input), settings, catalogue, sink);
   // The step back is kept before the text goes, so that no failure loses it.
   history.Replaced(WideFromCp932(text), StepKind::kExtract);
+  result.run = history.runs();
   try {
     dialog.ReplaceText(kReportEdit, history.shown(), false);
   } catch (const std::bad_alloc&) {
@@ -112,6 +113,27 @@ std::optional<HistoryStep> UndoRosterStep(DialogControls& dialog, RosterHistory&
 
 std::optional<HistoryStep> RedoRosterStep(DialogControls& dialog, RosterHistory& history) {
   return Step(dialog, history, false);
+}
+
+std::optional<HistoryStep> ShowLineBeforeRun(DialogControls& dialog, RosterHistory& history, std::size_t run,
+                                             std::size_t line) {
+  Catch(dialog, history);
+  const std::optional<std::size_t> back = history.StepsBackToBeforeRun(run);
+  const std::optional<std::size_t> forth = back ? std::nullopt : history.StepsForthToBeforeRun(run);
+  if (!back && !forth) return std::nullopt;
+  for (std::size_t i = 0; i < back.value_or(0); ++i) history.Undo();
+  for (std::size_t i = 0; i < forth.value_or(0); ++i) history.Redo();
+  const std::wstring& text = history.shown();
+  dialog.ReplaceText(kReportEdit, text, false);
+  // Lines end at "\r\n" in the box, as they did for the run.
+  std::size_t start = 0;
+  for (std::size_t n = 1; n < line && start != std::wstring::npos; ++n) {
+    start = text.find(L"\r\n", start);
+    if (start != std::wstring::npos) start += 2;
+  }
+  if (start == std::wstring::npos) start = text.size();
+  dialog.Select(kReportEdit, start, std::min(text.find(L"\r\n", start), text.size()));
+  return HistoryStep{true, history.undoSteps(), StepKind::kExtract};
 }
 
 }  // namespace roster

@@ -27,6 +27,7 @@ struct RunResult {
   std::string groupKey;    // CP932: a group heading of the catalogue, which sorts nothing
   bool noSkillColumns = false;  // the catalogue is empty: the header has no skill columns
   bool outOfMemory = false;     // the run could not get the memory it needed: the box is as it was
+  std::size_t run = 0;          // the run's number in the history
 };
 
 // Reads the report box and the key and direction the dialog shows (once),
@@ -55,5 +56,12 @@ struct HistoryStep {
 };
 std::optional<HistoryStep> UndoRosterStep(DialogControls& dialog, RosterHistory& history);
 std::optional<HistoryStep> RedoRosterStep(DialogControls& dialog, RosterHistory& history);
+
+// Back to the text that run `run` read, a step at a time (typing since
+// undone, so that Ctrl+Y brings it and the report back), with its line
+// `line` (from 1) selected and in view; nothing when the history no longer
+// holds that text.
+std::optional<HistoryStep> ShowLineBeforeRun(DialogControls& dialog, RosterHistory& history, std::size_t run,
+                                             std::size_t line);
 
 }  // namespace roster

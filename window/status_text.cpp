@@ -59,6 +59,25 @@ StatusMessage FindStatusText(std::wstring_view what, std::optional<std::size_t> 
   return {quoted + L"を見つけました（" + std::to_wstring(*line) + L" 行目）", L"", L""};
 }
 
+std::wstring EventWords(LineEvent event) {
+  switch (event) {
+    case LineEvent::kReplaced: return L"同名の上の行";
+    case LineEvent::kNamesMerged: return L"別の名前が同じ名前に";
+    case LineEvent::kBlank: return L"空行";
+    case LineEvent::kHeader: return L"見出しの行";
+    case LineEvent::kNoSeparator: return L"読めない行（「|」がない）";
+    case LineEvent::kTooFewCells: return L"読めない行（欄が足りない）";
+    case LineEvent::kEmptyName: return L"読めない行（名前が空）";
+    case LineEvent::kNameShortened: return L"名前を短くした行";
+    case LineEvent::kExtraCells: return L"最後の欄の後ろを備考に残した行";
+    case LineEvent::kOddSkillCell: return L"技能の欄の幅が半端な行";
+    case LineEvent::kNumberOutOfRange: return L"大きすぎる数の行";
+    case LineEvent::kNameReadsAsHeader: return L"名前に「名前」を含む行";
+    case LineEvent::kFullWidthBars: return L"「｜」を区切りとして読んだ行";
+  }
+  return L"";
+}
+
 StatusMessage StatusText(const RunResult& result) {
   if (result.outOfMemory) return {L"メモリが足りないので抽出できませんでした", L"名簿は変わっていません", L""};
   const ExtractionSummary& s = result.summary;
@@ -67,21 +86,19 @@ StatusMessage StatusText(const RunResult& result) {
   std::wstring details;
   // Each kind of line that the report does not show as typed, in the
   // player's words; none that did not happen.
-  auto count = [&](std::size_t n, const wchar_t* what) {
-    if (n > 0) Join(details, L"、", what + std::to_wstring(n));
+  auto count = [&](LineEvent event) {
+    if (s.Count(event) > 0) Join(details, L"、", EventWords(event) + L" " + std::to_wstring(s.Count(event)));
   };
-  count(s.Count(LineEvent::kReplaced), L"同名の上の行 ");
-  count(s.Count(LineEvent::kNamesMerged), L"別の名前が同じ名前に ");
+  count(LineEvent::kReplaced);
+  count(LineEvent::kNamesMerged);
   if (s.skipped > 0) {
     Join(details, L"、",
          L"読めない行 " + std::to_wstring(s.skipped) + L"：" + std::to_wstring(s.firstSkippedLine) + L" 行目から");
   }
-  count(s.Count(LineEvent::kNameShortened), L"名前を短くした行 ");
-  count(s.Count(LineEvent::kNameReadsAsHeader), L"名前に「名前」を含む行 ");
-  count(s.Count(LineEvent::kOddSkillCell), L"技能の欄の幅が半端な行 ");
-  count(s.Count(LineEvent::kNumberOutOfRange), L"大きすぎる数の行 ");
-  count(s.Count(LineEvent::kExtraCells), L"最後の欄の後ろを備考に残した行 ");
-  count(s.Count(LineEvent::kFullWidthBars), L"「｜」を区切りとして読んだ行 ");
+  for (LineEvent event : {LineEvent::kNameShortened, LineEvent::kNameReadsAsHeader, LineEvent::kOddSkillCell,
+                          LineEvent::kNumberOutOfRange, LineEvent::kExtraCells, LineEvent::kFullWidthBars}) {
+    count(event);
+  }
   if (!details.empty()) message.text += L"（" + details + L"）";
   if (result.replaced.count > 0) {
     Join(message.note, L"。", ReplacedInShort(result.replaced) + L"：Ctrl+Z で戻せます");
@@ -115,6 +132,10 @@ StatusMessage StatusText(const HistoryStep& step) {
   }
   return {what + L"をやり直しました",
           (step.left > 0 ? L"あと " + left + L" 回やり直せます。" : std::wstring()) + L"Ctrl+Z で戻せます", L""};
+}
+
+StatusMessage RunGoneStatusText() {
+  return {L"その「抽出」の前の文章は、もう元に戻す履歴にありません", L"名簿は変わっていません", L""};
 }
 
 std::optional<StatusMessage> StatusText(const CatalogueSearch& search) {

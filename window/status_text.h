@@ -34,6 +34,10 @@ StatusMessage SavedStatusText(const std::wstring& name, bool utf8, std::size_t r
 // that there is none.
 StatusMessage FindStatusText(std::wstring_view what, std::optional<std::size_t> line);
 
+// What happened to a line, in a player's words, as the status bar counts
+// it and the list 「抽出の記録」 names it.
+std::wstring EventWords(LineEvent event);
+
 // After a run: the characters kept, then only what is not zero of the lines
 // repeated, made one, skipped, and of what was changed as it was read; the note names the characters replaced, and a key
 // that named nothing and so sorted nothing.
@@ -41,6 +45,10 @@ StatusMessage StatusText(const RunResult& result);
 
 // After Ctrl+Z or Ctrl+Y went through the history of runs.
 StatusMessage StatusText(const HistoryStep& step);
+
+// A row of 「抽出の記録」 chosen when the history no longer holds the text
+// that run read.
+StatusMessage RunGoneStatusText();
 
 // At the start, when no catalogue could be used: that the report has no
 // skill columns, and where the catalogue was looked for; nothing when one

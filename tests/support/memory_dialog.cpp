@@ -9,6 +9,7 @@ void MemoryDialog::Paste(int id, std::wstring text) {
   e.undo = std::move(e.text);
   e.text = std::move(text);
   e.caret = e.text.size();
+  e.anchor = e.caret;
 }
 
 void MemoryDialog::Paste(int id, std::string_view cp932) { Paste(id, WideFromCp932(cp932)); }
@@ -18,6 +19,7 @@ void MemoryDialog::Type(int id, std::wstring_view text) {
   e.undo = e.text;
   e.text.insert(e.caret, text);
   e.caret += text.size();
+  e.anchor = e.caret;
 }
 
 void MemoryDialog::ClickRadio(int id) {
@@ -32,6 +34,7 @@ void MemoryDialog::Undo(int id) {
   e.undo = std::move(e.text);  // undoing again redoes, as an edit control does
   e.text = std::move(previous);
   e.caret = e.text.size();
+  e.anchor = e.caret;
 }
 
 std::wstring MemoryDialog::ReadWideText(int id) { return edits_.at(id).text; }
@@ -51,6 +54,7 @@ void MemoryDialog::ReplaceText(int id, std::wstring_view text, bool undoable) {
   if (undoable) e.undo = std::move(e.text);
   e.text = std::move(replacement);
   e.caret = 0;
+  e.anchor = e.caret;
 }
 
 void MemoryDialog::ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) {
@@ -58,6 +62,13 @@ void MemoryDialog::ReplaceRange(int id, std::size_t start, std::size_t end, std:
   e.undo.reset();
   e.text.replace(start, end - start, text);
   e.caret = start + text.size();
+  e.anchor = e.caret;
+}
+
+void MemoryDialog::Select(int id, std::size_t start, std::size_t end) {
+  Edit& e = edits_.at(id);
+  e.anchor = start;
+  e.caret = end;
 }
 
 void MemoryDialog::ReplaceSelection(int id, std::wstring_view text) { Type(id, text); }

@@ -18,6 +18,7 @@ class MemoryDialog final : public DialogControls {
   struct Edit {
     std::wstring text;
     std::size_t caret = 0;
+    std::size_t anchor = 0;  // where the selection up to the caret starts
     std::optional<std::wstring> undo;  // the text before the last undoable edit
     bool unlimited = false;
   };
@@ -43,6 +44,7 @@ class MemoryDialog final : public DialogControls {
   int SelectedComboEntry(int id) override;
   void ReplaceText(int id, std::wstring_view text, bool undoable) override;
   void ReplaceRange(int id, std::size_t start, std::size_t end, std::wstring_view text) override;
+  void Select(int id, std::size_t start, std::size_t end) override;
   void ReplaceSelection(int id, std::wstring_view text) override;
   bool IsButtonChecked(int id) override;
   void AddComboEntry(int id, std::string_view text) override;

@@ -575,6 +575,68 @@ TEST_F(GuiTest, StatusBarSaysWhatExtractDid) {
   for (const char* part : {"Zo?", "L?a", "Lea", " p ?", " q ?"}) EXPECT_NE(report.find(part), std::string::npos) << part;
 }
 
+// After 「抽出」 of a roster holding every kind of event, the status bar
+// counts each; Ctrl+L opens 「抽出の記録」, a row per event in a font with
+// every glyph; a row chosen by the keyboard brings the pasted text back with
+// its line selected, Ctrl+Y the report. A click on the bar's first part
+// opens the list again, and Esc closes it.
+TEST_F(GuiTest, TheListOfWhatExtractDid) {
+  const RosterWindow& w = *window_;
+  HWND box = w.Control(kReportEdit);
+  const std::vector<std::wstring> lines = {
+      L"ジョン・ハート|人間男|３　　|30/0|1| 全力 3 けんじ 兄", L"レオン・ハート|人間男|３　　|30/0|1| 全力 2 みき 弟",
+      L"アルス|人間男||31/0|5/5/4/0|全力魔撃 12 たかし 前衛|盾持ち", L"タロウ|人間男|３", L"――第12回セッション後の記録――",
+      L"イ｜人間男｜３｜31/0｜5/5/4/0｜全力 1 x", L"A|人間男||1/1|1| 1 p", L"B|人間男||2147483648/1|1| 1 p",
+      L"名 前|人間男||1/1|1| 1 p", L"A|人間女|3 1|1/1|1| 2 q", L"　|人間||1/1|1| 1 p"};
+  std::wstring pasted;
+  for (const std::wstring& line : lines) pasted += line + L"\r\n";
+  w.SetWideText(box, pasted);
+  w.Click(kExtractButton);
+  const std::wstring report = w.WideText(box);
+  EXPECT_EQ(w.WideText(w.statusBar()),
+            L"6 人を抽出しました（同名の上の行 1、別の名前が同じ名前に 1、読めない行 3：4 行目から、名前を短くした行 1、"
+            L"名前に「名前」を含む行 1、技能の欄の幅が半端な行 1、大きすぎる数の行 1、最後の欄の後ろを備考に残した行 1、"
+            L"「｜」を区切りとして読んだ行 1）");
+  HWND list = nullptr;
+  const auto opens = [&] { return WaitFor([&] { return (list = FindWindowW(L"rosteraccount", nullptr)) != nullptr && IsWindowVisible(list); }); };
+  w.Press({VK_CONTROL, 'L'});
+  ASSERT_TRUE(opens()) << "Ctrl+L opened no list";
+  std::vector<std::string> numbers, starts, firstWhat;
+  std::string missing;
+  for (const auto& a : w.Probe({"account"})) {
+    if (a[0] == "row" && a.size() == 4) {
+      numbers.push_back(a[1]);
+      starts.push_back(a[3]);
+      if (firstWhat.empty()) firstWhat.push_back(a[2]);
+    }
+    if (a[0] == "font") missing = a.back();
+  }
+  EXPECT_EQ(numbers, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
+  EXPECT_EQ(starts.size() > 4 ? starts[4] : "", Utf8FromWide(lines[4]));
+  EXPECT_EQ(firstWhat, std::vector<std::string>{"別の名前が同じ名前に：ジョン・ハート と 2 行目の レオン・ハート → ン・ハート"});
+  EXPECT_EQ(missing, "0") << "characters the list's font has no glyph for";
+  HWND view = GetWindow(list, GW_CHILD);
+  w.Press({VK_END});
+  EXPECT_TRUE(WaitFor([&] { return SendMessageW(view, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 10; }));
+  w.Press({VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return w.WideText(box) == pasted; })) << "Enter went back to no pasted text";
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(list); }));
+  const auto lastLine = static_cast<WORD>(pasted.size() - 2 - lines.back().size());
+  EXPECT_EQ(w.Send(box, EM_GETSEL, 0, 0), MAKELRESULT(lastLine, lastLine + lines.back().size()));
+  w.Send(w.main(), WM_COMMAND, MAKEWPARAM(IDM_REDO, 0), 0);
+  EXPECT_EQ(w.WideText(box), report);
+
+  RECT bar = {};
+  GetWindowRect(w.statusBar(), &bar);
+  SetForegroundWindow(w.main());
+  SetCursorPos(bar.left + 20, (bar.top + bar.bottom) / 2);
+  INPUT click[2] = {{INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}}, {INPUT_MOUSE, {.mi = {0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
+  SendInput(2, click, sizeof(INPUT));
+  ASSERT_TRUE(opens()) << "a click on the status bar opened no list";
+  w.Press({VK_ESCAPE});
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(list); })) << "Esc left the list open";
+}
+
 TEST_F(GuiTest, ExtractRunsWhateverTheNotificationCode) {
   window_->SetText(window_->Control(kReportEdit), SampleRoster());
   window_->Send(window_->dialog(), WM_COMMAND, MAKEWPARAM(kExtractButton, 0x1234), 0);

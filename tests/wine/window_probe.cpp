@@ -24,6 +24,10 @@
 //                                  for each command; bar TEXT per menu
 //   sysmenu                        sysmenu TEXT: the system menu's last item;
 //                                  icons BIG SMALL: 1 for each the window has
+//   account                        the list 「抽出の記録」, when open: row
+//                                  LINE WHAT START per row; font FACE MISSING:
+//                                  its font, and the characters of its rows
+//                                  and headings it has no glyph for
 //
 // One answer of measure a line, words separated by tabs:
 //   dpi N                          the DPI the program sees
@@ -260,6 +264,46 @@ void Drop(const std::vector<std::string>& files) {
   SendMessageW(MainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
+void ReportAccountList(std::ostringstream& out) {
+  HWND list = FindWindowW(L"rosteraccount", nullptr);
+  HWND view = list != nullptr ? GetWindow(list, GW_CHILD) : nullptr;
+  if (view == nullptr) return;
+  std::wstring everything;
+  const auto rows = static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < rows; ++row) {
+    out << "row";
+    for (int column = 0; column < 3; ++column) {
+      wchar_t text[512] = {};
+      LVITEMW item = {};
+      item.iSubItem = column;
+      item.pszText = text;
+      item.cchTextMax = 512;
+      SendMessageW(view, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      out << "\t" << Utf8(text);
+      everything += text;
+    }
+    out << "\n";
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageW(view, LVM_GETHEADER, 0, 0));
+  for (int column = 0; column < 3; ++column) {
+    wchar_t text[64] = {};
+    HDITEMW item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    everything += text;
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, FontOf(view));
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  std::vector<WORD> glyphs(everything.size());
+  GetGlyphIndicesW(dc, everything.data(), static_cast<int>(everything.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+  DeleteDC(dc);
+  out << "font\t" << Utf8(face) << "\t" << std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) << "\n";
+}
+
 void Run(std::ostringstream& out, const std::vector<std::string>& command) {
   const std::string& verb = command[0];
   if (verb == "measure") {
@@ -292,6 +336,8 @@ void Run(std::ostringstream& out, const std::vector<std::string>& command) {
       GetMenuStringW(popup, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
       out << "item\t" << id << "\t" << ((GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0) << "\t" << Utf8(text) << "\n";
     }
+  } else if (verb == "account") {
+    ReportAccountList(out);
   } else if (verb == "sysmenu") {
     HMENU menu = GetSystemMenu(MainWindow(), FALSE);
     wchar_t text[128] = {};
