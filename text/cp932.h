@@ -10,11 +10,11 @@
 
 namespace roster {
 
-inline bool IsLeadByte(unsigned char b) {
+constexpr bool IsLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-inline bool IsTrailByte(unsigned char b) {
+constexpr bool IsTrailByte(unsigned char b) {
   return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 

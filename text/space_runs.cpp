@@ -1,5 +1,10 @@
 #include "text/space_runs.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "text/cp932.h"
 #include "text/strings.h"
 
@@ -119,37 +124,107 @@ void SplitByTheRules(std::string_view tail, TailItems& out) {
   ruled.Finish();
 }
 
+// What the walk does at a character, looked up by the character's first
+// two bytes: in the low bits the step to the next character in an item (2
+// for a double-byte character, 1 for a single byte, 0 at " ", "　", "|" and
+// a stray lead byte), in the high bits the same step where a " " before
+// another word is a step too. One look-up a character keeps the walk over
+// long remarks short.
+constexpr unsigned kWordShift = 2;
+constexpr unsigned kItemStep = (1u << kWordShift) - 1;
+
+constexpr std::size_t PairIndex(unsigned first, unsigned second) {
+  return std::endian::native == std::endian::little ? first | second << 8 : first << 8 | second;
+}
+
+constexpr std::array<unsigned char, 65536> kSteps = [] {
+  std::array<unsigned char, 65536> table{};
+  for (unsigned first = 0; first < 256; ++first) {
+    for (unsigned second = 0; second < 256; ++second) {
+      unsigned step = 0;
+      if (first == ' ') {
+        // Only the step over a single " ": another space or a lead byte
+        // that may make "　" ends the words.
+        if (second != ' ' && second != 0x81) step = 1u << kWordShift;
+      } else if (first == '|') {
+      } else if (!IsLeadByte(static_cast<unsigned char>(first))) {
+        step = 1 | 1u << kWordShift;
+      } else if (IsTrailByte(static_cast<unsigned char>(second)) && !(first == 0x81 && second == 0x40)) {
+        step = 2 | 2u << kWordShift;
+      }
+      table[PairIndex(first, second)] = static_cast<unsigned char>(step);
+    }
+  }
+  return table;
+}();
+
+unsigned StepAt(const unsigned char* bytes, std::size_t pos) {
+  std::uint16_t pair;
+  std::memcpy(&pair, bytes + pos, sizeof pair);
+  return kSteps[pair];
+}
+
+constexpr std::size_t kNeedsTheRules = std::string_view::npos;
+
+// Where the item at `pos` ends: at the next " " or "　" (its length in
+// `spaceLength`), or at the end of the tail. kNeedsTheRules for a "|" or a
+// stray lead byte before it.
+std::size_t ItemEnd(const unsigned char* bytes, std::size_t pos, std::size_t size, std::size_t& spaceLength) {
+  for (;;) {
+    while (pos + 1 < size) {
+      const unsigned step = StepAt(bytes, pos) & kItemStep;
+      if (step == 0) break;
+      pos += step;
+    }
+    if (pos == size) break;
+    const unsigned char c = bytes[pos];
+    if (c == ' ') {
+      spaceLength = 1;
+      return pos;
+    }
+    if (c == '|') return kNeedsTheRules;
+    if (IsLeadByte(c)) {
+      if (pos + 1 == size || !IsTrailByte(bytes[pos + 1])) return kNeedsTheRules;
+      spaceLength = 2;  // "　", the one pair with a trail byte that stops the walk
+      return pos;
+    }
+    ++pos;  // the tail's last byte, a character of its own
+  }
+  spaceLength = 0;
+  return pos;
+}
+
+// Where the words from `pos` on stop being apart by single " ": they are
+// then one item of the rest as they stand, and the collector takes them
+// at once.
+std::size_t WordsEnd(const unsigned char* bytes, std::size_t pos, std::size_t size, std::size_t& spaceLength) {
+  while (pos + 1 < size) {
+    const unsigned step = StepAt(bytes, pos) >> kWordShift;
+    if (step == 0) break;
+    pos += step;
+  }
+  if (pos < size && bytes[pos] == ' ') {
+    spaceLength = 1;
+    return pos;
+  }
+  return ItemEnd(bytes, pos, size, spaceLength);
+}
+
 }  // namespace
 
 void SplitTail(std::string_view tail, TailItems& out) {
   // One pass over a tail with no "|" of its own and no stray lead byte: the
   // items are then the runs between runs of spaces. Remarks make the tail
-  // long, so each item is walked in a tight loop of its own.
+  // long; their words, mostly apart by one " ", are walked without a stop.
   const auto* bytes = reinterpret_cast<const unsigned char*>(tail.data());
   const std::size_t size = tail.size();
   TailCollector items(out);
   std::size_t pos = 0;
-  for (;;) {
+  for (int taken = 0;; ++taken) {
     const std::size_t itemStart = pos;
     std::size_t spaceLength = 0;
-    while (pos < size) {
-      const unsigned char c = bytes[pos];
-      if (IsLeadByte(c)) {
-        if (pos + 1 == size || !IsTrailByte(bytes[pos + 1])) return SplitByTheRules(tail, out);
-        if (c == 0x81 && bytes[pos + 1] == 0x40) {
-          spaceLength = 2;  // "　"
-          break;
-        }
-        pos += 2;
-      } else if (c == ' ') {
-        spaceLength = 1;
-        break;
-      } else if (c == '|') {
-        return SplitByTheRules(tail, out);
-      } else {
-        ++pos;
-      }
-    }
+    pos = taken < 3 ? ItemEnd(bytes, pos, size, spaceLength) : WordsEnd(bytes, pos, size, spaceLength);
+    if (pos == kNeedsTheRules) return SplitByTheRules(tail, out);
     items.Take(tail.substr(itemStart, pos - itemStart));
     if (pos == size) break;
     // The run of spaces after the item, which ends it.
