@@ -137,7 +137,9 @@ constexpr std::size_t PairIndex(unsigned first, unsigned second) {
   return std::endian::native == std::endian::little ? first | second << 8 : first << 8 | second;
 }
 
-constexpr std::array<unsigned char, 65536> kSteps = [] {
+// Filled when the program starts: too many steps for a compiler to
+// evaluate as a constant.
+const std::array<unsigned char, 65536> kSteps = [] {
   std::array<unsigned char, 65536> table{};
   for (unsigned first = 0; first < 256; ++first) {
     for (unsigned second = 0; second < 256; ++second) {
