@@ -72,6 +72,7 @@ RECT WorkArea();
 // The status bar's parts, texts and tooltip; ShowStatus keeps `message` for
 // a new layout.
 void ShowStatus(const StatusMessage& message);
+const StatusMessage& ShownStatus();
 void LayoutStatusParts();
 
 // The roster box takes Ctrl+Z and Ctrl+Y through its one history, and

@@ -22,6 +22,8 @@ int TextWidth(const std::wstring& text) {
 
 }  // namespace
 
+const StatusMessage& ShownStatus() { return Shown; }
+
 void ShowStatus(const StatusMessage& message) {
   Shown = message;
   LayoutStatusParts();

@@ -121,6 +121,10 @@ void RestoreRosterText() {
     ChangingRosterBox = true;
     MainDialogControls.ReplaceText(kReportEdit, History.shown(), false);
     ChangingRosterBox = false;
+    // Said in place of the first words only: a missing catalogue stays named.
+    const std::wstring& text = History.shown();
+    const std::size_t lines = text.empty() ? 0 : std::count(text.begin(), text.end(), L'\n') + (text.back() != L'\n');
+    if (ShownStatus() == StartStatusText()) ShowStatus(StartStatusText(lines));
   }
 }
 

@@ -45,7 +45,11 @@ std::wstring TooltipText(const StatusMessage& message) {
   return text;
 }
 
-StatusMessage StartStatusText() { return {L"名簿を貼り付けて「抽出」（F5）を押してください", L"", L""}; }
+StatusMessage StartStatusText(std::size_t keptLines) {
+  if (keptLines == 0) return {L"名簿を貼り付けて「抽出」（F5）を押してください", L"", L""};
+  return {L"前回の名簿を戻しました（" + std::to_wstring(keptLines) + L" 行）", L"",
+          L"「抽出」（F5）で並べ直せます。名簿は終わるときに roster-box.txt に残ります"};
+}
 
 StatusMessage SavedStatusText(const std::wstring& name, bool utf8, std::size_t replaced) {
   StatusMessage message{L"「" + name + L"」に保存しました（" + (utf8 ? L"UTF-8" : L"Shift_JIS") + L"）", L"", L""};

@@ -23,8 +23,9 @@ struct StatusMessage {
 // The text, the note and the details, each on lines of their own.
 std::wstring TooltipText(const StatusMessage& message);
 
-// At the start, for a newcomer: what to do.
-StatusMessage StartStatusText();
+// At the start, for a newcomer: what to do; or, when the roster box kept
+// from the last time came back, that it did and how many lines it holds.
+StatusMessage StartStatusText(std::size_t keptLines = 0);
 
 // After the roster box was saved to the file `name`, in UTF-8 or CP932
 // with `replaced` characters made "?".

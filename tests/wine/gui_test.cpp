@@ -1127,6 +1127,7 @@ TEST(Settings, KeptFromOneRunToTheNext) {
     EXPECT_EQ(w->Send(w->Control(kAscendingRadio), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(w->WideText(w->Control(kMemoEdit)), memo);
     EXPECT_EQ(w->WideText(w->Control(kReportEdit)), roster);
+    EXPECT_EQ(w->WideText(w->statusBar()), L"前回の名簿を戻しました（1 行）");
     EXPECT_EQ(w->Send(w->Control(kReportEdit), EM_GETSEL, 0, 0), 0);
     EXPECT_EQ(PlaceIn(nullptr, w->main()), placed);
     w->SetWideText(w->Control(kReportEdit), ended);
