@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pipeline/run_notes.h"
@@ -46,15 +47,12 @@ class Destination {
       : file_(std::move(file)), name_(std::move(name)), form_(form), terminal_(terminal), strict_(strict),
         holding_(strict && !file_) {
     if (terminal_) form_ = {TextEncoding::kUtf8, 0};
-    if (form_.byteOrderMark > 0) {
-      const bool utf8 = form_.encoding == TextEncoding::kUtf8;
-      Put(utf8 ? "\xEF\xBB\xBF" : form_.encoding == TextEncoding::kUtf16LittleEndian ? "\xFF\xFE" : "\xFE\xFF");
-    }
   }
 
   // Writes CP932 text converted to the destination's form.
   void Write(std::string_view cp932) {
     if (!error_.empty()) return;
+    PutByteOrderMark();
     ConversionLoss loss;
     const std::string bytes = TextFromCp932(cp932, form_, &loss);
     // Lines are counted only where bytes may fail to convert, off the
@@ -77,6 +75,7 @@ class Destination {
   // (a closed pipe, as after head(1)) wanted no more: that ends the program
   // without a word, as it would sort(1).
   std::optional<int> Finish() {
+    PutByteOrderMark();
     const std::string unconverted =
         Counted(unconverted_, "byte was", "bytes were") +
         " no Shift_JIS (CP932) character (a name cut inside a character, or such bytes in the input or the catalogue)";
@@ -101,6 +100,14 @@ class Destination {
     return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
   }
 
+  // The mark goes first, once something is written: a run that ends
+  // before its report writes nothing at all.
+  void PutByteOrderMark() {
+    if (form_.byteOrderMark == 0 || std::exchange(markPut_, true)) return;
+    const bool utf8 = form_.encoding == TextEncoding::kUtf8;
+    Put(utf8 ? "\xEF\xBB\xBF" : form_.encoding == TextEncoding::kUtf16LittleEndian ? "\xFF\xFE" : "\xFE\xFF");
+  }
+
   void Put(std::string_view bytes) {
     if (!error_.empty() || bytes.empty()) return;
     if (holding_) {
@@ -119,6 +126,7 @@ class Destination {
   bool terminal_;
   bool strict_;
   bool holding_;          // standard output under --strict: the report waits in `pending_`
+  bool markPut_ = false;
   std::string pending_;
   std::string error_;
   std::size_t unconverted_ = 0;
@@ -341,6 +349,10 @@ int Run(const std::vector<std::string>& arguments) {
   // The run takes the text: a large roster is never held twice.
   OutputSink sink(*destination);
   const ExtractionSummary summary = Extract(std::move(input.text), settings, catalogue, sink);
+  if (summary.textChanged) {
+    destination->Abandon();
+    return Fail(kExitTrouble, "cannot read " + input.mapped + ": " + kChangedWhileRead);
+  }
   if (!options.quiet) WriteWarnings(summary, input);
   if (options.strict && WarningCount(summary) > 0) {
     destination->Abandon();

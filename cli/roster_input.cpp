@@ -57,6 +57,10 @@ std::optional<InputFailure> ReadEach(const std::vector<std::string>& inputs, Enc
     }
     const std::string_view bytes = input.text.View().substr(start);
     const TextReading reading = ReadText(bytes, Forced(encoding));
+    // A mapped file cut under the scan reads as zeros: it is named as
+    // changed, not as a text that holds them.
+    if (!input.text.Intact()) return InputFailure{2, "cannot read " + name + ": " + kChangedWhileRead};
+    if (input.text.Mapped()) input.mapped = name;
     if (reading.problem != TextProblem::kNone) {
       const bool forcible = reading.problem == TextProblem::kDoubt || reading.problem == TextProblem::kUtf8Line;
       return InputFailure{1, name + ":" + std::to_string(reading.problemLine) + ": " + reading.DescribeProblem() +

@@ -25,6 +25,8 @@ struct RosterInput {
   // none holds more than ASCII).
   TextForm form;
   bool bareLf = false;
+  // The input whose file the text maps, which may change under the run.
+  std::string mapped;
 
   // "FILE:LINE" for a line of the text, counted from 1 at the top.
   std::string Where(std::size_t line) const;

@@ -461,6 +461,7 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
   if (!split) {
     Part whole = CollectPart(input, text, bareLf, memory);
     ExtractionSummary summary = Finished(whole);
+    summary.textChanged = !input.Intact();
     return {std::move(whole.roster), std::move(summary)};
   }
   std::optional<Part> lower;
@@ -475,6 +476,8 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
     worker.Join();
     Merge(*lower, std::move(upper));
   }
+  // The join read the upper lines last: from here on the text is not read.
+  lower->summary.textChanged = !input.Intact();
   return {std::move(lower->roster), std::move(lower->summary)};
 }
 

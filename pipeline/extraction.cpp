@@ -46,6 +46,11 @@ ExtractionSummary ExtractSplit(InputText text, const ExtractionSettings& setting
   const Collected collected = During("collecting the characters", [&] {
     return Collect(std::move(text), settings.bareLfEndsLine, split, memory);
   });
+  if (collected.summary.textChanged) {
+    ExtractionSummary changed;
+    changed.textChanged = true;
+    return changed;
+  }
   const bool twoParts = split.has_value();
   const std::pmr::vector<uint32_t> order = During("sorting", [&] {
     return Order(collected.roster, ResolveSortKey(settings.key, catalogue), settings.descending, twoParts, memory);

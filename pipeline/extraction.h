@@ -81,6 +81,10 @@ struct ExtractionSummary {
   std::size_t firstSkippedLine = 0;  // counted from 1 at the top; 0 when none was skipped
   std::array<std::size_t, kLineEventKinds> counts{};
   std::vector<LineEntry> entries;  // by line, then in the order met; at most kMaxLineEntries
+  // The text's file changed while the run read it (a mapped file cut or
+  // rewritten by another program): the run wrote nothing to the sink and
+  // tells nothing else. A text that the run was given in memory never has.
+  bool textChanged = false;
 
   std::size_t Count(LineEvent event) const { return counts[static_cast<std::size_t>(event)]; }
 
@@ -113,7 +117,8 @@ class OutOfMemory : public std::bad_alloc {
 // against the catalogue) and the direction, and writes the header built
 // from the catalogue and one row per character to `sink`. The run takes the
 // text: it gives back the memory of the lines it has read as it goes, and
-// lets the text go before the report is written.
+// lets the text go before the report is written; a text whose file changed
+// meanwhile gives no report (`textChanged`).
 ExtractionSummary Extract(InputText text, const ExtractionSettings& settings, const SkillCatalogue& catalogue,
                           ReportSink& sink);
 

@@ -34,7 +34,8 @@ struct Collected {
 // Collects the characters of `text`, in two halves at once when it is cut
 // at `split` (which must be the start of a line), on the run's `memory`. The text is
 // read here and nowhere else: its memory is given back as the walk leaves
-// it, and it is gone when this returns.
+// it, and it is gone when this returns; the summary tells whether its file
+// changed while it was read (`textChanged`).
 Collected Collect(InputText text, bool bareLf, std::optional<std::size_t> split, std::pmr::memory_resource& memory);
 
 // The positions of the roster's records in report order; a long roster is

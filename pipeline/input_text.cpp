@@ -1,5 +1,5 @@
-// The text of one run read into memory of its own, over the few file calls
-// of platform.h.
+// The text of one run, mapped or read into memory of its own, over the few
+// file calls of platform.h.
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -9,7 +9,6 @@
 #include "pipeline/input_text.h"
 #include "pipeline/large_page_memory.h"
 #include "platform/platform.h"
-#include "pipeline/large_page_memory.h"
 
 namespace roster {
 namespace {
@@ -18,9 +17,7 @@ struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-constexpr const char* kChanged = "it changed while it was read (read it again once it is saved)";
-
-// A file of this size or more is read in two parts.
+// A file of this size or more is read in two parts, or mapped.
 constexpr std::size_t kPartsFrom = std::size_t{1} << 20;
 // Room that a stream is read into beyond what it said it holds.
 constexpr std::size_t kGrowth = std::size_t{1} << 16;
@@ -42,6 +39,8 @@ InputText& InputText::operator=(InputText&& other) noexcept {
   data_ = std::exchange(other.data_, nullptr);
   size_ = std::exchange(other.size_, 0);
   capacity_ = std::exchange(other.capacity_, 0);
+  mapping_ = std::exchange(other.mapping_, std::nullopt);
+  changed_ = std::exchange(other.changed_, false);
   return *this;
 }
 
@@ -81,6 +80,16 @@ bool InputText::AppendStream(std::FILE* file, std::size_t expected, std::string*
   }
 }
 
+void InputText::Own(std::size_t keep) {
+  if (!mapping_) return;
+  const std::string_view mapped = mapping_->View().substr(0, keep);
+  Reserve(mapped.size() + 2);
+  if (!mapped.empty()) std::memcpy(data_, mapped.data(), mapped.size());
+  size_ = mapped.size();
+  changed_ = changed_ || !mapping_->Intact();
+  mapping_.reset();
+}
+
 bool InputText::AppendFile(const std::string& name, std::string* error, const RunParts& runParts) {
   errno = 0;
   std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(name));
@@ -88,9 +97,12 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
     if (error) *error = OpenFailure();
     return false;
   }
-  const std::size_t start = size_;
   const FileStamp before = StampOf(file.get());
   const std::size_t expected = before.size;
+  // Mapped, a large roster is read where it lies: no fresh memory to fill.
+  if (expected >= kPartsFrom && size_ == 0 && !mapping_ && (mapping_ = FileMapping::Of(file.get()))) return true;
+  Own(std::string_view::npos);
+  const std::size_t start = size_;
   if (expected < kPartsFrom) {
     if (!AppendStream(file.get(), expected, error)) return false;
   } else if (!ReadInParts(file.get(), expected, error, runParts)) {
@@ -100,7 +112,7 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
   // A file that an editor cuts or rewrites while it is read gives bytes of
   // no one state: it is named, not read.
   if (StampOf(file.get()) != before || (expected > 0 && size_ - start != expected)) {
-    if (error) *error = kChanged;
+    if (error) *error = kChangedWhileRead;
     size_ = start;
     return false;
   }
@@ -139,16 +151,19 @@ bool InputText::ReadInParts(std::FILE* file, std::size_t expected, std::string* 
 
 bool InputText::AppendStandardInput(std::string* error) {
   UseBinaryMode(stdin);
+  Own(std::string_view::npos);
   return AppendStream(stdin, 0, error);
 }
 
 void InputText::Append(std::string_view bytes) {
+  Own(std::string_view::npos);
   Reserve(size_ + bytes.size());
   if (!bytes.empty()) std::memcpy(data_ + size_, bytes.data(), bytes.size());
   size_ += bytes.size();
 }
 
 void InputText::ReplaceFrom(std::size_t from, std::string_view bytes) {
+  Own(from);
   size_ = std::min(from, size_);
   Append(bytes);
 }
@@ -158,6 +173,7 @@ void InputText::ReleasePart(std::string_view part) const {
 }
 
 void InputText::Release() {
+  mapping_.reset();
   if (data_ != nullptr) InputMemory().deallocate(data_, capacity_, 1);
   data_ = nullptr;
   size_ = capacity_ = 0;

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
-#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace roster {
@@ -104,6 +104,51 @@ FileStamp StampOf(std::FILE* file);
 // at the file's end. False, with the reason, on an error.
 bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error);
 
+// An open regular file mapped read-only, its pages read in at once, so that
+// a run reads the file where it lies instead of copying it. A file that
+// another program cuts while it is mapped never ends the program with a
+// signal: what lies past its new end reads as zeros from then on, and
+// Intact() says so. While a mapping stands, the process's one handler for
+// such faults (SIGBUS on POSIX systems) knows its range.
+class FileMapping {
+ public:
+  // All of an open regular file; nothing where the system maps none (on
+  // Windows, which reads files instead; a pipe, an empty file).
+  static std::optional<FileMapping> Of(std::FILE* file);
+
+  FileMapping(FileMapping&& other) noexcept { *this = std::move(other); }
+  FileMapping& operator=(FileMapping&& other) noexcept {
+    if (this == &other) return *this;
+    Unmap();
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    descriptor_ = std::exchange(other.descriptor_, -1);
+    range_ = std::exchange(other.range_, -1);
+    stamp_ = other.stamp_;
+    return *this;
+  }
+  FileMapping(const FileMapping&) = delete;
+  FileMapping& operator=(const FileMapping&) = delete;
+  ~FileMapping() { Unmap(); }
+
+  std::string_view View() const { return {data_, size_}; }
+  // Whether all that was read of it is the file as it was mapped: nothing
+  // was read past a new end, and its size and time of change are as they
+  // were.
+  bool Intact() const;
+
+ private:
+  FileMapping(const char* data, std::size_t size, int descriptor, int range, FileStamp stamp)
+      : data_(data), size_(size), descriptor_(descriptor), range_(range), stamp_(stamp) {}
+  void Unmap();
+
+  const char* data_ = nullptr;
+  std::size_t size_ = 0;
+  int descriptor_ = -1;  // the file, kept open to tell its stamp
+  int range_ = -1;       // where the fault handler keeps the mapping's range
+  FileStamp stamp_;
+};
+
 // Makes a standard stream pass bytes unchanged.
 void UseBinaryMode(std::FILE* stream);
 
@@ -151,7 +196,7 @@ std::string IoFailure();
 void PreferLargePages(void* data, std::size_t bytes);
 
 // Gives back the memory of the pages that lie wholly inside `bytes`; read
-// again, they hold zeros.
+// again, they hold zeros (the file's bytes, in a FileMapping).
 void ReleasePages(const void* data, std::size_t bytes);
 
 // ---- Command line and terminal -------------------------------------------

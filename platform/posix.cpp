@@ -21,12 +21,18 @@
 namespace roster {
 std::FILE* OpenForReading(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
 
-FileStamp StampOf(std::FILE* file) {
+namespace {
+
+FileStamp StampOfDescriptor(int descriptor) {
   struct stat info {};
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) return {};
   return {static_cast<std::size_t>(info.st_size),
           static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
+
+}  // namespace
+
+FileStamp StampOf(std::FILE* file) { return StampOfDescriptor(fileno(file)); }
 
 bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size, std::size_t& got, std::string* error) {
   got = 0;
@@ -44,6 +50,96 @@ bool ReadAt(std::FILE* file, std::uint64_t offset, char* data, std::size_t size,
 }
 
 void UseBinaryMode(std::FILE*) {}
+
+namespace {
+
+// The mapped files' ranges, for the SIGBUS handler: the one piece of state
+// that the whole process shares outside the shell. A file cut while mapped
+// faults on the pages past its new end; the handler puts zeros there and
+// marks the range, where a longjmp would skip destructors.
+struct MappedRange {
+  std::atomic<bool> taken{false};
+  std::atomic<std::uintptr_t> begin{0}, end{0};  // begin 0: none
+  std::atomic<bool> cut{false};
+};
+MappedRange mappedRanges[16];
+struct sigaction busActionBefore {};
+std::uintptr_t mappedPage = 4096;  // the page size, read before the handler stands
+
+void FaultInMapping(int signal, siginfo_t* info, void*) {
+  const auto at = reinterpret_cast<std::uintptr_t>(info->si_addr);
+  for (MappedRange& range : mappedRanges) {
+    const std::uintptr_t begin = range.begin.load();
+    const std::uintptr_t end = range.end.load();
+    if (begin == 0 || at < begin || at >= end) continue;
+    // Zeros from the page that faulted to the end, in one go: the rest of
+    // the cut faults no more.
+    const std::uintptr_t page = at & ~(mappedPage - 1);
+    void* zeros = mmap(reinterpret_cast<void*>(page), end - page, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    if (zeros == MAP_FAILED) break;
+    range.cut = true;
+    return;
+  }
+  // Not a mapped file's fault: the signal does what it did before.
+  sigaction(signal, &busActionBefore, nullptr);
+  raise(signal);
+}
+
+int KeepRange(const void* data, std::size_t bytes) {
+  static const bool installed = [] {
+    mappedPage = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    struct sigaction action {};
+    action.sa_sigaction = FaultInMapping;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_SIGINFO;
+    return sigaction(SIGBUS, &action, &busActionBefore) == 0;
+  }();
+  if (!installed) return -1;
+  for (MappedRange& range : mappedRanges) {
+    bool free = false;
+    if (!range.taken.compare_exchange_strong(free, true)) continue;
+    const auto begin = reinterpret_cast<std::uintptr_t>(data);
+    range.cut = false;
+    range.end = (begin + bytes + mappedPage - 1) & ~(mappedPage - 1);
+    range.begin = begin;
+    return static_cast<int>(&range - mappedRanges);
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::optional<FileMapping> FileMapping::Of(std::FILE* file) {
+  const FileStamp stamp = StampOf(file);
+  if (stamp.size == 0) return std::nullopt;
+  const int descriptor = dup(fileno(file));
+  if (descriptor < 0) return std::nullopt;
+  void* data = mmap(nullptr, stamp.size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+  const int range = data == MAP_FAILED ? -1 : KeepRange(data, stamp.size);
+  if (range < 0) {
+    if (data != MAP_FAILED) munmap(data, stamp.size);
+    close(descriptor);
+    return std::nullopt;
+  }
+  return FileMapping(static_cast<const char*>(data), stamp.size, descriptor, range, stamp);
+}
+
+bool FileMapping::Intact() const {
+  return range_ < 0 || (!mappedRanges[range_].cut && StampOfDescriptor(descriptor_) == stamp_);
+}
+
+void FileMapping::Unmap() {
+  if (range_ < 0) return;
+  MappedRange& range = mappedRanges[range_];
+  range.begin = 0;
+  range.end = 0;
+  munmap(const_cast<char*>(data_), size_);
+  range.taken = false;
+  close(descriptor_);
+  data_ = nullptr;
+  size_ = 0;
+  descriptor_ = range_ = -1;
+}
 
 // Link after link, as the system would follow them (40 at the most, as
 // Linux does), to the name of a file that may not exist yet: a link to

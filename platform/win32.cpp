@@ -319,4 +319,10 @@ void OnEndingSignal(const std::string& remove, const std::string& note) {
 // A roster is read once and released whole.
 void ReleasePages(const void*, std::size_t) {}
 
+// Windows reads files: a mapped file that another program cuts there ends
+// the program with an exception that no handler here would turn to zeros.
+std::optional<FileMapping> FileMapping::Of(std::FILE*) { return std::nullopt; }
+bool FileMapping::Intact() const { return true; }
+void FileMapping::Unmap() {}
+
 }  // namespace roster

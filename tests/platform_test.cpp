@@ -1,9 +1,12 @@
-// The platform seam: conversions to code page 932 and files replaced whole.
+// The platform seam: conversions to code page 932, files replaced whole and
+// files mapped.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -102,6 +105,44 @@ TEST(FileReplacement, ReplacesWholeOrNotAtAll) {
   EXPECT_FALSE(ReplaceFileContents((dir / "no-such-folder" / "x.txt").string(), "x", &reason));
   EXPECT_NE(reason.find("No such file"), std::string::npos) << reason;
   fs::remove_all(dir);
+}
+
+// A mapped file that another program cuts reads as zeros past its new end
+// instead of ending the program with SIGBUS; one rewritten in place is told
+// by its stamp.
+TEST(FileMapping, TellsAFileChangedUnderIt) {
+  const fs::path file = fs::temp_directory_path() / "roster_mapping_test.txt";
+  const std::string bytes(256 * 1024, 'x');
+  struct Case {
+    const char* what;
+    void (*change)(int descriptor);
+    std::string read;
+  };
+  const Case cases[] = {
+      {"untouched", [](int) {}, bytes},
+      {"cut to a page", [](int d) { ASSERT_EQ(ftruncate(d, 4096), 0); }, bytes.substr(0, 4096) + std::string(bytes.size() - 4096, '\0')},
+      {"rewritten in place",
+       [](int d) {
+         ASSERT_EQ(pwrite(d, "y", 1, 0), 1);
+         const timespec later[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 5, 0}};
+         ASSERT_EQ(futimens(d, later), 0);
+       },
+       "y" + bytes.substr(1)},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(file, std::ios::binary) << bytes;
+    std::FILE* opened = std::fopen(file.c_str(), "rb");
+    ASSERT_NE(opened, nullptr);
+    std::optional<FileMapping> mapping = FileMapping::Of(opened);
+    std::fclose(opened);
+    ASSERT_TRUE(mapping) << c.what;
+    const int descriptor = open(file.c_str(), O_WRONLY);
+    c.change(descriptor);
+    close(descriptor);
+    EXPECT_EQ(mapping->View(), c.read) << c.what;
+    EXPECT_EQ(mapping->Intact(), c.read == bytes) << c.what;
+  }
+  fs::remove(file);
 }
 
 }  // namespace
