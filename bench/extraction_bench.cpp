@@ -1,7 +1,7 @@
 // Each stage of the extraction timed on its own, and the whole, on generated
 // rosters of 10,000 and 1,000,000 lines; and the whole on every roster shape
-// (BM_Shape/SHAPE/LINES), for the time per line at both sizes and what its
-// collection holds at once.
+// (BM_Shape/SHAPE/LINES), for the time per line at both sizes and the memory
+// a run holds at once and touches in all.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -108,7 +108,7 @@ void BM_Render(benchmark::State& state) {
   } sink;
   const std::pmr::vector<uint32_t> order =
       SortedOrder(collected.roster.Records(), ResolveSortKey("名前", Catalogue()), false);
-  for (auto _ : state) Render(header, collected.roster.Records(), order, kLineEnd, sink, false);
+  for (auto _ : state) Render(header, collected.roster.Records(), order, kLineEnd, sink, false, memory);
   SetLines(state);
 }
 
@@ -125,9 +125,12 @@ void BM_Shape(benchmark::State& state, std::string_view shape) {
   for (auto _ : state) benchmark::DoNotOptimize(ExtractReport(text, "名前", false, Catalogue()));
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
-  // The most that collecting holds at once, the text with it, per byte of text.
-  state.counters["held_per_byte"] =
-      static_cast<double>(PeakCollectionBytes(text) + text.size()) / static_cast<double>(text.size());
+  // Per byte of text, the run's own memory beside the text: the most it
+  // holds at once, and all it allocates (each byte of which it touches
+  // fresh, unless the heap hands it back what a free gave it).
+  const RunMemoryUse use = RunMemoryBytes(text, Catalogue());
+  state.counters["held_per_byte"] = static_cast<double>(use.peak) / static_cast<double>(text.size());
+  state.counters["touched_per_byte"] = static_cast<double>(use.allocated) / static_cast<double>(text.size());
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {

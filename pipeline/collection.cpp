@@ -357,7 +357,7 @@ void Rejudge(const Part& lower, Part& upper, std::vector<LineEntry>& upperEntrie
 // lowest line of a name does, so an upper character whose name the lower
 // half holds is dropped, and the upper survivors follow the lower
 // characters, as the walk from the bottom would have met them.
-void Merge(Part& lower, Part&& upper) {
+void Merge(Part& lower, Part&& upper, std::pmr::memory_resource& memory) {
   ExtractionSummary& summary = lower.summary;
   summary.merged += upper.summary.merged;
   summary.skipped += upper.summary.skipped;
@@ -373,7 +373,7 @@ void Merge(Part& lower, Part&& upper) {
   const Roster& upperRoster = upper.roster;
   // The upper names are looked up a block at a time.
   constexpr std::size_t kBlock = 1024;
-  std::vector<char> inLower(upperRoster.size());
+  std::pmr::vector<char> inLower(upperRoster.size(), &memory);
   std::size_t droppedCount = 0;
   for (std::size_t i = 0; i < upperRoster.size(); i += kBlock) {
     const std::size_t n = std::min(kBlock, upperRoster.size() - i);
@@ -474,7 +474,7 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
     Worker worker([&] { lower.emplace(CollectPart(input, lowerText, bareLf, memory, share)); });
     Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory, 1, true);
     worker.Join();
-    Merge(*lower, std::move(upper));
+    Merge(*lower, std::move(upper), memory);
   }
   // The join read the upper lines last: from here on the text is not read.
   lower->summary.textChanged = !input.Intact();

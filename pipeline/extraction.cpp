@@ -38,11 +38,9 @@ auto During(const char* what, Stage&& stage) -> decltype(stage()) {
 }  // namespace
 
 ExtractionSummary ExtractSplit(InputText text, const ExtractionSettings& settings, const SkillCatalogue& catalogue,
-                               ReportSink& sink, std::optional<std::size_t> split) {
+                               ReportSink& sink, std::optional<std::size_t> split, std::pmr::memory_resource& memory) {
   // A split that is no line's start runs on one thread.
   if (split && !StartsLine(text.View(), *split, settings.bareLfEndsLine)) split.reset();
-  // The run's memory, on large pages: it outlives everything made from it.
-  LargePageMemory memory;
   const Collected collected = During("collecting the characters", [&] {
     return Collect(std::move(text), settings.bareLfEndsLine, split, memory);
   });
@@ -56,7 +54,8 @@ ExtractionSummary ExtractSplit(InputText text, const ExtractionSettings& setting
     return Order(collected.roster, ResolveSortKey(settings.key, catalogue), settings.descending, twoParts, memory);
   });
   During("writing the report", [&] {
-    Render(ReportHeader(catalogue), collected.roster.Records(), order, settings.lineEnd, sink, twoParts);
+    Render(ReportHeader(catalogue), collected.roster.Records(), order, settings.lineEnd, sink, twoParts,
+           memory);
   });
   return collected.summary;
 }
@@ -64,7 +63,9 @@ ExtractionSummary ExtractSplit(InputText text, const ExtractionSettings& setting
 ExtractionSummary Extract(InputText text, const ExtractionSettings& settings, const SkillCatalogue& catalogue,
                           ReportSink& sink) {
   const std::optional<std::size_t> split = SplitPoint(text.View(), settings.bareLfEndsLine);
-  return ExtractSplit(std::move(text), settings, catalogue, sink, split);
+  // The run's memory, on large pages: it outlives everything made from it.
+  LargePageMemory memory;
+  return ExtractSplit(std::move(text), settings, catalogue, sink, split, memory);
 }
 
 }  // namespace roster

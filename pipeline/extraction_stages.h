@@ -46,13 +46,15 @@ std::pmr::vector<uint32_t> Order(const Roster& roster, const SortKey& key, bool 
 // Hands the header and the rows of the records at the positions `order`
 // lists, each followed by `lineEnd`, to the sink in pieces of one to two
 // megabytes at the most, so that a large report needs no second copy; the
-// rows are rendered on two threads when `twoParts`.
+// rows are rendered on two threads when `twoParts`; the pieces come from
+// `memory`.
 void Render(std::string_view header, std::span<const CharacterRecord> records, std::span<const uint32_t> order,
-            std::string_view lineEnd, ReportSink& sink, bool twoParts);
+            std::string_view lineEnd, ReportSink& sink, bool twoParts, std::pmr::memory_resource& memory);
 
 // Extract, with the text cut where `split` says (not the start of a line,
-// or nothing: not cut).
+// or nothing: not cut), the run's lists, tables and blocks taken from
+// `memory`.
 ExtractionSummary ExtractSplit(InputText text, const ExtractionSettings& settings, const SkillCatalogue& catalogue,
-                               ReportSink& sink, std::optional<std::size_t> split);
+                               ReportSink& sink, std::optional<std::size_t> split, std::pmr::memory_resource& memory);
 
 }  // namespace roster

@@ -26,7 +26,7 @@ std::size_t PieceRoom(std::size_t blockRows) { return std::min(blockRows * 256, 
 // Rows `first` to `last` of the report, each followed by `lineEnd`, appended
 // to `out`.
 void RenderRows(std::span<const CharacterRecord> records, std::span<const uint32_t> order, std::size_t first,
-                std::size_t last, std::string_view lineEnd, std::string& out) {
+                std::size_t last, std::string_view lineEnd, std::pmr::string& out) {
   // The rows come in sorted order, so their records and blocks lie anywhere
   // in memory: a record is fetched eight rows ahead, its block (whose
   // address the record holds) four rows ahead.
@@ -40,8 +40,8 @@ void RenderRows(std::span<const CharacterRecord> records, std::span<const uint32
 }
 
 // A piece of the report with room taken at once, on large pages.
-std::string Piece(std::size_t room) {
-  std::string piece;
+std::pmr::string Piece(std::size_t room, std::pmr::memory_resource& memory) {
+  std::pmr::string piece(&memory);
   piece.reserve(room);
   PreferLargePages(piece.data(), piece.capacity());
   return piece;
@@ -55,11 +55,11 @@ std::string Piece(std::size_t room) {
 // other is let go and the failure ends the run: neither waits for a piece
 // that will never come.
 void Render(std::string_view header, std::span<const CharacterRecord> records, std::span<const uint32_t> order,
-            std::string_view lineEnd, ReportSink& sink, bool twoParts) {
+            std::string_view lineEnd, ReportSink& sink, bool twoParts, std::pmr::memory_resource& memory) {
   const std::size_t rows = order.size();
   const std::size_t blockRows = BlockRows(rows);
-  std::string mine = Piece(std::max(PieceRoom(blockRows), header.size() + lineEnd.size()));
-  std::string theirs = twoParts ? Piece(PieceRoom(blockRows)) : std::string();
+  std::pmr::string mine = Piece(std::max(PieceRoom(blockRows), header.size() + lineEnd.size()), memory);
+  std::pmr::string theirs = twoParts ? Piece(PieceRoom(blockRows), memory) : std::pmr::string(&memory);
   mine.append(header);
   mine.append(lineEnd);
   // With two threads the calling thread renders the even blocks, a worker

@@ -23,7 +23,7 @@ constexpr int32_t kPointsWidth = 3;
 // string on its own costs a call and a check of the string's room.
 class RowWriter {
  public:
-  explicit RowWriter(std::string& out) : out_(out) {}
+  explicit RowWriter(std::pmr::string& out) : out_(out) {}
   RowWriter(const RowWriter&) = delete;
   RowWriter& operator=(const RowWriter&) = delete;
   ~RowWriter() { Flush(); }
@@ -131,7 +131,7 @@ class RowWriter {
     next_ = buffer_;
   }
 
-  std::string& out_;
+  std::pmr::string& out_;
   char buffer_[kRoom];
   char* next_ = buffer_;
 };
@@ -146,12 +146,12 @@ std::string ReportHeader(const SkillCatalogue& catalogue) {
 }
 
 std::string ReportRow(const CharacterFields& c) {
-  std::string row;
+  std::pmr::string row;
   AppendReportRow(row, c);
-  return row;
+  return std::string(row);
 }
 
-void AppendReportRow(std::string& out, const CharacterFields& c) {
+void AppendReportRow(std::pmr::string& out, const CharacterFields& c) {
   RowWriter row(out);
   row.Name(c.GetName());
   row.Byte('|');

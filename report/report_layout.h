@@ -3,6 +3,7 @@
 // columns in the text box's fixed-pitch font.
 #pragma once
 
+#include <memory_resource>
 #include <string>
 
 #include "catalogue/skill_catalogue.h"
@@ -15,8 +16,9 @@ namespace roster {
 std::string ReportHeader(const SkillCatalogue& catalogue);
 
 // The character's row, without a line end; AppendReportRow appends it to
-// `out` (a piece of the report) without a string of its own.
+// `out` (a piece of the report, in the run's memory) without a string of
+// its own.
 std::string ReportRow(const CharacterFields& character);
-void AppendReportRow(std::string& out, const CharacterFields& character);
+void AppendReportRow(std::pmr::string& out, const CharacterFields& character);
 
 }  // namespace roster

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "pipeline/extraction_stages.h"
+#include "pipeline/large_page_memory.h"
 #include "text/strings.h"
 #include "report/report_layout.h"
 #include "support/extraction_testing.h"
@@ -211,7 +212,8 @@ TEST(Extract, TwoThreadsGiveTheOneThreadReportAtEverySplit) {
         const std::string input = bareLf ? mixed : text;
         for (std::size_t at = input.find('\n'); at != std::string::npos; at = input.find('\n', at + 1)) {
           StringSink two;
-          ASSERT_EQ(ExtractSplit(InputText::Of(input), settings, catalogue, two, at + 1), oneSummary)
+          LargePageMemory memory;
+          ASSERT_EQ(ExtractSplit(InputText::Of(input), settings, catalogue, two, at + 1, memory), oneSummary)
               << key << " split at " << at + 1;
           ASSERT_EQ(two.report, one.report) << key << (descending ? " descending" : "") << (bareLf ? " bare LF" : "")
                                             << " split at " << at + 1;
@@ -259,10 +261,12 @@ TEST(Extract, AFailingSinkEndsTheRun) {
   ASSERT_TRUE(SplitPoint(text, false));
   for (const std::optional<std::size_t> split : {std::optional<std::size_t>(), SplitPoint(text, false)}) {
     for (int failAt : {1, 2, 3, 7}) {
-      FailingSink disk(failAt, false), memory(failAt, true);
-      EXPECT_THROW(ExtractSplit(InputText::Of(text), {}, SkillCatalogue(), disk, split), std::runtime_error) << failAt;
+      FailingSink disk(failAt, false), full(failAt, true);
+      LargePageMemory memory;
+      EXPECT_THROW(ExtractSplit(InputText::Of(text), {}, SkillCatalogue(), disk, split, memory), std::runtime_error)
+          << failAt;
       try {
-        ExtractSplit(InputText::Of(text), {}, SkillCatalogue(), memory, split);
+        ExtractSplit(InputText::Of(text), {}, SkillCatalogue(), full, split, memory);
         ADD_FAILURE() << "no failure at piece " << failAt;
       } catch (const OutOfMemory& failure) {
         EXPECT_STREQ(failure.During(), "writing the report");

@@ -20,6 +20,7 @@ std::vector<CharacterData> CollectCharacters(std::string_view text) {
 
 void* CountingMemory::do_allocate(std::size_t bytes, std::size_t alignment) {
   void* data = upstream_.allocate(bytes, alignment);
+  allocated_ += bytes;
   const std::size_t held = held_ += bytes;
   for (std::size_t peak = peak_; held > peak && !peak_.compare_exchange_weak(peak, held);) {
   }
@@ -36,6 +37,18 @@ std::size_t PeakCollectionBytes(std::string_view text) {
   CountingMemory memory(large);
   Collect(InputText::Of(text), false, SplitPoint(text, false), memory);
   return memory.Peak();
+}
+
+RunMemoryUse RunMemoryBytes(std::string_view text, const SkillCatalogue& catalogue) {
+  struct Discard final : ReportSink {
+    void Write(std::string_view) override {}
+  } sink;
+  LargePageMemory large;
+  CountingMemory memory(large);
+  ExtractionSettings settings;
+  settings.key = "名前";
+  ExtractSplit(InputText::Of(text), settings, catalogue, sink, SplitPoint(text, false), memory);
+  return {memory.Peak(), memory.Allocated()};
 }
 
 std::string ExtractReport(std::string_view text, std::string_view key, bool descending,

@@ -22,12 +22,22 @@ std::vector<CharacterData> CollectCharacters(std::string_view text);
 // two halves as Extract would cut it) holds at once from the run's memory.
 std::size_t PeakCollectionBytes(std::string_view text);
 
+// What a whole run (Extract by name, two halves as Extract would cut a
+// text of its size) takes from its memory: the most held at once, and all
+// it allocates, each allocation counted as memory first touched.
+struct RunMemoryUse {
+  std::size_t peak = 0;
+  std::size_t allocated = 0;
+};
+RunMemoryUse RunMemoryBytes(std::string_view text, const SkillCatalogue& catalogue);
+
 // A memory resource that counts what is held from `upstream`, from any
-// thread: now, and at the most.
+// thread: now, at the most, and all it ever gave.
 class CountingMemory final : public std::pmr::memory_resource {
  public:
   explicit CountingMemory(std::pmr::memory_resource& upstream) : upstream_(upstream) {}
   std::size_t Peak() const { return peak_; }
+  std::size_t Allocated() const { return allocated_; }
 
  private:
   void* do_allocate(std::size_t bytes, std::size_t alignment) override;
@@ -37,6 +47,7 @@ class CountingMemory final : public std::pmr::memory_resource {
   std::pmr::memory_resource& upstream_;
   std::atomic<std::size_t> held_{0};
   std::atomic<std::size_t> peak_{0};
+  std::atomic<std::size_t> allocated_{0};
 };
 
 // Extract with the report gathered into one string.
