@@ -166,7 +166,7 @@ class PartCollector {
     std::array<bool, kBatchLines> inserted;
     for (std::size_t i = 0; i < count_; ++i) names[i] = parsers_[i]->Name();
     if (out_.names.size() + count_ > out_.names.Room()) MakeRoom();
-    out_.names.InsertEach(std::span(names).first(count_), std::span(inserted).first(count_));
+    out_.names.InsertEach(std::span(names).first(count_), out_.roster.Records(), std::span(inserted).first(count_));
     ExtractionSummary& summary = out_.summary;
     for (std::size_t i = 0; i < count_; ++i) {
       LineParser& parser = *parsers_[i];
@@ -335,7 +335,7 @@ void Rejudge(const Part& lower, Part& upper, std::vector<LineEntry>& upperEntrie
   for (const Part::CutRepeat& repeat : upper.cutRepeats) {
     const std::string_view name = repeat.name;
     bool inLower = false;
-    lower.names.ContainsEach(std::span(&name, 1), std::span(&inLower, 1));
+    lower.names.ContainsEach(std::span(&name, 1), lower.roster.Records(), std::span(&inLower, 1));
     if (!inLower) continue;
     const auto winner = lower.cut.find(repeat.name);
     const bool madeOne = winner != lower.cut.end() && winner->second.typedName != repeat.typedName;
@@ -380,7 +380,7 @@ void Merge(Part& lower, Part&& upper, std::pmr::memory_resource& memory) {
     std::array<std::string_view, kBlock> names;
     std::array<bool, kBlock> taken;
     for (std::size_t j = 0; j < n; ++j) names[j] = upperRoster[i + j].GetName();
-    lower.names.ContainsEach(std::span(names).first(n), std::span(taken).first(n));
+    lower.names.ContainsEach(std::span(names).first(n), lower.roster.Records(), std::span(taken).first(n));
     for (std::size_t j = 0; j < n; ++j) {
       inLower[i + j] = taken[j];
       droppedCount += taken[j];
