@@ -97,11 +97,11 @@ struct TypedLine {
 // One stretch of lines collected: its characters, the table of their names
 // and what became of the other lines.
 struct Part {
-  // `roomShare`: how many records the roster makes room for per name the
-  // part's lines are expected to hold.
-  Part(std::string_view text, bool bareLf, double roomShare, bool numbered, std::pmr::memory_resource& memory)
+  // `above`: the bytes of text above the part whose new names its roster
+  // makes room for (those of the upper part, which joins it).
+  Part(std::string_view text, bool bareLf, std::size_t above, bool numbered, std::pmr::memory_resource& memory)
       : roster(kFirstNames, std::make_unique<BlockArena>(&memory, text.size() / 8), &memory),
-        names(kFirstNames, &memory), text(text), recordLines(&memory), roomShare(roomShare), bareLf(bareLf),
+        names(kFirstNames, &memory), text(text), recordLines(&memory), above(above), bareLf(bareLf),
         numbered(numbered) {}
 
   // The room a part starts with: the lists and the table grow as the
@@ -134,7 +134,7 @@ struct Part {
   };
   std::vector<CutRepeat> cutRepeats;
   const char* heldEnd = nullptr;  // the lines above this are still in memory
-  double roomShare;
+  std::size_t above;
   bool bareLf;
   bool numbered;
 };
@@ -244,18 +244,29 @@ class PartCollector {
   }
 
   // The table, the roster and the record lines grow to the names the whole
-  // part is expected to hold, judged from the lines walked so far: twice
-  // what they hold at least, and eight times at the most, since names that
-  // repeat further up would leave the room unused.
+  // part is expected to hold: those held, and as many more in the lines
+  // left as new names came in the lines walked since the last growth (new
+  // names grow rarer as the walk goes up, when names repeat at random).
+  // They grow by half at least, so that a text whose names come faster
+  // further up costs a few moves, not one per batch; and to eight times at
+  // the most, so that the rate is measured again over more lines before
+  // the room is judged for the whole part.
   void MakeRoom() {
     const std::size_t have = out_.names.size();
-    const double walked = static_cast<double>(std::max<std::ptrdiff_t>(bottom_ - top_, 1));
-    const double expected = static_cast<double>(have) * static_cast<double>(out_.text.size()) / walked;
-    const std::size_t room =
-        std::clamp(static_cast<std::size_t>(std::min(expected, 1e15)), 2 * have, 8 * have) + kBatchLines;
+    const auto walked = static_cast<std::size_t>(bottom_ - top_);
+    const double rate = static_cast<double>(have - grownAtNames_) /
+                        static_cast<double>(std::max<std::size_t>(walked - grownAtBytes_, 1));
+    const auto expected = [&](std::size_t bytes) {
+      return have + static_cast<std::size_t>(std::min(rate * static_cast<double>(bytes), 1e15));
+    };
+    const std::size_t left = out_.text.size() - walked;
+    const auto within = [&](std::size_t names) { return std::clamp(names, have + have / 2, 8 * have) + kBatchLines; };
+    const std::size_t room = within(expected(left));
     out_.names.Reserve(room);
-    out_.roster.Reserve(static_cast<std::size_t>(static_cast<double>(room) * out_.roomShare));
+    out_.roster.Reserve(std::max(room, within(expected(left + out_.above))));
     if (out_.numbered) out_.recordLines.reserve(room);
+    grownAtNames_ = have;
+    grownAtBytes_ = walked;
   }
 
   // The lines from `top_` down have been read for good.
@@ -277,13 +288,14 @@ class PartCollector {
   std::array<std::size_t, kBatchLines> numbers_{};
   std::size_t count_ = 0;
   CharacterData::Builder fields_;
+  std::size_t grownAtNames_ = 0, grownAtBytes_ = 0;  // the names held and the bytes walked at the last growth
 };
 
-// `numbered`: the part is the upper one, which joins another; `roomShare`
-// as for Part.
+// `numbered`: the part is the upper one, which joins another; `above` as
+// for Part.
 Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std::pmr::memory_resource& memory,
-                 double roomShare = 1, bool numbered = false) {
-  Part out(part, bareLf, roomShare, numbered, memory);
+                 std::size_t above = 0, bool numbered = false) {
+  Part out(part, bareLf, above, numbered, memory);
   PartCollector collector(text, part, out);
   out.lines = WalkUp(part, bareLf, [&](std::string_view line, std::size_t k) {
     if (line.empty()) {
@@ -466,13 +478,12 @@ Collected Collect(InputText input, bool bareLf, std::optional<std::size_t> split
   }
   std::optional<Part> lower;
   {
-    // The lower roster makes room for the upper survivors as it grows (a
-    // quarter more than the names of the whole text, judged from its own):
-    // only the pages they fill are touched, and it seldom moves at the join.
+    // The lower roster makes room for the upper survivors as it grows
+    // (judged from how often its own walk met new names), so that it
+    // seldom moves at the join.
     const std::string_view lowerText = text.substr(*split);
-    const double share = 1.25 * static_cast<double>(text.size()) / static_cast<double>(lowerText.size());
-    Worker worker([&] { lower.emplace(CollectPart(input, lowerText, bareLf, memory, share)); });
-    Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory, 1, true);
+    Worker worker([&] { lower.emplace(CollectPart(input, lowerText, bareLf, memory, *split)); });
+    Part upper = CollectPart(input, text.substr(0, ContentEnd(text, *split - 1)), bareLf, memory, 0, true);
     worker.Join();
     Merge(*lower, std::move(upper), memory);
   }
