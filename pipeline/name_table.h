@@ -42,6 +42,9 @@ class NameTable {
   void ContainsEach(std::span<const std::string_view> names, std::span<const CharacterRecord> records,
                     std::span<bool> found) const;
 
+  // The 32 bits of a name's hash that its slot keeps.
+  static uint32_t Tag(std::string_view name);
+
  private:
   // How many names ahead a slot is fetched; the record a tag names is
   // fetched half as far ahead, its block a quarter.
@@ -64,13 +67,13 @@ class NameTable {
     }
   };
 
-  static uint32_t Tag(std::string_view name);
   std::size_t Home(uint32_t tag) const { return (uint64_t{tag} * slots_.size()) >> 32; }
   std::size_t Next(std::size_t i) const { return i + 1 == slots_.size() ? 0 : i + 1; }
-  // The slot that holds `name`, or the empty one where it would go.
-  std::size_t Find(std::string_view name, uint32_t tag, const Names& held) const;
-  // Calls `visit(i, tag)` for each name, after fetching ahead what the
-  // lookup of name i will read.
+  // The slot that holds `name`, or the empty one where it would go, its
+  // probe taken up at slot `from`.
+  std::size_t Find(std::string_view name, uint32_t tag, std::size_t from, const Names& held) const;
+  // Calls `visit(i, tag, from)` for each name, after fetching ahead what
+  // the lookup of name i will read; `from` is where its probe goes on.
   template <typename Visit>
   void Ahead(std::span<const std::string_view> names, std::span<const CharacterRecord> records, Visit visit) const;
   static std::size_t SlotsFor(std::size_t capacity);

@@ -5,13 +5,16 @@
 #include <cstring>
 #include <ctime>
 #include <memory_resource>
+#include <set>
 #include <type_traits>
+#include <unordered_map>
 
 #include "pipeline/block_arena.h"
 #include "pipeline/extraction.h"
 #include "character/field_block.h"
 #include "character/roster.h"
 #include "pipeline/large_page_memory.h"
+#include "pipeline/name_table.h"
 #include "support/extraction_testing.h"
 #include "support/roster_generator.h"
 
@@ -144,6 +147,73 @@ TEST(LargePageMemory, PutsLargeAllocationsOnLargePageBoundaries) {
       std::memset(data, 1, bytes);
       memory.deallocate(data, bytes, alignment);
     }
+  }
+}
+
+// Two names of ten bytes whose hashes give one tag and that differ only in
+// their fifth and sixth bytes.
+std::pair<std::string, std::string> TwoNamesOfOneTag() {
+  for (char last = 'A';; ++last) {
+    std::unordered_map<uint32_t, std::string> seen;
+    for (uint32_t middle = 0; middle < 0x10000; ++middle) {
+      std::string name = "NAME--GHI";
+      name[4] = static_cast<char>(middle >> 8);
+      name[5] = static_cast<char>(middle);
+      name += last;
+      const auto [other, isNew] = seen.emplace(NameTable::Tag(name), name);
+      if (!isNew) return {other->second, name};
+    }
+  }
+}
+
+// The table takes each name once, whatever the batches, the names' tags
+// and its growth, as a set of the names would; and finds exactly the names
+// it took.
+TEST(NameTable, TakesEachNameOnce) {
+  const auto [a, b] = TwoNamesOfOneTag();
+  ASSERT_NE(a, b);
+  ASSERT_EQ(NameTable::Tag(a), NameTable::Tag(b));
+  std::vector<std::string> many;
+  for (int i = 0; i < 5000; ++i) many.push_back(std::to_string(i * 7919 % 1500));
+  struct Case {
+    const char* what;
+    std::vector<std::vector<std::string>> batches;
+    std::vector<std::string> absent;  // looked up, never inserted
+  };
+  const Case cases[] = {
+      {"repeats within a batch and across", {{"アルス", "エマ", "アルス", ""}, {"エマ", "ノア"}}, {"ノ", "アルスア"}},
+      {"ten bytes and their prefixes", {{"ABCDEFGHIJ", "ABCDEFGHI", "BCDEFGHIJ", "ABCDEFGHIJ"}, {"A", "AB"}}, {"ABC"}},
+      {"one tag, across batches", {{a}, {b}, {a, b}}, {}},
+      {"one tag, in one batch", {{a, b, a, b}}, {}},
+      {"one tag, the other name absent", {{a}}, {b}},
+      {"growth, 1500 names in batches of 16", {many}, {"1500"}},
+  };
+  for (const Case& c : cases) {
+    LargePageMemory memory;
+    Roster records(1, std::make_unique<BlockArena>(&memory, 64), &memory);
+    NameTable table(4, &memory);
+    std::set<std::string> model;
+    for (const std::vector<std::string>& batch : c.batches) {
+      for (std::size_t from = 0; from < batch.size(); from += 16) {
+        const std::vector<std::string_view> names(batch.begin() + from,
+                                                  batch.begin() + std::min(batch.size(), from + 16));
+        if (table.size() + names.size() > table.Room()) table.Reserve(2 * (table.size() + names.size()));
+        std::unique_ptr<bool[]> inserted(new bool[names.size()]);
+        table.InsertEach(names, records.Records(), std::span(inserted.get(), names.size()));
+        for (std::size_t i = 0; i < names.size(); ++i) {
+          const bool isNew = !names[i].empty() && model.emplace(names[i]).second;
+          ASSERT_EQ(inserted[i], isNew) << c.what << ": " << names[i];
+          CharacterData::Builder fields;
+          if (isNew) records.Add(fields.Name(names[i]));
+        }
+      }
+    }
+    std::vector<std::string_view> probes(model.begin(), model.end());
+    probes.insert(probes.end(), c.absent.begin(), c.absent.end());
+    std::unique_ptr<bool[]> found(new bool[probes.size()]);
+    table.ContainsEach(probes, records.Records(), std::span(found.get(), probes.size()));
+    for (std::size_t i = 0; i < probes.size(); ++i) EXPECT_EQ(found[i], i < model.size()) << c.what << ": " << probes[i];
+    EXPECT_EQ(table.size(), model.size()) << c.what;
   }
 }
 
