@@ -306,6 +306,9 @@ Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std:
   });
   collector.Settle();
   out.heldEnd = collector.HeldEnd();
+  // Only the lower part's table is looked up at the join: the upper one's
+  // room goes back before it.
+  if (numbered) out.names = NameTable(0, &memory);
   out.summary.kept = out.roster.size();
   // The walk numbered the lines from the bottom: from here on they count
   // from the top.
