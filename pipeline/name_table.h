@@ -21,7 +21,7 @@ class NameTable {
 
   std::size_t size() const { return size_; }
   // How many names the table holds before it must grow.
-  std::size_t Room() const { return slots_.size() / 2; }
+  std::size_t Room() const { return slots_.size() * 2 / 3; }
   // Grows the table to room for `capacity` names (never shrinks it).
   void Reserve(std::size_t capacity);
 
