@@ -404,6 +404,13 @@ TEST_F(RosterExtractTest, SeveralFilesAndOutputInPlace) {
   EXPECT_EQ(both.out, Run("-k " + U8(u8"名前"), ReadFile(a) + "\r\n" + ReadFile(b), dir_).out);
   EXPECT_NE(both.out.find("second"), std::string::npos) << both.out;
   EXPECT_NE(both.out.find("bee"), std::string::npos) << both.out;
+  // A large first file, which alone would be mapped, is read with the next.
+  std::string large = RosterGenerator(2).NextRoster(40000);
+  large.resize(large.rfind("\r\n"));
+  ASSERT_GT(large.size(), 1u << 20);
+  Write("large.txt", large);
+  EXPECT_EQ(Run("large.txt b.txt", "", dir_).out, Run("", large + "\r\n" + ReadFile(b), dir_).out);
+  fs::remove(dir_ / "large.txt");
 
   chmod(a.c_str(), 0640);
   const Result inPlace = Run("-o a.txt -k " + U8(u8"名前") + " a.txt b.txt", "", dir_);
