@@ -76,7 +76,7 @@ void BM_Deduplicate(benchmark::State& state) {
     class Roster kept(lines.size(), std::make_unique<BlockArena>(&memory, std::size_t{1} << 20), &memory);
     NameTable seen(lines.size(), &memory);
     std::vector<std::string> names;
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) names.push_back(LineParser(*line).Name());
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) names.emplace_back(LineParser(*line).Name());
     const std::vector<std::string_view> views(names.begin(), names.end());
     for (std::size_t i = 0; i < views.size(); i += kBatch) {
       const auto batch = std::span(views).subspan(i, std::min(kBatch, views.size() - i));

@@ -40,10 +40,13 @@ class LineParser {
   static constexpr std::size_t kNameBytes = 10;
 
   explicit LineParser(std::string_view line);
+  // The name and the cells may be views of the parser's own strings.
+  LineParser(const LineParser&) = delete;
+  LineParser& operator=(const LineParser&) = delete;
 
   // The name the line gives: empty for a line of fewer than six cells, a
   // header line, or a name cell of spaces only.
-  const std::string& Name() const { return name_; }
+  std::string_view Name() const { return name_; }
 
   // Gives `fields` the fields of the line, as CharacterData::ParseLine reads
   // them; false, leaving `fields` as it was, for a rejected line. The texts
@@ -73,18 +76,22 @@ class LineParser {
   bool ReadFirstCells();
   // Starts the cells again, of `line`.
   void CutAgain(std::string_view line);
-  std::optional<std::string_view> NextCell();
+  // The next cell into `cell`; false once the last cell has been read.
+  bool NextCell(std::string_view& cell);
   bool DropsMoreThanSpaces() const;
 
   std::string_view line_;
   std::size_t pos_ = 0;   // where the cell after the last one read starts
+  std::size_t scanned_ = 0;  // the bytes of the line that bars_ was taken from end here
+  uint32_t bars_ = 0;        // of the 16 bytes before scanned_, the "|" not yet passed
   bool done_ = false;     // the last cell has been read
   bool accepted_ = false;
   std::size_t cells_ = 0;  // of the first cells, how many the line has
   uint8_t notes_ = 0;
   std::array<std::string_view, kFirstCells> first_;
   std::size_t nextIndex_ = 2;  // the cell that Fill reads next
-  std::string name_;
+  std::string_view name_;  // a view of the line, or of nameStore_
+  std::string nameStore_;  // a name that dropped spaces or a line break
   TailItems tail_;  // what the remarks may be a view of
   std::string barred_;  // a line read with 「｜」 as a separator, its 「｜」 made "|"
 };

@@ -1,10 +1,12 @@
 // The line format: NAME|RACEGENDER|SKILLS|...|HP/MP|HIT/EVA/PRO/MAG|TAIL,
 // the same row layout that the report writes, so a report extracts again.
+#include <bit>
 #include <cstdint>
 #include <optional>
 
 #include "character/character_data.h"
 #include "character/line_parser.h"
+#include "text/byte_mask.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
 #include "text/space_runs.h"
@@ -19,6 +21,7 @@ constexpr char kCellSeparator = '|';
 constexpr std::string_view kFullWidthBar = "｜";
 constexpr char kPartSeparator = '/';
 constexpr std::string_view kHeaderMarker = "名前";
+constexpr std::string_view kFullSpace = "　";
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::size_t kRaceBytes = 4;
 constexpr std::size_t kLevelBytes = 2;
@@ -27,16 +30,26 @@ constexpr std::size_t kShortestNumberBeyondRange = 10;  // "2147483648"
 
 // The part of a name cell that the name comes from: its last 10 bytes, cut
 // on a character boundary.
-std::string_view NamePart(std::string_view cell) { return cell.substr(SuffixStartOnBoundary(cell, LineParser::kNameBytes)); }
+std::string_view NamePart(std::string_view cell) {
+  return cell.size() <= LineParser::kNameBytes ? cell : cell.substr(SuffixStartOnBoundary(cell, LineParser::kNameBytes));
+}
 
 bool IsHeaderCell(std::string_view cell) { return ContainsChars(NamePart(cell), kHeaderMarker); }
 
-// The name that a name cell gives: its name part without spaces; nothing for
+// Whether a name part is the name as it stands: it holds no space to drop,
+// no "\r" that may start "\r\n", and not the first byte of 「名前」 or of
+// "　". Nearly every name is so, and is read as a view of its line.
+bool IsPlainName(std::string_view part) {
+  bool plain = true;
+  for (char c : part) plain &= c != ' ' && c != '\r' && c != kHeaderMarker[0] && c != kFullSpace[0];
+  return plain;
+}
+
+// The name that a name part gives: the part without spaces; nothing for
 // a header line. A name that holds 「名前」 once its spaces are gone is
 // noted: its row reads back as a header. Both need the marker's first byte,
 // which names seldom hold, so most lines look for nothing more.
 std::optional<std::string> NameOfCell(std::string_view cell, uint8_t& notes) {
-  cell = NamePart(cell);
   const bool mayHoldMarker = cell.find(kHeaderMarker[0]) != std::string_view::npos;
   if (mayHoldMarker && ContainsChars(cell, kHeaderMarker)) return std::nullopt;
   std::string name = RemoveSpaces(cell);
@@ -94,40 +107,61 @@ LineParser::LineParser(std::string_view line) : line_(line) {
 void LineParser::CutAgain(std::string_view line) {
   line_ = line;
   pos_ = 0;
+  scanned_ = 0;
+  bars_ = 0;
   done_ = false;
   accepted_ = false;
   notes_ = 0;
 }
 
+// Cells are cut at "|" on character boundaries, one after another; no cell
+// list is built. The line's "|" bytes are found sixteen at a time, and one
+// that may be the second byte of a character (after a lead byte) is taken
+// only where it starts one.
+inline bool LineParser::NextCell(std::string_view& cell) {
+  if (done_) return false;
+  for (;;) {
+    while (bars_ == 0) {
+      if (scanned_ >= line_.size()) {
+        done_ = true;
+        cell = line_.substr(pos_);
+        return true;
+      }
+      bars_ = ByteMask(line_, scanned_, kCellSeparator);
+      scanned_ += kMaskBytes;
+    }
+    const std::size_t bar = scanned_ - kMaskBytes + static_cast<std::size_t>(std::countr_zero(bars_));
+    bars_ &= bars_ - 1;
+    if (bar == pos_ || !IsLeadByte(static_cast<unsigned char>(line_[bar - 1])) || StartsCharacter(line_, pos_, bar)) {
+      cell = line_.substr(pos_, bar - pos_);
+      pos_ = bar + 1;
+      return true;
+    }
+  }
+}
+
 bool LineParser::ReadFirstCells() {
   for (std::size_t i = 0; i < kFirstCells; ++i) {
-    const std::optional<std::string_view> next = NextCell();
-    if (!next) {
+    if (!NextCell(first_[i])) {
       cells_ = i;
       return false;
     }
-    first_[i] = *next;
   }
   cells_ = kFirstCells;
-  std::optional<std::string> name = NameOfCell(first_[0], notes_);
-  if (!name) return false;
   accepted_ = true;
-  name_ = std::move(*name);
-  return !name_.empty();
-}
-
-// Cells are cut at "|" on character boundaries, one after another; no cell
-// list is built.
-std::optional<std::string_view> LineParser::NextCell() {
-  if (done_) return std::nullopt;
-  const std::size_t bar = FindChar(line_, kCellSeparator, pos_);
-  if (bar == std::string_view::npos) {
-    done_ = true;
-    return line_.substr(pos_);
+  const std::string_view part = NamePart(first_[0]);
+  if (IsPlainName(part)) {
+    name_ = part;
+    return !name_.empty();
   }
-  const std::string_view cell = line_.substr(pos_, bar - pos_);
-  pos_ = bar + 1;
-  return cell;
+  std::optional<std::string> name = NameOfCell(part, notes_);
+  if (!name) {
+    accepted_ = false;
+    return false;
+  }
+  nameStore_ = std::move(*name);
+  name_ = nameStore_;
+  return !name_.empty();
 }
 
 bool LineParser::IsBlankOrHeader() const {
@@ -183,7 +217,9 @@ bool LineParser::Fill(CharacterData::Builder& record) {
   // Cells from 2 on, in order; after the last cell, nothing.
   auto nextCell = [&]() -> std::optional<std::string_view> {
     const std::size_t i = nextIndex_++;
-    return i < kFirstCells ? std::optional<std::string_view>(first_[i]) : NextCell();
+    if (i < kFirstCells) return first_[i];
+    std::string_view next;
+    return NextCell(next) ? std::optional<std::string_view>(next) : std::nullopt;
   };
 
   // Skill cells run up to the first cell that holds "/"; without one, every

@@ -155,6 +155,6 @@ CharacterData AsReadBack(const CharacterData& c) {
   return f.Build();
 }
 
-std::string ParseName(std::string_view line) { return LineParser(line).Name(); }
+std::string ParseName(std::string_view line) { return std::string(LineParser(line).Name()); }
 
 }  // namespace roster
