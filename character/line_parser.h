@@ -78,6 +78,7 @@ class LineParser {
   void CutAgain(std::string_view line);
   // The next cell into `cell`; false once the last cell has been read.
   bool NextCell(std::string_view& cell);
+  bool NextCellAfterLook(std::string_view& cell);
   bool DropsMoreThanSpaces() const;
 
   std::string_view line_;

@@ -72,12 +72,23 @@ void ForEachPiece(std::string_view text, std::size_t width, Sink sink) {
   }
 }
 
-// The first `count` "/"-parts of a cell; missing parts are empty.
+// Where `c`, a byte that is never the second byte of a character, first
+// stands in `cell`, a view of `line` (or an empty one), or npos. A cell is
+// short: one look at sixteen bytes of the line costs less than a search.
+inline std::size_t FindInCell(std::string_view line, std::string_view cell, char c) {
+  if (cell.empty()) return std::string_view::npos;
+  const auto start = static_cast<std::size_t>(cell.data() - line.data());
+  if (cell.size() > kMaskBytes || start + kMaskBytes > line.size()) return cell.find(c);
+  const uint32_t mask = ByteMask16(cell.data(), c) & ((uint32_t{1} << cell.size()) - 1);
+  return mask == 0 ? std::string_view::npos : static_cast<std::size_t>(std::countr_zero(mask));
+}
+
+// The first `count` "/"-parts of a cell of `line`; missing parts are empty.
 template <std::size_t Count>
-std::array<std::string_view, Count> Parts(std::string_view cell) {
+std::array<std::string_view, Count> Parts(std::string_view line, std::string_view cell) {
   std::array<std::string_view, Count> parts;
   for (std::size_t i = 0; i < Count; ++i) {
-    const std::size_t slash = cell.find(kPartSeparator);
+    const std::size_t slash = FindInCell(line, cell, kPartSeparator);
     parts[i] = cell.substr(0, slash);
     if (slash == std::string_view::npos) break;
     cell.remove_prefix(slash + 1);
@@ -85,7 +96,16 @@ std::array<std::string_view, Count> Parts(std::string_view cell) {
   return parts;
 }
 
-bool HasPartSeparator(std::string_view cell) { return cell.find(kPartSeparator) != std::string_view::npos; }
+// The length of the skill level that starts at `pos` of a skill cell: two
+// bytes, or one where two would end inside a character.
+std::size_t LevelLength(std::string_view cell, std::size_t pos) {
+  if (pos + 1 == cell.size()) return 1;
+  const auto first = static_cast<unsigned char>(cell[pos]), second = static_cast<unsigned char>(cell[pos + 1]);
+  if (IsLeadByte(first) && IsTrailByte(second)) return kLevelBytes;
+  const bool secondStartsPair =
+      IsLeadByte(second) && pos + 2 < cell.size() && IsTrailByte(static_cast<unsigned char>(cell[pos + 2]));
+  return secondStartsPair ? 1 : kLevelBytes;
+}
 
 }  // namespace
 
@@ -115,10 +135,23 @@ void LineParser::CutAgain(std::string_view line) {
 }
 
 // Cells are cut at "|" on character boundaries, one after another; no cell
-// list is built. The line's "|" bytes are found sixteen at a time, and one
-// that may be the second byte of a character (after a lead byte) is taken
-// only where it starts one.
+// list is built. The line's "|" bytes are found sixteen at a time; one that
+// follows a lead byte, which it may be the second byte of, and the next
+// sixteen bytes are left to NextCellAfterLook.
 inline bool LineParser::NextCell(std::string_view& cell) {
+  if (bars_ != 0) {
+    const std::size_t bar = scanned_ - kMaskBytes + static_cast<std::size_t>(std::countr_zero(bars_));
+    if (bar == pos_ || !IsLeadByte(static_cast<unsigned char>(line_[bar - 1]))) {
+      bars_ &= bars_ - 1;
+      cell = std::string_view(line_.data() + pos_, bar - pos_);
+      pos_ = bar + 1;
+      return true;
+    }
+  }
+  return NextCellAfterLook(cell);
+}
+
+bool LineParser::NextCellAfterLook(std::string_view& cell) {
   if (done_) return false;
   for (;;) {
     while (bars_ == 0) {
@@ -225,16 +258,27 @@ bool LineParser::Fill(CharacterData::Builder& record) {
   // Skill cells run up to the first cell that holds "/"; without one, every
   // later cell is a skill cell and the rest of the record stays empty.
   std::optional<std::string_view> cell = nextCell();
-  for (; cell && !HasPartSeparator(*cell); cell = nextCell()) {
+  for (; cell && FindInCell(line_, *cell, kPartSeparator) == std::string_view::npos; cell = nextCell()) {
     if (cell->size() % 2 != 0) notes_ |= kNoteOddSkillCell;
     record.AddSkillLevel(kSkillGroupMarker);
-    ForEachPiece(*cell, kLevelBytes, [&](std::string_view piece) { record.AddSkillLevel(FullWidthToInt(piece)); });
+    for (std::size_t pos = 0; pos < cell->size();) {
+      const std::size_t length = LevelLength(*cell, pos);
+      record.AddSkillLevel(FullWidthToInt(cell->substr(pos, length)));
+      pos += length;
+    }
   }
 
-  const auto hpMp = Parts<2>(cell.value_or(""));
-  record.Hp(number(RemoveFullWidthSpaces(hpMp[0]))).Mp(number(RemoveFullWidthSpaces(hpMp[1])));
+  // HP and MP without their "　"; most hold none, whose first byte is rare.
+  const auto hpMp = Parts<2>(line_, cell.value_or(""));
+  std::string hpMpWithout[2];
+  auto points = [&](std::size_t i) {
+    if (FindInCell(line_, hpMp[i], kFullSpace[0]) == std::string_view::npos) return number(hpMp[i]);
+    hpMpWithout[i] = RemoveFullWidthSpaces(hpMp[i]);
+    return number(hpMpWithout[i]);
+  };
+  record.Hp(points(0)).Mp(points(1));
 
-  const auto combat = Parts<4>(cell ? nextCell().value_or("") : "");
+  const auto combat = Parts<4>(line_, cell ? nextCell().value_or("") : "");
   record.Hit(number(combat[0])).Evasion(number(combat[1])).Protection(number(combat[2])).MagicPower(number(combat[3]));
 
   // Every run of spaces in the tail becomes one separator, so no item holds

@@ -15,22 +15,30 @@ namespace roster {
 
 inline constexpr std::size_t kMaskBytes = 16;
 
+// Bit j is set where bytes[j] == c, for the sixteen bytes from `bytes`, all
+// of which must be readable.
+inline uint32_t ByteMask16(const char* bytes, char c) {
+#if defined(__SSE2__)
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
+#else
+  uint32_t mask = 0;
+  for (std::size_t i = 0; i < kMaskBytes; ++i) mask |= static_cast<uint32_t>(bytes[i] == c) << i;
+  return mask;
+#endif
+}
+
 // Bit j is set where text[pos + j] == c, for the bytes of text[pos,
 // pos + 16); none for bytes past the end. Only the text's own bytes are read:
 // near its end the last sixteen bytes are read and shifted into place.
 inline uint32_t ByteMask(std::string_view text, std::size_t pos, char c) {
   const std::size_t size = text.size();
-#if defined(__SSE2__)
   if (size >= kMaskBytes) {
     const std::size_t at = pos + kMaskBytes <= size ? pos : size - kMaskBytes;
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
-    const auto mask = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
-    return mask >> (pos - at);
+    return ByteMask16(text.data() + at, c) >> (pos - at);
   }
-#endif
   uint32_t mask = 0;
-  const std::size_t end = pos + kMaskBytes < size ? pos + kMaskBytes : size;
-  for (std::size_t i = pos; i < end; ++i) mask |= static_cast<uint32_t>(text[i] == c) << (i - pos);
+  for (std::size_t i = pos; i < size; ++i) mask |= static_cast<uint32_t>(text[i] == c) << (i - pos);
   return mask;
 }
 
