@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/short_copy.h"
+
 namespace roster::field_block {
 namespace {
 
@@ -38,6 +40,17 @@ std::size_t SizeFor(const Texts& texts) {
 void Write(const Texts& texts, char* out) {
   const std::size_t width = OffsetWidth(TotalOf(texts));
   out[0] = static_cast<char>(width);
+  if (width == 1) {
+    // Nearly every block: one byte an offset, and fields of a few bytes.
+    char* data = out + 1 + kFieldCount;
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+      CopyShort(data + end, texts[i].data(), texts[i].size());
+      end += texts[i].size();
+      out[1 + i] = static_cast<char>(end);
+    }
+    return;
+  }
   char* data = out + 1 + kFieldCount * width;
   std::size_t end = 0;
   for (std::size_t i = 0; i < kFieldCount; ++i) {
@@ -50,8 +63,7 @@ void Write(const Texts& texts, char* out) {
   }
 }
 
-std::string_view Get(const char* block, std::size_t field) {
-  if (block == nullptr) return {};
+std::string_view GetWide(const char* block, std::size_t field) {
   const std::size_t start = field == 0 ? 0 : End(block, field - 1);
   const char* data = block + 1 + kFieldCount * static_cast<unsigned char>(block[0]);
   return {data + start, End(block, field) - start};

@@ -24,8 +24,16 @@ std::size_t SizeFor(const Texts& texts);
 void Write(const Texts& texts, char* out);
 
 // Field `field` of a block (a null block holds empty fields), and the bytes
-// a block takes.
-std::string_view Get(const char* block, std::size_t field);
+// a block takes. Inline for the common block, whose offsets are one byte
+// wide: a row reads every field of its record.
+std::string_view GetWide(const char* block, std::size_t field);
+inline std::string_view Get(const char* block, std::size_t field) {
+  if (block == nullptr) return {};
+  if (block[0] != 1) return GetWide(block, field);
+  const auto* ends = reinterpret_cast<const unsigned char*>(block + 1);
+  const std::size_t start = field == 0 ? 0 : ends[field - 1];
+  return {block + 1 + kFieldCount + start, ends[field] - start};
+}
 std::size_t SizeOf(const char* block);
 
 }  // namespace roster::field_block

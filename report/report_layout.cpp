@@ -6,6 +6,7 @@
 #include "character/character_data.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
+#include "text/short_copy.h"
 #include "text/strings.h"
 
 namespace roster {
@@ -43,7 +44,7 @@ class RowWriter {
         return;
       }
     }
-    std::memcpy(next_, text.data(), text.size());
+    CopyShort(next_, text.data(), text.size());
     next_ += text.size();
   }
 
