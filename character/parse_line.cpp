@@ -154,14 +154,22 @@ inline bool LineParser::NextCell(std::string_view& cell) {
 bool LineParser::NextCellAfterLook(std::string_view& cell) {
   if (done_) return false;
   for (;;) {
-    while (bars_ == 0) {
-      if (scanned_ >= line_.size()) {
-        done_ = true;
-        cell = line_.substr(pos_);
-        return true;
-      }
+    if (bars_ == 0 && scanned_ < line_.size()) {
       bars_ = ByteMask(line_, scanned_, kCellSeparator);
       scanned_ += kMaskBytes;
+    }
+    if (bars_ == 0 && scanned_ < line_.size()) {
+      // A long cell, such as remarks: the search takes larger steps.
+      const std::size_t next = line_.find(kCellSeparator, scanned_);
+      if (next != std::string_view::npos) {
+        bars_ = ByteMask(line_, next, kCellSeparator);
+        scanned_ = next + kMaskBytes;
+      }
+    }
+    if (bars_ == 0) {
+      done_ = true;
+      cell = line_.substr(pos_);
+      return true;
     }
     const std::size_t bar = scanned_ - kMaskBytes + static_cast<std::size_t>(std::countr_zero(bars_));
     bars_ &= bars_ - 1;

@@ -160,10 +160,27 @@ const std::array<unsigned char, 65536> kSteps = [] {
   return table;
 }();
 
-unsigned StepAt(const unsigned char* bytes, std::size_t pos) {
+unsigned StepAt(const unsigned char* at) {
   std::uint16_t pair;
-  std::memcpy(&pair, bytes + pos, sizeof pair);
+  std::memcpy(&pair, at, sizeof pair);
   return kSteps[pair];
+}
+
+// Steps from `pos` while the step table, shifted by `shift` and masked by
+// `mask`, gives a step; where the walk stopped. The walk keeps its place in
+// a register: the remarks are long and walked a character at a time.
+template <unsigned Shift, unsigned Mask>
+std::size_t Walk(const unsigned char* bytes, std::size_t pos, std::size_t size) {
+  if (pos + 1 >= size) return pos;
+  const unsigned char* at = bytes + pos;
+  const unsigned char* const last = bytes + size - 1;
+  for (;;) {
+    const std::size_t step = (StepAt(at) >> Shift) & Mask;
+    if (step == 0) break;
+    at += step;
+    if (at >= last) break;
+  }
+  return static_cast<std::size_t>(at - bytes);
 }
 
 constexpr std::size_t kNeedsTheRules = std::string_view::npos;
@@ -173,11 +190,7 @@ constexpr std::size_t kNeedsTheRules = std::string_view::npos;
 // stray lead byte before it.
 std::size_t ItemEnd(const unsigned char* bytes, std::size_t pos, std::size_t size, std::size_t& spaceLength) {
   for (;;) {
-    while (pos + 1 < size) {
-      const unsigned step = StepAt(bytes, pos) & kItemStep;
-      if (step == 0) break;
-      pos += step;
-    }
+    pos = Walk<0, kItemStep>(bytes, pos, size);
     if (pos == size) break;
     const unsigned char c = bytes[pos];
     if (c == ' ') {
@@ -200,11 +213,7 @@ std::size_t ItemEnd(const unsigned char* bytes, std::size_t pos, std::size_t siz
 // then one item of the rest as they stand, and the collector takes them
 // at once.
 std::size_t WordsEnd(const unsigned char* bytes, std::size_t pos, std::size_t size, std::size_t& spaceLength) {
-  while (pos + 1 < size) {
-    const unsigned step = StepAt(bytes, pos) >> kWordShift;
-    if (step == 0) break;
-    pos += step;
-  }
+  pos = Walk<kWordShift, ~0u>(bytes, pos, size);
   if (pos < size && bytes[pos] == ' ') {
     spaceLength = 1;
     return pos;

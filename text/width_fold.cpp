@@ -30,6 +30,9 @@ constexpr std::array<uint16_t, 95> kFullWidthOf = {
 int HalfWidthOf(unsigned char lead, unsigned char trail) {
   // Digits are by far the most frequent; the rest of the table is tiny.
   if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) return '0' + (trail - 0x4F);
+  // Every full-width form starts with 0x81 or 0x82: a kanji such as 「無」
+  // needs no look at the table.
+  if (lead != 0x81 && lead != 0x82) return -1;
   const auto pair = static_cast<uint16_t>((lead << 8) | trail);
   for (std::size_t i = 0; i < kFullWidthOf.size(); ++i) {
     if (kFullWidthOf[i] == pair) return static_cast<int>(0x20 + i);
