@@ -54,6 +54,15 @@ class RowWriter {
   // `value` in half-width decimal with its sign, after spaces that fill
   // `width` columns when it is narrower.
   void Int(int32_t value, int32_t width = 0) {
+    if (value >= 0 && value < 100) {
+      // A row's numbers mostly have one or two digits: written in place.
+      const int32_t length = value < 10 ? 1 : 2;
+      if (width > length) Spaces(width - length);
+      Reserve(2);
+      if (length == 2) *next_++ = static_cast<char>('0' + value / 10);
+      *next_++ = static_cast<char>('0' + value % 10);
+      return;
+    }
     char digits[kDecimalBytes];
     char* const end = digits + kDecimalBytes;
     const char* const start = WriteDecimalBefore(end, value);
