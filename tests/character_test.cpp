@@ -114,6 +114,8 @@ TEST(ParseLine, ReadsTheRowLayout) {
        Expect("A", "人間", "", {-1}, {1, 1, 1, 0, 0, 0, 12}, {"全力", "魔撃"}, "ゆうこ", "初参加 欠席")},
       {"remarks with a trail byte of '|' and a symbol after one space", "A|人間||1/1|1|全力 1 P ポーション ＋後衛 　欠席",
        Expect("A", "人間", "", {-1}, {1, 1, 1, 0, 0, 0, 1}, {"全力"}, "P", "ポーション ＋後衛 欠席")},
+      {"a long tail's po is no bar where a search takes over", "A|人間||1/1|1|全力 1 P 前衛前衛前衛前衛前衛前衛前衛前衛ポ|ポ",
+       Expect("A", "人間", "", {-1}, {1, 1, 1, 0, 0, 0, 1}, {"全力"}, "P", "前衛前衛前衛前衛前衛前衛前衛前衛ポ|ポ")},
       {"tail beginning with a space has no feats", "A|人間||1/1|1| 7 P R",
        Expect("A", "人間", "", {-1}, {1, 1, 1, 0, 0, 0, 7}, {}, "P", "R")},
       {"tail of feats only", "A|人間||1/1|1|全力",

@@ -9,23 +9,25 @@
 
 namespace roster {
 
-// Copies `size` bytes from `from` to `to`, which do not overlap. Up to 16
-// bytes take two loads and two stores that may overlap each other.
+// Copies `size` bytes, at least sizeof(Word) and at most twice that, as a
+// word from the start and a word to the end, which may overlap.
+template <typename Word>
+void CopyTwoWords(char* to, const char* from, std::size_t size) {
+  Word head, tail;
+  std::memcpy(&head, from, sizeof head);
+  std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+  std::memcpy(to, &head, sizeof head);
+  std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+}
+
+// Copies `size` bytes from `from` to `to`, which do not overlap.
 inline void CopyShort(char* to, const char* from, std::size_t size) {
   if (size > 16) {
     std::memcpy(to, from, size);
   } else if (size >= 8) {
-    uint64_t head, tail;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + size - 8, 8);
-    std::memcpy(to, &head, 8);
-    std::memcpy(to + size - 8, &tail, 8);
+    CopyTwoWords<uint64_t>(to, from, size);
   } else if (size >= 4) {
-    uint32_t head, tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + size - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + size - 4, &tail, 4);
+    CopyTwoWords<uint32_t>(to, from, size);
   } else if (size > 0) {
     // One to three bytes: the first, the middle and the last.
     to[0] = from[0];
