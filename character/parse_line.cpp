@@ -291,16 +291,17 @@ bool LineParser::Fill(CharacterData::Builder& record) {
 
   // Every run of spaces in the tail becomes one separator, so no item holds
   // a space.
-  const std::optional<std::string_view> tail = cell ? nextCell() : std::nullopt;
-  SplitTail(tail.value_or(""), tail_);
+  const std::optional<std::string_view> tailCell = cell ? nextCell() : std::nullopt;
+  const std::string_view tail = tailCell.value_or(std::string_view());
+  SplitTail(tail, tail_);
   ForEachPiece(tail_.first[0], kFeatBytes, [&](std::string_view piece) { record.AddFeat(piece); });
   record.ParticipationCount(number(tail_.first[1])).PlayerName(tail_.first[2]).Remarks(tail_.rest);
   // Cells after the tail are kept at the end of the remarks, their
   // separators included, so that the row reads back to the same character;
   // a lone empty last cell (a row that ends in "|") is no text. The tail was
   // the last cell unless a first cell or a "|" follows it.
-  if (tail && (nextIndex_ < kFirstCells || !done_)) {
-    const std::string_view after = line_.substr(static_cast<std::size_t>(tail->data() + tail->size() - line_.data()));
+  if (tailCell && (nextIndex_ < kFirstCells || !done_)) {
+    const std::string_view after = line_.substr(static_cast<std::size_t>(tail.data() + tail.size() - line_.data()));
     if (after != "|") {
       notes_ |= kNoteExtraCells;
       std::string remarks(tail_.rest);  // the rest may be a view of `joined`
