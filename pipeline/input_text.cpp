@@ -152,7 +152,17 @@ bool InputText::ReadInParts(std::FILE* file, std::size_t expected, std::string* 
 bool InputText::AppendStandardInput(std::string* error) {
   UseBinaryMode(stdin);
   Own(std::string_view::npos);
-  return AppendStream(stdin, 0, error);
+  // Standard input redirected from a file is told changed as a named file
+  // is (a pipe has no stamp).
+  const FileStamp before = StampOf(stdin);
+  const std::size_t start = size_;
+  if (!AppendStream(stdin, before.size, error)) return false;
+  if (StampOf(stdin) != before) {
+    if (error) *error = kChangedWhileRead;
+    size_ = start;
+    return false;
+  }
+  return true;
 }
 
 void InputText::Append(std::string_view bytes) {
