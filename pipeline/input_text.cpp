@@ -109,14 +109,16 @@ bool InputText::AppendFile(const std::string& name, std::string* error, const Ru
     size_ = start;
     return false;
   }
-  // A file that an editor cuts or rewrites while it is read gives bytes of
-  // no one state: it is named, not read.
-  if (StampOf(file.get()) != before || (expected > 0 && size_ - start != expected)) {
-    if (error) *error = kChangedWhileRead;
-    size_ = start;
-    return false;
-  }
-  return true;
+  return KeptUnchanged(StampOf(file.get()) == before && (expected == 0 || size_ - start == expected), start, error);
+}
+
+// A file that an editor cuts or rewrites while it is read gives bytes of no
+// one state: it is named, not read, and the text is as before.
+bool InputText::KeptUnchanged(bool unchanged, std::size_t start, std::string* error) {
+  if (unchanged) return true;
+  if (error) *error = kChangedWhileRead;
+  size_ = start;
+  return false;
 }
 
 // Two halves of a regular file, each read straight into its place.
@@ -156,13 +158,7 @@ bool InputText::AppendStandardInput(std::string* error) {
   // is (a pipe has no stamp).
   const FileStamp before = StampOf(stdin);
   const std::size_t start = size_;
-  if (!AppendStream(stdin, before.size, error)) return false;
-  if (StampOf(stdin) != before) {
-    if (error) *error = kChangedWhileRead;
-    size_ = start;
-    return false;
-  }
-  return true;
+  return AppendStream(stdin, before.size, error) && KeptUnchanged(StampOf(stdin) == before, start, error);
 }
 
 void InputText::Append(std::string_view bytes) {

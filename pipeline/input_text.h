@@ -71,6 +71,9 @@ class InputText {
   // its first `keep` bytes.
   void Own(std::size_t keep);
   bool AppendStream(std::FILE* file, std::size_t expected, std::string* error);
+  // True when `unchanged`; else the text is cut back to `start` and
+  // `error` says the file changed while it was read.
+  bool KeptUnchanged(bool unchanged, std::size_t start, std::string* error);
   bool ReadInParts(std::FILE* file, std::size_t expected, std::string* error, const RunParts& runParts);
   void Reserve(std::size_t capacity);
 
