@@ -46,10 +46,8 @@ int32_t CharacterFields::HighestSkillLevel() const {
 }
 
 bool operator==(const CharacterFields& a, const CharacterFields& b) {
-  const CharacterFields::Numbers &x = a.numbers_, &y = b.numbers_;
-  if (x.hp != y.hp || x.mp != y.mp || x.hit != y.hit || x.evasion != y.evasion || x.protection != y.protection ||
-      x.magicPower != y.magicPower || x.participationCount != y.participationCount) {
-    return false;
+  for (std::size_t i = 0; i < field_block::kNumberCount; ++i) {
+    if (field_block::GetNumber(a.block_, i) != field_block::GetNumber(b.block_, i)) return false;
   }
   for (std::size_t i = 0; i < field_block::kFieldCount; ++i) {
     if (field_block::Get(a.block_, i) != field_block::Get(b.block_, i)) return false;
@@ -57,10 +55,9 @@ bool operator==(const CharacterFields& a, const CharacterFields& b) {
   return true;
 }
 
-CharacterData::CharacterData(std::unique_ptr<char[]> block, const Numbers& numbers)
-    : CharacterFields(block.get(), numbers), owned_(std::move(block)) {}
+CharacterData::CharacterData(std::unique_ptr<char[]> block) : CharacterFields(block.get()), owned_(std::move(block)) {}
 
-CharacterData::CharacterData(const CharacterFields& other) : CharacterData(CopyOf(BlockOf(other)), NumbersOf(other)) {}
+CharacterData::CharacterData(const CharacterFields& other) : CharacterData(CopyOf(BlockOf(other))) {}
 
 CharacterData& CharacterData::operator=(const CharacterData& other) {
   if (this != &other) *this = CharacterData(other);
@@ -68,14 +65,12 @@ CharacterData& CharacterData::operator=(const CharacterData& other) {
 }
 
 CharacterData::CharacterData(CharacterData&& other) noexcept
-    : CharacterFields(std::exchange(other.block_, nullptr), std::exchange(other.numbers_, {})),
-      owned_(std::move(other.owned_)) {}
+    : CharacterFields(std::exchange(other.block_, nullptr)), owned_(std::move(other.owned_)) {}
 
 CharacterData& CharacterData::operator=(CharacterData&& other) noexcept {
   if (this != &other) {
     owned_ = std::move(other.owned_);
     block_ = std::exchange(other.block_, nullptr);
-    numbers_ = std::exchange(other.numbers_, {});
   }
   return *this;
 }
@@ -112,13 +107,13 @@ field_block::Texts CharacterData::Builder::Texts() const {
 
 CharacterData CharacterData::Builder::Build() const {
   const field_block::Texts texts = Texts();
-  const std::size_t size = field_block::SizeFor(texts);
+  const field_block::Layout layout = field_block::LayoutOf(texts, numbers_);
   std::unique_ptr<char[]> block;
-  if (size > 0) {
-    block.reset(new char[size]);
-    field_block::Write(texts, block.get());
+  if (layout.bytes > 0) {
+    block.reset(new char[layout.bytes]);
+    field_block::Write(texts, numbers_, layout, block.get());
   }
-  return CharacterData(std::move(block), numbers_);
+  return CharacterData(std::move(block));
 }
 
 void CharacterData::Builder::Clear() {

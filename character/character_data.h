@@ -4,9 +4,8 @@
 //
 // Its fourteen fields are name, race, gender, skillLevels, hp, mp, hit,
 // evasion, protection, magicPower, combatFeats, participationCount,
-// playerName and remarks. The seven numbers are held directly; the strings,
-// the feats and the levels share one block (field_block.h). Who owns that
-// block is the type: a CharacterData owns its own, on the heap, and is a
+// playerName and remarks. All of them share one block (field_block.h), so
+// that a character is the block's address. Who owns that block is the type: a CharacterData owns its own, on the heap, and is a
 // plain value; a CharacterRecord is one of a run's characters, whose block
 // lies in memory its Roster owns, and never leaves the roster.
 #pragma once
@@ -26,6 +25,9 @@ inline constexpr int32_t kSkillGroupMarker = -1;
 // What every character answers, wherever its fields lie.
 class CharacterFields {
  public:
+  // The positions of the numbers in GetNumbers.
+  enum NumberField : std::size_t { kHp, kMp, kHit, kEvasion, kProtection, kMagicPower, kParticipationCount };
+
   // The texts are views into the character's block, valid while it lives
   // unchanged.
   std::string_view GetName() const { return Text(kName); }
@@ -33,13 +35,15 @@ class CharacterFields {
   std::string_view GetGender() const { return Text(kGender); }
   std::string_view GetPlayerName() const { return Text(kPlayerName); }
   std::string_view GetRemarks() const { return Text(kRemarks); }
-  int32_t GetHp() const { return numbers_.hp; }
-  int32_t GetMp() const { return numbers_.mp; }
-  int32_t GetHit() const { return numbers_.hit; }
-  int32_t GetEvasion() const { return numbers_.evasion; }
-  int32_t GetProtection() const { return numbers_.protection; }
-  int32_t GetMagicPower() const { return numbers_.magicPower; }
-  int32_t GetParticipationCount() const { return numbers_.participationCount; }
+  int32_t GetHp() const { return Number(kHp); }
+  int32_t GetMp() const { return Number(kMp); }
+  int32_t GetHit() const { return Number(kHit); }
+  int32_t GetEvasion() const { return Number(kEvasion); }
+  int32_t GetProtection() const { return Number(kProtection); }
+  int32_t GetMagicPower() const { return Number(kMagicPower); }
+  int32_t GetParticipationCount() const { return Number(kParticipationCount); }
+  // The seven, in that order, read at once.
+  field_block::Numbers GetNumbers() const { return field_block::GetNumbers(block_); }
 
   // `skillLevels`, group markers included, by position or one after another.
   std::size_t SkillLevelCount() const;
@@ -55,7 +59,8 @@ class CharacterFields {
   void ForEachFeat(Visit visit) const;
 
   // Where the block lies: a reader that goes through characters out of
-  // order may fetch it ahead of use. Null when every text is empty.
+  // order may fetch it ahead of use. Null when every text is empty and
+  // every number 0.
   const void* BlockAddress() const { return block_; }
 
   // Equal values, wherever they lie.
@@ -64,26 +69,21 @@ class CharacterFields {
  protected:
   enum Field : std::size_t { kName, kRace, kGender, kPlayerName, kRemarks, kFeats, kLevels };
 
-  struct Numbers {
-    int32_t hp = 0, mp = 0, hit = 0, evasion = 0, protection = 0, magicPower = 0, participationCount = 0;
-  };
-
   CharacterFields() = default;
-  CharacterFields(const char* block, const Numbers& numbers) : block_(block), numbers_(numbers) {}
-  // A copy of the values and of the address of the block, for the derived
-  // classes to give a meaning.
+  explicit CharacterFields(const char* block) : block_(block) {}
+  // A copy of the address of the block, for the derived classes to give a
+  // meaning.
   CharacterFields(const CharacterFields&) = default;
   CharacterFields& operator=(const CharacterFields&) = default;
   ~CharacterFields() = default;
 
   std::string_view Text(Field field) const { return field_block::Get(block_, field); }
+  int32_t Number(NumberField field) const { return field_block::GetNumber(block_, field); }
   static const char* BlockOf(const CharacterFields& c) { return c.block_; }
-  static const Numbers& NumbersOf(const CharacterFields& c) { return c.numbers_; }
 
   // The feats are stored as a length byte and the bytes of each; the levels
   // as one width byte (1 or 4) and the values, little-endian.
   const char* block_ = nullptr;
-  Numbers numbers_;
 };
 
 // A character of its own: a plain value, whose copy is a deep one.
@@ -109,7 +109,7 @@ class CharacterData final : public CharacterFields {
   void ParseLine(std::string_view line);
 
  private:
-  CharacterData(std::unique_ptr<char[]> block, const Numbers& numbers);
+  explicit CharacterData(std::unique_ptr<char[]> block);
 
   std::unique_ptr<char[]> owned_;  // the block that block_ points at
 };
@@ -129,7 +129,7 @@ class CharacterRecord final : public CharacterFields {
 
  private:
   friend class Roster;
-  CharacterRecord(const char* block, const Numbers& numbers) : CharacterFields(block, numbers) {}
+  explicit CharacterRecord(const char* block) : CharacterFields(block) {}
   // The roster moves its records only within its own memory.
   CharacterRecord(CharacterRecord&&) noexcept = default;
 };
@@ -145,13 +145,13 @@ class CharacterData::Builder {
   Builder& Gender(std::string_view text) { return Set(kGender, text); }
   Builder& PlayerName(std::string_view text) { return Set(kPlayerName, text); }
   Builder& Remarks(std::string_view text) { return Set(kRemarks, text); }
-  Builder& Hp(int32_t value) { return Set(numbers_.hp, value); }
-  Builder& Mp(int32_t value) { return Set(numbers_.mp, value); }
-  Builder& Hit(int32_t value) { return Set(numbers_.hit, value); }
-  Builder& Evasion(int32_t value) { return Set(numbers_.evasion, value); }
-  Builder& Protection(int32_t value) { return Set(numbers_.protection, value); }
-  Builder& MagicPower(int32_t value) { return Set(numbers_.magicPower, value); }
-  Builder& ParticipationCount(int32_t value) { return Set(numbers_.participationCount, value); }
+  Builder& Hp(int32_t value) { return Set(kHp, value); }
+  Builder& Mp(int32_t value) { return Set(kMp, value); }
+  Builder& Hit(int32_t value) { return Set(kHit, value); }
+  Builder& Evasion(int32_t value) { return Set(kEvasion, value); }
+  Builder& Protection(int32_t value) { return Set(kProtection, value); }
+  Builder& MagicPower(int32_t value) { return Set(kMagicPower, value); }
+  Builder& ParticipationCount(int32_t value) { return Set(kParticipationCount, value); }
   // Levels are kept one byte wide while they fit, four bytes otherwise.
   // Inline for the common case: one more level of a byte.
   Builder& AddSkillLevel(int32_t level) {
@@ -178,8 +178,8 @@ class CharacterData::Builder {
     texts_[field] = text;
     return *this;
   }
-  Builder& Set(int32_t& field, int32_t value) {
-    field = value;
+  Builder& Set(NumberField field, int32_t value) {
+    numbers_[field] = value;
     return *this;
   }
   field_block::Texts Texts() const;
@@ -187,7 +187,7 @@ class CharacterData::Builder {
   field_block::Texts texts_{};
   std::string levels_;
   std::string feats_;
-  Numbers numbers_;
+  field_block::Numbers numbers_{};
 };
 
 template <typename Visit>

@@ -1,27 +1,39 @@
-// The variable-length fields of a character in one block of bytes, so that
-// a character costs one allocation and a copy one memcpy. Whoever holds a
-// block decides where it lives (an owned CharacterData on the heap, a
-// Roster in the memory of its run); these functions only write and read it.
+// All the fields of a character in one block of bytes, so that a character
+// costs one allocation, a copy one memcpy, and a run's record no more than
+// the block's address. Whoever holds a block decides where it lives (an
+// owned CharacterData on the heap, a Roster in the memory of its run);
+// these functions only write and read it.
 //
-// Layout: one byte giving the width (1, 2 or 4) of the end offsets, the end
-// offset of each field, then the fields' bytes one after another. A
-// character whose texts are all empty has no block (a null pointer).
+// Layout: one byte giving the width (1, 2 or 4) of the end offsets in its
+// low four bits and that of the numbers (0, 1, 2 or 4) in its high four, the
+// end offset of each text, the texts' bytes one after another, then the
+// seven numbers, little-endian, as narrow as the widest of them allows (no
+// bytes when all are 0). A character whose texts are all empty and whose
+// numbers are all 0 has no block (a null pointer).
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace roster::field_block {
 
 inline constexpr std::size_t kFieldCount = 7;
 using Texts = std::array<std::string_view, kFieldCount>;
+inline constexpr std::size_t kNumberCount = 7;
+using Numbers = std::array<int32_t, kNumberCount>;
 
-// The bytes a block of `texts` takes; 0 when every text is empty.
-std::size_t SizeFor(const Texts& texts);
+// How a block of some texts and numbers is laid out, worked out once for
+// both the room it needs and its writing. `bytes` is 0 when every text is
+// empty and every number 0: no block.
+struct Layout {
+  std::size_t bytes = 0, textBytes = 0, offsetWidth = 1, numberWidth = 0;
+};
+Layout LayoutOf(const Texts& texts, const Numbers& numbers);
 
-// Writes the block of `texts` into `out`, which has room for SizeFor bytes.
-void Write(const Texts& texts, char* out);
+// Writes the block of `layout` into `out`, which has room for its bytes.
+void Write(const Texts& texts, const Numbers& numbers, const Layout& layout, char* out);
 
 // Field `field` of a block (a null block holds empty fields), and the bytes
 // a block takes. Inline for the common block, whose offsets are one byte
@@ -29,11 +41,33 @@ void Write(const Texts& texts, char* out);
 std::string_view GetWide(const char* block, std::size_t field);
 inline std::string_view Get(const char* block, std::size_t field) {
   if (block == nullptr) return {};
-  if (block[0] != 1) return GetWide(block, field);
+  if ((block[0] & 0x0F) != 1) return GetWide(block, field);
   const auto* ends = reinterpret_cast<const unsigned char*>(block + 1);
   const std::size_t start = field == 0 ? 0 : ends[field - 1];
   return {block + 1 + kFieldCount + start, ends[field] - start};
 }
 std::size_t SizeOf(const char* block);
+
+// Number `index` of a block, and all of them (a null block holds zeros).
+// Inline for the common block, whose offsets and numbers are one byte wide:
+// a row reads every number of its record.
+int32_t GetNumberWide(const char* block, std::size_t index);
+inline int32_t GetNumber(const char* block, std::size_t index) {
+  if (block == nullptr) return 0;
+  if (block[0] != 0x11) return GetNumberWide(block, index);
+  const auto textBytes = static_cast<unsigned char>(block[kFieldCount]);
+  return static_cast<int8_t>(block[1 + kFieldCount + textBytes + index]);
+}
+inline Numbers GetNumbers(const char* block) {
+  Numbers numbers{};
+  if (block == nullptr) return numbers;
+  if (block[0] != 0x11) {
+    for (std::size_t i = 0; i < kNumberCount; ++i) numbers[i] = GetNumberWide(block, i);
+    return numbers;
+  }
+  const char* at = block + 1 + kFieldCount + static_cast<unsigned char>(block[kFieldCount]);
+  for (std::size_t i = 0; i < kNumberCount; ++i) numbers[i] = static_cast<int8_t>(at[i]);
+  return numbers;
+}
 
 }  // namespace roster::field_block

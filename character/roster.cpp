@@ -8,9 +8,10 @@
 
 namespace roster {
 
-// A record is a block's address and seven numbers: nothing to destroy, so
-// the list is given back whole.
+// A record is a block's address: nothing to destroy, so the list is given
+// back whole, and a list of a million records takes 8 MB.
 static_assert(std::is_trivially_destructible_v<CharacterRecord>);
+static_assert(sizeof(CharacterRecord) == sizeof(const char*));
 
 Roster::Roster(std::size_t capacity, std::unique_ptr<std::pmr::memory_resource> blockMemory,
                std::pmr::memory_resource* listMemory)
@@ -48,13 +49,13 @@ CharacterRecord* Roster::Slot() {
 
 const CharacterRecord& Roster::Add(const CharacterData::Builder& fields) {
   const field_block::Texts texts = fields.Texts();
-  const std::size_t size = field_block::SizeFor(texts);
+  const field_block::Layout layout = field_block::LayoutOf(texts, fields.numbers_);
   char* block = nullptr;
-  if (size > 0) {
-    block = static_cast<char*>(blockMemories_.front()->allocate(size, 1));
-    field_block::Write(texts, block);
+  if (layout.bytes > 0) {
+    block = static_cast<char*>(blockMemories_.front()->allocate(layout.bytes, 1));
+    field_block::Write(texts, fields.numbers_, layout, block);
   }
-  return *new (Slot()) CharacterRecord(block, fields.numbers_);
+  return *new (Slot()) CharacterRecord(block);
 }
 
 }  // namespace roster

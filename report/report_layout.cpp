@@ -163,6 +163,7 @@ std::string ReportRow(const CharacterFields& c) {
 
 void AppendReportRow(std::pmr::string& out, const CharacterFields& c) {
   RowWriter row(out);
+  const field_block::Numbers numbers = c.GetNumbers();
   row.Name(c.GetName());
   row.Byte('|');
   row.Text(c.GetRace());
@@ -173,21 +174,21 @@ void AppendReportRow(std::pmr::string& out, const CharacterFields& c) {
   if (c.SkillLevelCount() == 0) row.Byte('|');
   c.ForEachSkillLevel([&](int32_t level) { row.Level(level); });
   row.Byte('|');
-  row.Points(c.GetHp(), false);
+  row.Points(numbers[CharacterFields::kHp], false);
   row.Byte('/');
-  row.Points(c.GetMp(), true);
+  row.Points(numbers[CharacterFields::kMp], true);
   row.Byte('|');
-  row.CombatValue(c.GetHit());
+  row.CombatValue(numbers[CharacterFields::kHit]);
   row.Byte('/');
-  row.CombatValue(c.GetEvasion());
+  row.CombatValue(numbers[CharacterFields::kEvasion]);
   row.Byte('/');
-  row.CombatValue(c.GetProtection());
+  row.CombatValue(numbers[CharacterFields::kProtection]);
   row.Byte('/');
-  row.CombatValue(c.GetMagicPower());
+  row.CombatValue(numbers[CharacterFields::kMagicPower]);
   row.Byte('|');
   c.ForEachFeat([&](std::string_view feat) { row.Text(feat); });
   row.Byte(' ');
-  row.Int(c.GetParticipationCount());
+  row.Int(numbers[CharacterFields::kParticipationCount]);
   row.Byte(' ');
   row.Text(c.GetPlayerName());
   const std::string_view remarks = c.GetRemarks();

@@ -73,15 +73,35 @@ TEST(Limits, LargeInputsFinishInLinearTime) {
 }
 
 // An empty field may be a view with no data; the block must not pass it to
-// memcpy (a fuzzer found this), and a character without texts has no block.
-TEST(FieldBlock, EmptyViewsHoldNothing) {
-  EXPECT_EQ(field_block::SizeFor({}), 0u);
+// memcpy (a fuzzer found this), and a character without texts and with
+// every number 0 has no block. Every text and number reads back whatever
+// width its offsets and numbers take.
+TEST(FieldBlock, EveryFieldReadsBack) {
+  EXPECT_EQ(field_block::LayoutOf({}, {}).bytes, 0u);
   EXPECT_EQ(field_block::Get(nullptr, 1), "");
-  const field_block::Texts mixed = {std::string_view(), "ab", std::string_view(), std::string_view(), "c", {}, {}};
-  std::vector<char> block(field_block::SizeFor(mixed));
-  field_block::Write(mixed, block.data());
-  EXPECT_EQ(field_block::SizeOf(block.data()), block.size());
-  for (std::size_t i = 0; i < field_block::kFieldCount; ++i) EXPECT_EQ(field_block::Get(block.data(), i), mixed[i]);
+  EXPECT_EQ(field_block::GetNumber(nullptr, 1), 0);
+  const std::string wide(300, 'w'), wider(70000, 'v');
+  struct BlockCase {
+    field_block::Texts texts;
+    field_block::Numbers numbers;
+  };
+  const BlockCase cases[] = {
+      {{std::string_view(), "ab", std::string_view(), std::string_view(), "c", {}, {}}, {}},
+      {{}, {0, 0, 0, 0, 0, 0, -1}},
+      {{"a"}, {127, -128, 0, 1, -1, 5, 99}},
+      {{wide}, {128, -129, 0, 0, 0, 0, 32767}},
+      {{"x", wider}, {-32768, 32768, INT32_MAX, INT32_MIN, 0, 1, -1}},
+  };
+  for (const BlockCase& c : cases) {
+    const field_block::Layout layout = field_block::LayoutOf(c.texts, c.numbers);
+    std::vector<char> block(layout.bytes);
+    field_block::Write(c.texts, c.numbers, layout, block.data());
+    EXPECT_EQ(field_block::SizeOf(block.data()), block.size());
+    for (std::size_t i = 0; i < field_block::kFieldCount; ++i) EXPECT_EQ(field_block::Get(block.data(), i), c.texts[i]);
+    for (std::size_t i = 0; i < field_block::kNumberCount; ++i) {
+      EXPECT_EQ(field_block::GetNumber(block.data(), i), c.numbers[i]) << c.numbers[i];
+    }
+  }
 }
 
 // A run's records are reached by const reference only, and cannot be copied
