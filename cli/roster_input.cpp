@@ -61,6 +61,8 @@ std::optional<InputFailure> ReadEach(const std::vector<std::string>& inputs, Enc
     // changed, not as a text that holds them.
     if (!input.text.Intact()) return InputFailure{2, "cannot read " + name + ": " + kChangedWhileRead};
     if (input.text.Mapped()) input.mapped = name;
+    // The scan read the whole file; the walk reads it again a step at a time.
+    input.text.LetMappedPagesGo();
     if (reading.problem != TextProblem::kNone) {
       const bool forcible = reading.problem == TextProblem::kDoubt || reading.problem == TextProblem::kUtf8Line;
       return InputFailure{1, name + ":" + std::to_string(reading.problemLine) + ": " + reading.DescribeProblem() +

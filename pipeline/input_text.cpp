@@ -178,6 +178,10 @@ void InputText::ReleasePart(std::string_view part) const {
   if (!part.empty()) ReleasePages(part.data(), part.size());
 }
 
+void InputText::LetMappedPagesGo() const {
+  if (mapping_) ReleasePart(mapping_->View());
+}
+
 void InputText::Release() {
   mapping_.reset();
   if (data_ != nullptr) InputMemory().deallocate(data_, capacity_, 1);

@@ -64,6 +64,11 @@ class InputText {
   // again (read again, it holds zeros or the file's bytes); safe from
   // several threads at once.
   void ReleasePart(std::string_view part) const;
+  // Lets the pages of a mapped text go from the process until they are read
+  // again (from the file, unchanged), so that a scan of the whole text
+  // before the walk does not hold it all beside the run's memory. A text
+  // in memory of its own is kept as it is.
+  void LetMappedPagesGo() const;
   void Release();
 
  private:
