@@ -12,6 +12,7 @@
 #include "pipeline/extraction_stages.h"
 #include "pipeline/line_account.h"
 #include "pipeline/name_table.h"
+#include "pipeline/record_lines.h"
 #include "pipeline/run_at_once.h"
 #include "report/report_layout.h"
 
@@ -103,7 +104,7 @@ struct Part {
   // makes room for (those of the upper part, which joins it).
   Part(std::string_view text, bool bareLf, std::size_t above, bool numbered, std::pmr::memory_resource& memory)
       : roster(kFirstNames, std::make_unique<BlockArena>(&memory, text.size() / 8), &memory),
-        names(kFirstNames, &memory), text(text), recordLines(&memory), above(above), bareLf(bareLf),
+        names(kFirstNames, &memory), text(text), recordLines(text.size(), &memory), above(above), bareLf(bareLf),
         numbered(numbered) {}
 
   // The room a part starts with: the lists and the table grow as the
@@ -119,14 +120,10 @@ struct Part {
   std::unordered_map<std::string, TypedLine> cut;
   std::size_t lines = 0;
   // The upper part of two, which joins the lower, keeps for each record its
-  // line and notes (kRecordNotesShift) and where its line starts, for what
-  // the join tells of them.
+  // line, its notes and where its line starts, for what the join tells of
+  // them.
   std::string_view text;
-  struct RecordLine {
-    uint64_t lineAndNotes;
-    std::size_t start;
-  };
-  std::pmr::vector<RecordLine> recordLines;
+  RecordLines recordLines;
   // Its lines of cut names that repeat a name of its own: the lower part's
   // line of that name, if any, is the one they repeat.
   struct CutRepeat {
@@ -140,7 +137,6 @@ struct Part {
   bool bareLf;
   bool numbered;
 };
-constexpr int kRecordNotesShift = 56;
 
 // The lines of `part` of the whole `text`, walked from the last to the
 // first a batch at a time: the names of a batch are looked up together, and
@@ -208,8 +204,7 @@ class PartCollector {
   void Taken(const LineParser& parser, std::size_t i, std::string_view name) {
     const uint8_t notes = parser.Notes();
     if (out_.numbered) {
-      out_.recordLines.push_back({numbers_[i] | uint64_t{notes} << kRecordNotesShift,
-                                  static_cast<std::size_t>(lines_[i].data() - out_.text.data())});
+      out_.recordLines.Add(numbers_[i], notes, static_cast<std::size_t>(lines_[i].data() - out_.text.data()));
     }
     if (notes == 0) return;
     for (const auto& [note, event] : kNoteEvents) {
@@ -319,10 +314,7 @@ Part CollectPart(const InputText& text, std::string_view part, bool bareLf, std:
   out.account.NumberFromTop(out.lines);
   for (auto& [name, typed] : out.cut) typed.line = last - typed.line;
   for (Part::CutRepeat& repeat : out.cutRepeats) repeat.line = last - repeat.line;
-  for (Part::RecordLine& record : out.recordLines) {
-    const uint64_t notes = record.lineAndNotes & ~((uint64_t{1} << kRecordNotesShift) - 1);
-    record.lineAndNotes = notes | (last - (record.lineAndNotes ^ notes));
-  }
+  out.recordLines.Renumber(last);
   return out;
 }
 
@@ -411,14 +403,13 @@ void Merge(Part& lower, Part&& upper, std::pmr::memory_resource& memory) {
     if (!inLower[i]) continue;
     ++summary.merged;
     const bool mayBeKept = droppedSoFar++ >= firstKept;
-    const Part::RecordLine& record = upper.recordLines[i];
-    const std::size_t line = record.lineAndNotes & ((uint64_t{1} << kRecordNotesShift) - 1);
-    const auto notes = static_cast<uint8_t>(record.lineAndNotes >> kRecordNotesShift);
+    const std::size_t line = upper.recordLines.Line(i);
+    const uint8_t notes = upper.recordLines.Notes(i);
     for (const auto& [note, event] : kNoteEvents) {
       if ((notes & note) != 0) upper.account.Uncount(event);
     }
     if (notes != 0) unnoted.push_back(line);
-    const std::string_view text = HeldLine(upper, record.start);
+    const std::string_view text = HeldLine(upper, upper.recordLines.Start(i));
     auto upperCut = upper.cut.end(), lowerCut = lower.cut.end();
     if ((notes & kNoteNameShortened) != 0 && !lower.cut.empty()) {
       const std::string name(upperRoster[i].GetName());

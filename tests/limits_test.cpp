@@ -15,6 +15,7 @@
 #include "character/roster.h"
 #include "pipeline/large_page_memory.h"
 #include "pipeline/name_table.h"
+#include "pipeline/record_lines.h"
 #include "support/extraction_testing.h"
 #include "support/roster_generator.h"
 
@@ -234,6 +235,27 @@ TEST(NameTable, TakesEachNameOnce) {
     table.ContainsEach(probes, records.Records(), std::span(found.get(), probes.size()));
     for (std::size_t i = 0; i < probes.size(); ++i) EXPECT_EQ(found[i], i < model.size()) << c.what << ": " << probes[i];
     EXPECT_EQ(table.size(), model.size()) << c.what;
+  }
+}
+
+// The lines of a part's records read back as they were kept, at the largest
+// numbers a part allows, whether it is small enough for one word a record
+// or not.
+TEST(RecordLines, KeepTheLargestNumbersAPartAllows) {
+  for (const std::size_t bytes : {std::size_t{1}, (std::size_t{1} << 28) - 2, (std::size_t{1} << 28) - 1,
+                                  std::size_t{1} << 40}) {
+    RecordLines lines(bytes, std::pmr::get_default_resource());
+    // Numbered from the bottom as the walk meets them: the last of the
+    // part's bytes + 1 lines, then its first line.
+    lines.Add(1, 0xFF, bytes - 1);
+    lines.Add(bytes + 1, 0x01, 0);
+    lines.Renumber(bytes + 2);
+    EXPECT_EQ(lines.Line(0), bytes + 1) << bytes;
+    EXPECT_EQ(lines.Notes(0), 0xFF) << bytes;
+    EXPECT_EQ(lines.Start(0), bytes - 1) << bytes;
+    EXPECT_EQ(lines.Line(1), 1u) << bytes;
+    EXPECT_EQ(lines.Notes(1), 0x01) << bytes;
+    EXPECT_EQ(lines.Start(1), 0u) << bytes;
   }
 }
 
