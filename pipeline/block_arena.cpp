@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "pipeline/large_page_memory.h"
+
 namespace roster {
 namespace {
 
-constexpr std::size_t kLastChunkBytes = std::size_t{4} << 20;
+// One large page: the last chunk is seldom full, and what it leaves unused
+// is less than a page that the system may zero whole.
+constexpr std::size_t kLastChunkBytes = LargePageMemory::kStep;
 constexpr std::size_t kChunkAlignment = 16;
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Where a run's records keep their field blocks: a few large chunks instead
 // of an allocation per record, all given back at once when the roster that
 // owns the arena ends. Chunks grow from a first size (sized to the text) to
-// 4 MiB, taken from the run's memory.
+// 2 MiB, taken from the run's memory.
 #pragma once
 
 #include <cstddef>
