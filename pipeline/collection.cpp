@@ -2,6 +2,7 @@
 // at a time, each name looked up once, a large text in two halves at once.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
@@ -242,19 +243,30 @@ class PartCollector {
 
   // The table, the roster and the record lines grow to the names the whole
   // part is expected to hold: those held, and as many more in the lines
-  // left as new names came in the lines walked since the last growth (new
-  // names grow rarer as the walk goes up, when names repeat at random).
-  // They grow by half at least, so that a text whose names come faster
-  // further up costs a few moves, not one per batch; and to eight times at
-  // the most, so that the rate is measured again over more lines before
-  // the room is judged for the whole part.
+  // left as new names came in the lines walked since the last growth. When
+  // names repeat, new ones grow rarer as the walk goes up, and that rate
+  // would room far more than comes: the names met then follow a power of
+  // the bytes walked (its exponent read from this growth and the last),
+  // and the lesser of the two counts, a twentieth more, is expected (a
+  // count a little short costs a whole growth more). They grow by half at
+  // least, so that a text whose names come faster further up costs a few
+  // moves, not one per batch; and to eight times at the most, so that the
+  // rate is measured again over more lines before the room is judged for
+  // the whole part.
   void MakeRoom() {
     const std::size_t have = out_.names.size();
     const auto walked = static_cast<std::size_t>(bottom_ - top_);
     const double rate = static_cast<double>(have - grownAtNames_) /
                         static_cast<double>(std::max<std::size_t>(walked - grownAtBytes_, 1));
+    const double power = grownAtNames_ > 0 && have > grownAtNames_ && walked > grownAtBytes_
+                             ? std::log(static_cast<double>(have) / static_cast<double>(grownAtNames_)) /
+                                   std::log(static_cast<double>(walked) / static_cast<double>(grownAtBytes_))
+                             : 1;
     const auto expected = [&](std::size_t bytes) {
-      return have + static_cast<std::size_t>(std::min(rate * static_cast<double>(bytes), 1e15));
+      const double more = static_cast<double>(bytes);
+      const double onPower = 1.05 * static_cast<double>(have) *
+                             std::pow((static_cast<double>(walked) + more) / static_cast<double>(walked), power);
+      return static_cast<std::size_t>(std::min({static_cast<double>(have) + rate * more, onPower, 1e15}));
     };
     const std::size_t left = out_.text.size() - walked;
     const auto within = [&](std::size_t names) { return std::clamp(names, have + have / 2, 8 * have) + kBatchLines; };
