@@ -27,7 +27,6 @@ class RecordLines {
     words_.reserve(records);
     if (Wide()) starts_.reserve(records);
   }
-  std::size_t size() const { return words_.size(); }
 
   void Add(std::size_t line, uint8_t notes, std::size_t start) {
     words_.push_back(uint64_t{notes} << kNotesShift | uint64_t{line} << startBits_ | (Wide() ? 0 : start));
