@@ -12,6 +12,9 @@ namespace {
 // is less than a page that the system may zero whole.
 constexpr std::size_t kLastChunkBytes = LargePageMemory::kStep;
 constexpr std::size_t kChunkAlignment = 16;
+// The least chunk made for what is expected: a guess far too small costs a
+// chunk this size a time until the next guess.
+constexpr std::size_t kLeastChunkBytes = std::size_t{64} << 10;
 
 }  // namespace
 
@@ -26,13 +29,14 @@ void* BlockArena::do_allocate(std::size_t bytes, std::size_t alignment) {
   const std::size_t skip = (alignment - reinterpret_cast<std::uintptr_t>(next_) % alignment) % alignment;
   if (bytes + skip > left_) {
     // A block larger than a chunk gets a chunk of its own.
-    const std::size_t size = std::max(bytes + alignment, chunkBytes_);
+    const std::size_t size = std::max(bytes + alignment, std::min(chunkBytes_, std::max(expected_, kLeastChunkBytes)));
     chunks_.push_back({static_cast<char*>(upstream_->allocate(size, kChunkAlignment)), size});
     chunkBytes_ = std::min(chunkBytes_ * 2, kLastChunkBytes);
     next_ = chunks_.back().data;
     left_ = size;
     return do_allocate(bytes, alignment);
   }
+  given_ += bytes;
   char* block = next_ + skip;
   next_ = block + bytes;
   left_ -= skip + bytes;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory_resource>
 #include <vector>
 
@@ -16,6 +17,13 @@ class BlockArena final : public std::pmr::memory_resource {
   BlockArena(const BlockArena&) = delete;
   BlockArena& operator=(const BlockArena&) = delete;
   ~BlockArena() override;
+
+  // The blocks still to come take about `bytes`, as their owner judges: a
+  // chunk made from now on is no larger than that needs, so that the last
+  // one is not left mostly unused.
+  void Expect(std::size_t bytes) { expected_ = bytes; }
+  // The bytes of the blocks given so far.
+  std::size_t Given() const { return given_; }
 
  private:
   void* do_allocate(std::size_t bytes, std::size_t alignment) override;
@@ -30,7 +38,9 @@ class BlockArena final : public std::pmr::memory_resource {
   std::vector<Chunk> chunks_;
   char* next_ = nullptr;
   std::size_t left_ = 0;
-  std::size_t chunkBytes_;  // the size of the next chunk
+  std::size_t chunkBytes_;  // the size of the next chunk, unless less is expected
+  std::size_t expected_ = SIZE_MAX;
+  std::size_t given_ = 0;
 };
 
 }  // namespace roster

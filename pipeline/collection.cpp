@@ -104,7 +104,8 @@ struct Part {
   // `above`: the bytes of text above the part whose new names its roster
   // makes room for (those of the upper part, which joins it).
   Part(std::string_view text, bool bareLf, std::size_t above, bool numbered, std::pmr::memory_resource& memory)
-      : roster(kFirstNames, std::make_unique<BlockArena>(&memory, text.size() / 8), &memory),
+      : blocks(new BlockArena(&memory, text.size() / 8)),
+        roster(kFirstNames, std::unique_ptr<BlockArena>(blocks), &memory),
         names(kFirstNames, &memory), text(text), recordLines(text.size(), &memory), above(above), bareLf(bareLf),
         numbered(numbered) {}
 
@@ -112,6 +113,7 @@ struct Part {
   // names walked tell, so that lines without a character cost nothing.
   static constexpr std::size_t kFirstNames = 1024;
 
+  BlockArena* blocks;  // the roster's own
   Roster roster;
   NameTable names;
   ExtractionSummary summary;
@@ -193,6 +195,10 @@ class PartCollector {
         Replaced(parser, i, names[i]);
       }
     }
+    // The blocks to come, judged at the rate of the lines walked.
+    const auto walked = static_cast<std::size_t>(bottom_ - top_);
+    const double perByte = static_cast<double>(out_.blocks->Given()) / static_cast<double>(std::max<std::size_t>(walked, 1));
+    out_.blocks->Expect(static_cast<std::size_t>(perByte * static_cast<double>(out_.text.size() - walked)));
     GiveBack();
     count_ = 0;
   }
