@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <numeric>
 #include <utility>
 
@@ -43,21 +44,7 @@ std::string_view TextOf(const CharacterFields& c, SortField field) {
   }
 }
 
-constexpr std::size_t kKeyBytes = 16;
-
-// Eight bytes of a text from `from` as a big-endian number, zero-filled: two
-// of them order texts as the byte rule does wherever their first sixteen
-// bytes differ, and for texts of at most sixteen bytes the length settles
-// the rest (a zero-filled prefix is the shorter text).
-uint64_t BigEndian(std::string_view text, std::size_t from) {
-  uint64_t value = 0;
-  for (std::size_t i = from; i < from + 8; ++i) {
-    value = (value << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-  }
-  return value;
-}
-
-// A number key; a missing skill level is below every level.
+// A number key; a missing skill level is one below every level.
 int64_t NumberOf(const CharacterFields& c, const SortKey& key) {
   switch (key.field) {
     case SortField::kHit: return c.GetHit();
@@ -67,17 +54,110 @@ int64_t NumberOf(const CharacterFields& c, const SortKey& key) {
     case SortField::kParticipationCount: return c.GetParticipationCount();
     case SortField::kAdventurerLevel: return c.HighestSkillLevel();
     case SortField::kSkill:
-      if (key.skillIndex >= c.SkillLevelCount()) return std::numeric_limits<int64_t>::min();
+      if (key.skillIndex >= c.SkillLevelCount()) return int64_t{std::numeric_limits<int32_t>::min()} - 1;
       return c.SkillLevel(key.skillIndex);
     default: return 0;
   }
 }
 
-// Keys made for positions [first, last) by `keyOf` and sorted by `less`.
-template <typename Item, typename KeyOf, typename Less>
-void MakeAndSort(Item* items, uint32_t first, uint32_t last, KeyOf keyOf, Less less) {
-  for (uint32_t i = first; i < last; ++i) items[i] = keyOf(i);
-  std::sort(items + first, items + last, less);
+// The bytes of a text that its key holds: eight in `high`, three more and a
+// length mark in the high half of `low`.
+constexpr std::size_t kKeyBytes = 11;
+// The length mark: the length up to kKeyBytes, and one more for any longer
+// text, so that of two texts that agree in their first kKeyBytes bytes
+// (zero-filled) the shorter goes first unless both are longer.
+constexpr uint64_t kLongText = kKeyBytes + 1;
+
+// The text key of a position: 16 bytes, so that names (at most 10 bytes)
+// order by their keys alone, and a sort moves and reads little memory.
+struct TextKeyed {
+  uint64_t high, low;
+  uint32_t Index() const { return static_cast<uint32_t>(low); }
+  uint64_t Part() const { return low >> 32; }
+  bool Long() const { return (Part() & 0xFF) == kLongText; }
+  // Whether the texts of `a` and `b` agree as far as their keys tell and
+  // are both longer: only their further bytes can order them.
+  friend bool Undecided(const TextKeyed& a, const TextKeyed& b) {
+    return a.high == b.high && a.Part() == b.Part() && a.Long();
+  }
+  // By the key, then by position: the order of the texts wherever the key
+  // tells it.
+  friend bool operator<(const TextKeyed& a, const TextKeyed& b) {
+    return a.high != b.high ? a.high < b.high : a.low < b.low;
+  }
+};
+
+// `count` bytes of `text` from `from` as a big-endian number, zero-filled.
+uint64_t BigEndian(std::string_view text, std::size_t from, std::size_t count) {
+  uint64_t value = 0;
+  for (std::size_t i = from; i < from + count; ++i) {
+    value = (value << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  }
+  return value;
+}
+
+TextKeyed TextKeyOf(std::string_view text, uint32_t index) {
+  const uint64_t part = (BigEndian(text, 8, kKeyBytes - 8) << 8) | std::min<uint64_t>(text.size(), kLongText);
+  return {BigEndian(text, 0, 8), (part << 32) | index};
+}
+
+// A number key of a position: the number (an int32_t, or the one below for
+// a missing skill level) in the high 33 bits, the position in the low 31.
+// A roster of more than 2^31 characters, far beyond a run's memory, cannot
+// be sorted by a number.
+struct NumberKeyed {
+  uint64_t key;
+  static constexpr int kIndexBits = 31;
+  static constexpr uint64_t kPositions = uint64_t{1} << kIndexBits;
+  uint32_t Index() const { return static_cast<uint32_t>(key & (kPositions - 1)); }
+  friend bool operator<(const NumberKeyed& a, const NumberKeyed& b) { return a.key < b.key; }
+};
+
+NumberKeyed NumberKeyOf(int64_t number, uint32_t index) {
+  // The lowest number, a missing level, becomes 0.
+  const auto biased = static_cast<uint64_t>(number - (int64_t{std::numeric_limits<int32_t>::min()} - 1));
+  return {(biased << NumberKeyed::kIndexBits) | index};
+}
+
+// How many times a run of texts that agree in their keys is keyed again by
+// further bytes before the texts themselves are compared: it keeps the
+// recursion shallow for long texts.
+constexpr std::size_t kDeepestKeyedPart = 3;
+
+// The texts of `a` and `b`, which agree in their first `from` bytes,
+// compared from there.
+template <typename TextOf>
+int CompareFrom(const TextKeyed& a, const TextKeyed& b, std::size_t from, TextOf textOf) {
+  return textOf(a.Index()).substr(from).compare(textOf(b.Index()).substr(from));
+}
+
+// Sorts the keys of texts by the texts, then by position: by the keys, then
+// each run of keys that cannot tell their texts apart again by keys of the
+// texts' further bytes (from `from`), so that texts many characters share
+// are never compared whole. The run keeps the keys it shares, as a merge
+// of sorted parts compares them.
+template <typename TextOf>
+void SortTextKeys(TextKeyed* first, TextKeyed* last, std::size_t from, std::size_t depth, TextOf textOf) {
+  std::sort(first, last);
+  for (TextKeyed* run = first; run != last;) {
+    TextKeyed* end = run + 1;
+    while (end != last && Undecided(*run, *end)) ++end;
+    if (end - run > 1) {
+      const TextKeyed shared = *run;
+      const std::size_t further = from + kKeyBytes;
+      if (depth < kDeepestKeyedPart) {
+        for (TextKeyed* k = run; k != end; ++k) *k = TextKeyOf(textOf(k->Index()).substr(further), k->Index());
+        SortTextKeys(run, end, further, depth + 1, textOf);
+        for (TextKeyed* k = run; k != end; ++k) *k = {shared.high, (shared.Part() << 32) | k->Index()};
+      } else {
+        std::sort(run, end, [&](const TextKeyed& a, const TextKeyed& b) {
+          const int byText = CompareFrom(a, b, further, textOf);
+          return byText != 0 ? byText < 0 : a.Index() < b.Index();
+        });
+      }
+    }
+    run = end;
+  }
 }
 
 // Where the first `k` items of the merge of sorted `a` and `b` end in `a`:
@@ -100,9 +180,9 @@ std::size_t MergeSplit(const Item* a, std::size_t aSize, const Item* b, std::siz
 // The indices of sorted `a` and `b` merged into `out`.
 template <typename Item, typename Less>
 void MergeIndices(const Item* a, const Item* aEnd, const Item* b, const Item* bEnd, uint32_t* out, Less less) {
-  while (a != aEnd && b != bEnd) *out++ = less(*b, *a) ? (b++)->index : (a++)->index;
-  while (a != aEnd) *out++ = (a++)->index;
-  while (b != bEnd) *out++ = (b++)->index;
+  while (a != aEnd && b != bEnd) *out++ = less(*b, *a) ? (b++)->Index() : (a++)->Index();
+  while (a != aEnd) *out++ = (a++)->Index();
+  while (b != bEnd) *out++ = (b++)->Index();
 }
 
 // Room for `n` items from `memory`, not filled: a vector would zero the
@@ -132,24 +212,23 @@ void Run(const RunParts& runParts, std::span<const std::function<void()>> parts)
   }
 }
 
-// The positions 0 to n-1 ordered by their keys (`keyOf` makes the key of
-// a position, holding it as `index`; `less` is a strict total order). Where
-// the halves are parts of their own, each half is keyed and sorted on its
-// own, and each part writes half of the merge, from a split found by
-// bisection.
-template <typename Item, typename KeyOf, typename Less>
-std::pmr::vector<uint32_t> OrderByKeys(uint32_t n, KeyOf keyOf, Less less, const SortWork& work) {
+// The positions 0 to n-1 ordered by their keys: `sortPart(items, first,
+// last)` keys positions [first, last) and sorts them, and `less` is the
+// strict total order that sorted parts follow. Where the halves are parts
+// of their own, each half is keyed and sorted on its own, and each part
+// writes half of the merge, from a split found by bisection.
+template <typename Item, typename SortPart, typename Less>
+std::pmr::vector<uint32_t> OrderByKeys(uint32_t n, SortPart sortPart, Less less, const SortWork& work) {
   const WorkList<Item> items(n, work.memory);
   std::pmr::vector<uint32_t> order(n, work.memory);
   Item* const keyed = items.data();
   if (!work.runParts || n < 2) {
-    MakeAndSort(keyed, 0, n, keyOf, less);
-    for (uint32_t i = 0; i < n; ++i) order[i] = keyed[i].index;
+    sortPart(keyed, 0, n);
+    for (uint32_t i = 0; i < n; ++i) order[i] = keyed[i].Index();
     return order;
   }
   const uint32_t middle = n / 2;
-  const std::function<void()> sorts[] = {[&] { MakeAndSort(keyed, 0, middle, keyOf, less); },
-                                         [&] { MakeAndSort(keyed, middle, n, keyOf, less); }};
+  const std::function<void()> sorts[] = {[&] { sortPart(keyed, 0, middle); }, [&] { sortPart(keyed, middle, n); }};
   Run(work.runParts, sorts);
   const Item *a = keyed, *b = keyed + middle;
   const std::size_t aSize = middle, bSize = n - middle, half = n / 2;
@@ -174,38 +253,25 @@ std::pmr::vector<uint32_t> AscendingOrder(std::span<const Character> characters,
     return order;
   }
   if (IsTextField(key.field)) {
-    // The first sixteen bytes as two big-endian numbers order the pairs
-    // without touching the records again; only texts that agree there and
-    // are both longer fall back to the whole texts.
-    struct Keyed {
-      uint64_t high, low;
-      uint32_t length, index;
+    auto textOf = [&](uint32_t i) { return TextOf(characters[i], key.field); };
+    auto sortPart = [&](TextKeyed* items, uint32_t first, uint32_t last) {
+      for (uint32_t i = first; i < last; ++i) items[i] = TextKeyOf(textOf(i), i);
+      SortTextKeys(items + first, items + last, 0, 0, textOf);
     };
-    auto keyOf = [&](uint32_t i) {
-      const std::string_view text = TextOf(characters[i], key.field);
-      return Keyed{BigEndian(text, 0), BigEndian(text, 8),
-                   static_cast<uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX)), i};
-    };
-    return OrderByKeys<Keyed>(n, keyOf, [&](const Keyed& a, const Keyed& b) {
-      if (a.high != b.high) return a.high < b.high;
-      if (a.low != b.low) return a.low < b.low;
-      if (a.length <= kKeyBytes || b.length <= kKeyBytes) {
-        if (a.length != b.length) return a.length < b.length;
-      } else {
-        const int byText = TextOf(characters[a.index], key.field).compare(TextOf(characters[b.index], key.field));
+    return OrderByKeys<TextKeyed>(n, sortPart, [&](const TextKeyed& a, const TextKeyed& b) {
+      if (Undecided(a, b)) {
+        const int byText = CompareFrom(a, b, kKeyBytes, textOf);
         if (byText != 0) return byText < 0;
       }
-      return a.index < b.index;
+      return a < b;
     }, work);
   }
-  struct Numbered {
-    int64_t number;
-    uint32_t index;
+  if (n > NumberKeyed::kPositions) throw std::bad_alloc();
+  auto sortPart = [&](NumberKeyed* items, uint32_t first, uint32_t last) {
+    for (uint32_t i = first; i < last; ++i) items[i] = NumberKeyOf(NumberOf(characters[i], key), i);
+    std::sort(items + first, items + last);
   };
-  auto keyOf = [&](uint32_t i) { return Numbered{NumberOf(characters[i], key), i}; };
-  return OrderByKeys<Numbered>(n, keyOf, [](const Numbered& a, const Numbered& b) {
-    return a.number != b.number ? a.number < b.number : a.index < b.index;
-  }, work);
+  return OrderByKeys<NumberKeyed>(n, sortPart, std::less<NumberKeyed>(), work);
 }
 
 template <typename Character>

@@ -108,18 +108,21 @@ TEST(SortCharacters, OrdersStablyAndDescendingIsTheReverse) {
 // The order of every key, sorted whole and in halves on two threads (each
 // half keyed and sorted on its own, the merge split in two), equals a stable sort by
 // CharacterBefore, at every size up to 60: ties across the halves, texts
-// that agree in their first sixteen bytes, empty lists.
+// that agree in their first 11, 12, 16 or 50 bytes, the ends of the numbers,
+// empty lists.
 TEST(SortedOrder, OneAndTwoThreadsAgreeWithAStableSortAtEverySize) {
   const SkillCatalogue catalogue = Catalogue({"g", "剣"});
   const std::string names[] = {"a", "b", "ab", "", "ア", std::string(16, 'x') + "2", std::string(16, 'x') + "1",
-                               std::string(17, 'x')};
+                               std::string(17, 'x'), std::string(11, 'x'), std::string(12, 'x'),
+                               std::string(50, 'y') + "2", std::string(50, 'y') + "1"};
   const std::string races[] = {"人間", "森人", ""};
+  const int32_t numbers[] = {-1, 0, 1, INT32_MAX, INT32_MIN};
   std::vector<CharacterData> all;
   for (uint32_t i = 0, state = 7; i < 60; ++i) {
     auto next = [&](uint32_t bound) { return (state = state * 1103515245u + 12345u) / 65536u % bound; };
     std::vector<int32_t> levels;
-    for (uint32_t l = next(4); l > 0; --l) levels.push_back(static_cast<int32_t>(next(5)) - 1);
-    all.push_back(Character(names[next(8)], races[next(3)], levels, static_cast<int32_t>(next(4)) - 1));
+    for (uint32_t l = next(4); l > 0; --l) levels.push_back(numbers[next(5)]);
+    all.push_back(Character(names[next(12)], races[next(3)], levels, numbers[next(5)]));
   }
   for (const char* label : {"", "名前", "種族", "命中力", "剣", "冒険者レベル"}) {
     const SortKey key = ResolveSortKey(label, catalogue);
