@@ -5,9 +5,10 @@
 // Its fourteen fields are name, race, gender, skillLevels, hp, mp, hit,
 // evasion, protection, magicPower, combatFeats, participationCount,
 // playerName and remarks. All of them share one block (field_block.h), so
-// that a character is the block's address. Who owns that block is the type: a CharacterData owns its own, on the heap, and is a
-// plain value; a CharacterRecord is one of a run's characters, whose block
-// lies in memory its Roster owns, and never leaves the roster.
+// that a character is the block's address. Who owns that block is the
+// type: a CharacterData owns its own, on the heap, and is a plain value; a
+// CharacterRecord is one of a run's characters, whose block lies in memory
+// its Roster owns, and never leaves the roster.
 #pragma once
 
 #include <cstdint>

@@ -40,12 +40,15 @@ uint32_t LittleEndian(const char* at, std::size_t width) {
   return value;
 }
 
-std::size_t OffsetWidthOf(const char* block) { return static_cast<unsigned char>(block[0]) & 0x0F; }
-
 std::size_t End(const char* block, std::size_t field) {
   const std::size_t width = OffsetWidthOf(block);
   if (width == 1) return static_cast<unsigned char>(block[1 + field]);
   return LittleEndian(block + 1 + field * width, width);
+}
+
+// Where a block's numbers start: after its offsets and its texts.
+const char* NumbersAt(const char* block) {
+  return block + 1 + kFieldCount * OffsetWidthOf(block) + End(block, kFieldCount - 1);
 }
 
 }  // namespace
@@ -103,10 +106,9 @@ std::string_view GetWide(const char* block, std::size_t field) {
 }
 
 int32_t GetNumberWide(const char* block, std::size_t index) {
-  const std::size_t width = static_cast<unsigned char>(block[0]) >> 4;
+  const std::size_t width = NumberWidthOf(block);
   if (width == 0) return 0;
-  const char* at = block + 1 + kFieldCount * OffsetWidthOf(block) + End(block, kFieldCount - 1) + index * width;
-  const uint32_t bits = LittleEndian(at, width);
+  const uint32_t bits = LittleEndian(NumbersAt(block) + index * width, width);
   // The bytes' top bit is the sign.
   const unsigned shift = 32 - 8 * static_cast<unsigned>(width);
   return static_cast<int32_t>(bits << shift) >> shift;
@@ -114,8 +116,7 @@ int32_t GetNumberWide(const char* block, std::size_t index) {
 
 std::size_t SizeOf(const char* block) {
   if (block == nullptr) return 0;
-  const std::size_t numberWidth = static_cast<unsigned char>(block[0]) >> 4;
-  return 1 + kFieldCount * OffsetWidthOf(block) + End(block, kFieldCount - 1) + kNumberCount * numberWidth;
+  return static_cast<std::size_t>(NumbersAt(block) - block) + kNumberCount * NumberWidthOf(block);
 }
 
 }  // namespace roster::field_block

@@ -35,13 +35,18 @@ Layout LayoutOf(const Texts& texts, const Numbers& numbers);
 // Writes the block of `layout` into `out`, which has room for its bytes.
 void Write(const Texts& texts, const Numbers& numbers, const Layout& layout, char* out);
 
+// The two widths that a block's first byte gives: the offsets' in its low
+// four bits, the numbers' in its high four.
+inline std::size_t OffsetWidthOf(const char* block) { return static_cast<unsigned char>(block[0]) & 0x0F; }
+inline std::size_t NumberWidthOf(const char* block) { return static_cast<unsigned char>(block[0]) >> 4; }
+
 // Field `field` of a block (a null block holds empty fields), and the bytes
 // a block takes. Inline for the common block, whose offsets are one byte
 // wide: a row reads every field of its record.
 std::string_view GetWide(const char* block, std::size_t field);
 inline std::string_view Get(const char* block, std::size_t field) {
   if (block == nullptr) return {};
-  if ((block[0] & 0x0F) != 1) return GetWide(block, field);
+  if (OffsetWidthOf(block) != 1) return GetWide(block, field);
   const auto* ends = reinterpret_cast<const unsigned char*>(block + 1);
   const std::size_t start = field == 0 ? 0 : ends[field - 1];
   return {block + 1 + kFieldCount + start, ends[field] - start};
@@ -49,24 +54,28 @@ inline std::string_view Get(const char* block, std::size_t field) {
 std::size_t SizeOf(const char* block);
 
 // Number `index` of a block, and all of them (a null block holds zeros).
-// Inline for the common block, whose offsets and numbers are one byte wide:
-// a row reads every number of its record.
+// Inline for the common block, whose offsets and numbers are one byte wide
+// (the numbers then start after the texts, whose bytes the last offset
+// gives): a row reads every number of its record.
 int32_t GetNumberWide(const char* block, std::size_t index);
+inline const char* NarrowNumbers(const char* block) {
+  constexpr unsigned char kNarrow = 1 | 1 << 4;  // one-byte offsets, one-byte numbers
+  if (static_cast<unsigned char>(block[0]) != kNarrow) return nullptr;
+  return block + 1 + kFieldCount + static_cast<unsigned char>(block[kFieldCount]);
+}
 inline int32_t GetNumber(const char* block, std::size_t index) {
   if (block == nullptr) return 0;
-  if (block[0] != 0x11) return GetNumberWide(block, index);
-  const auto textBytes = static_cast<unsigned char>(block[kFieldCount]);
-  return static_cast<int8_t>(block[1 + kFieldCount + textBytes + index]);
+  const char* narrow = NarrowNumbers(block);
+  return narrow != nullptr ? static_cast<int8_t>(narrow[index]) : GetNumberWide(block, index);
 }
 inline Numbers GetNumbers(const char* block) {
   Numbers numbers{};
   if (block == nullptr) return numbers;
-  if (block[0] != 0x11) {
+  if (const char* narrow = NarrowNumbers(block)) {
+    for (std::size_t i = 0; i < kNumberCount; ++i) numbers[i] = static_cast<int8_t>(narrow[i]);
+  } else {
     for (std::size_t i = 0; i < kNumberCount; ++i) numbers[i] = GetNumberWide(block, i);
-    return numbers;
   }
-  const char* at = block + 1 + kFieldCount + static_cast<unsigned char>(block[kFieldCount]);
-  for (std::size_t i = 0; i < kNumberCount; ++i) numbers[i] = static_cast<int8_t>(at[i]);
   return numbers;
 }
 
